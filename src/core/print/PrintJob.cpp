@@ -1,0 +1,102 @@
+#include "print/PrintJob.h"
+
+namespace {
+PrintOp op(PrintOp::Kind kind)
+{
+    PrintOp o;
+    o.kind = kind;
+    return o;
+}
+}  // namespace
+
+PrintJob& PrintJob::fontName(const QString& font)
+{
+    PrintOp o = op(PrintOp::Kind::FontName);
+    o.text = font;
+    ops_.append(o);
+    return *this;
+}
+
+PrintJob& PrintJob::fontSize(double points)
+{
+    PrintOp o = op(PrintOp::Kind::FontSize);
+    o.value = points;
+    ops_.append(o);
+    return *this;
+}
+
+PrintJob& PrintJob::bold(bool on)
+{
+    PrintOp o = op(PrintOp::Kind::Bold);
+    o.value = on ? 1 : 0;
+    ops_.append(o);
+    return *this;
+}
+
+PrintJob& PrintJob::line(const QString& text)
+{
+    PrintOp o = op(PrintOp::Kind::Line);
+    o.text = text;
+    ops_.append(o);
+    return *this;
+}
+
+PrintJob& PrintJob::newPage()
+{
+    ops_.append(op(PrintOp::Kind::NewPage));
+    return *this;
+}
+
+PrintJob& PrintJob::endDoc()
+{
+    ops_.append(op(PrintOp::Kind::EndDoc));
+    return *this;
+}
+
+PrintJob& PrintJob::orientation(int value)
+{
+    PrintOp o = op(PrintOp::Kind::Orientation);
+    o.value = value;
+    ops_.append(o);
+    return *this;
+}
+
+PrintJob& PrintJob::quality(int value)
+{
+    PrintOp o = op(PrintOp::Kind::Quality);
+    o.value = value;
+    ops_.append(o);
+    return *this;
+}
+
+PrintJob& PrintJob::image(const QByteArray& png, int left, int top, int width, int height)
+{
+    PrintOp o = op(PrintOp::Kind::Image);
+    o.image = png;
+    o.left = left;
+    o.top = top;
+    o.width = width;
+    o.height = height;
+    ops_.append(o);
+    return *this;
+}
+
+QStringList PrintJob::lines() const
+{
+    QStringList out;
+    for (const PrintOp& o : ops_) {
+        if (o.kind == PrintOp::Kind::Line)
+            out.append(o.text);
+    }
+    return out;
+}
+
+int PrintJob::pageCount() const
+{
+    int pages = 1;
+    for (const PrintOp& o : ops_) {
+        if (o.kind == PrintOp::Kind::NewPage)
+            ++pages;
+    }
+    return pages;
+}

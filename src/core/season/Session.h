@@ -1,0 +1,51 @@
+#pragma once
+
+#include "season/Season.h"
+#include "season/Services.h"
+
+#include <QString>
+#include <QStringList>
+
+// One running program: the season data, the home folder (which holds Files/ and Sounds/), the
+// working values that are never stored, and the services it uses.
+class Session {
+public:
+    explicit Session(QString homeFolder = {}, Services services = {});
+
+    Season season;
+    QString home;
+    Services services;
+
+    // Working values.
+    QString TodayText;
+    int MsgId = 0;
+    int MsgResult = 0;
+    QString InputText;
+    int WeekNo = 0;
+    QStringList MsgDetail;  // texts that messages 30 and 31 insert (file, line, what, copy, reason)
+    float ScaleX = 1.0f;
+    float ScaleY = 1.0f;
+    float FontScale = 0.9f;
+    QString ErrorSound;
+    QString QuestionSound;
+    int i = 0;  // the team whose score is asked; the weeks already stored (message 9)
+    int j = 0;
+    int k = 0;  // lines added to a grid list
+
+    // Home folder joined with a relative name, with exactly one separator between them.
+    QString pathInHome(const QString& relative) const;
+    QString seasonPath() const { return pathInHome(QStringLiteral("Files/Kickpool.txt")); }
+    QString filesFolder() const { return pathInHome(QStringLiteral("Files")); }
+
+    // Shows message `id` through the dialog service and returns the answer.
+    int message(int id);
+    // Asks for input `id` through the dialog service and returns MsgResult.
+    int input(int id);
+    // Plays a cue file when it exists; a missing file plays nothing.
+    void playCue(const QString& path);
+    QDate today() const;
+};
+
+// Joins a folder and a relative name with the platform's separator; a folder that already ends
+// with a separator gets the name appended directly.
+QString joinPath(const QString& folder, const QString& relative);

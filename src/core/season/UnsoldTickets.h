@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+struct Season;
+
+// One unsold ticket sequence: first..last, both included. An empty text reads as 0..0.
+struct TicketRange {
+    int first = 0;
+    int last = 0;
+    bool operator==(const TicketRange&) const = default;
+};
+
+// The sequence text "first,last": the numbers before and after the first comma.
+TicketRange parseTicketRange(const QString& text);
+
+// The unsold sequences 1..UnsoldCount of a season, in order.
+class UnsoldTickets {
+public:
+    UnsoldTickets() = default;
+    explicit UnsoldTickets(const Season& season);
+
+    bool isUnsold(int ticket) const;
+    bool empty() const { return ranges_.isEmpty(); }
+    const QVector<TicketRange>& ranges() const { return ranges_; }
+
+private:
+    QVector<TicketRange> ranges_;
+};
