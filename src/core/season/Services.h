@@ -52,6 +52,9 @@ class Printer {
 public:
     virtual ~Printer() = default;
     virtual void print(const PrintJob& job) = 0;
+    // Ends one run of printing (one selection, one button): where the jobs were written to a PDF
+    // file instead of a printer, that file's path; otherwise empty.
+    virtual QString finishRun() { return {}; }
 };
 
 // The services a session works with. None is owned; every pointer may be null, in which case
