@@ -1,5 +1,7 @@
 #include "dialogs/ScriptedDialogs.h"
 
+#include "dialogs/InputCatalogue.h"
+#include "dialogs/MessageCatalogue.h"
 #include "season/Session.h"
 
 ScriptedDialogs& ScriptedDialogs::answerMessage(int result)
@@ -24,6 +26,7 @@ int ScriptedDialogs::showMessage(Session& session)
 {
     shown.append(QStringLiteral("message %1").arg(session.MsgId));
     messages.append(session.MsgId);
+    messageTexts.append(messageTextLines(messageEntry(session, session.MsgId)));
     if (messageAnswers_.isEmpty()) {
         ++unscripted;
         session.MsgResult = 1;
@@ -37,6 +40,11 @@ int ScriptedDialogs::showInput(Session& session)
 {
     shown.append(QStringLiteral("input %1").arg(session.MsgId));
     inputs.append(session.MsgId);
+    const InputEntry entry = inputEntry(session, session.MsgId);
+    inputTexts.append(inputTextLines(entry));
+    // The box opens with its starting text, and InputText follows the box.
+    if (!entry.title.isEmpty())
+        session.InputText = entry.startText;
     if (inputAnswers_.isEmpty()) {
         ++unscripted;
         session.MsgResult = 2;

@@ -15,7 +15,8 @@ public:
     ScriptedDialogs& answerMessage(int result);
     // Queue the answer to the next input request: the typed text and how it was closed.
     ScriptedDialogs& answerInput(const QString& text, int result = 1);
-    // Queue "press OK / Enter without typing": the starting text comes back unchanged.
+    // Queue "press OK / Enter without typing": the text the box starts with comes back (for the
+    // return address, the address line; otherwise InputText as the caller set it).
     ScriptedDialogs& acceptInput();
 
     int showMessage(Session& session) override;
@@ -25,6 +26,10 @@ public:
     QStringList shown;
     QVector<int> messages;  // ids of the messages shown
     QVector<int> inputs;    // ids of the input requests shown
+    // What the user would have read: title and lines of each message and each input request,
+    // in the order shown, with the numbers and names they insert.
+    QVector<QStringList> messageTexts;
+    QVector<QStringList> inputTexts;
     // Messages or inputs shown with no scripted answer left (a test that expects none checks this).
     int unscripted = 0;
 

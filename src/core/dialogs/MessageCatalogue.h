@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+class Session;
+
+// Colours of the dialogs, in blue-green-red order as the season's screens give them.
+namespace BgrColour {
+constexpr int Red = 255;
+constexpr int Green = 65280;
+constexpr int Yellow = 65535;
+constexpr int White = 16777215;
+}  // namespace BgrColour
+
+// The answers a dialog leaves in Session::MsgResult.
+namespace Answer {
+constexpr int Ok = 1;
+constexpr int Cancel = 2;
+constexpr int Yes = 6;
+constexpr int No = 7;
+}  // namespace Answer
+
+// One line of a dialog: its text and the grid list's format code ("CBR0", "N", ...).
+struct MessageLine {
+    QString text;
+    QString format;
+    bool operator==(const MessageLine&) const = default;
+};
+
+struct MessageButton {
+    QString caption;
+    int face = 0;
+    int captionColour = BgrColour::Red;
+    int answer = 0;
+    bool operator==(const MessageButton&) const = default;
+};
+
+// One numbered message as the user sees it. A paired entry shows its two buttons as cmdBox1 and
+// cmdBox2; an entry that is not paired shows its one button as cmdBox3.
+struct MessageEntry {
+    QString title;
+    QVector<MessageLine> lines;
+    QVector<MessageButton> buttons;
+    bool paired = false;
+};
+
+// Message `id` with the numbers and texts it inserts taken from the session (WeekNo, TicketCount,
+// TeamCount, i + 1, MsgDetail). An id outside the catalogue gives an empty entry without buttons.
+MessageEntry messageEntry(const Session& session, int id);
+
+// The title followed by the texts of the lines: how a message is written where there is no
+// dialog (the standard error of kickpool-cli).
+QStringList messageTextLines(const MessageEntry& entry);
+// The same for any dialog's title and lines.
+QStringList dialogTextLines(const QString& title, const QVector<MessageLine>& lines);
