@@ -1,0 +1,249 @@
+#include "reports/GrandPrize.h"
+#include "season_end_fixtures.h"
+
+#include <gtest/gtest.h>
+
+using namespace season_end;
+
+namespace {
+
+const QString Marks = QStringLiteral("xxxxx      xxxxx");
+
+// Four teams, two regular weeks with byes and a playoff week that must not count.
+// Week 1 tickets hold pairs 1..6 = (1,2) (1,3) (1,4) (2,3) (2,4) (3,4); week 2 shifts by four:
+// ticket 1 (2,4), 2 (3,4), 3 (1,2), 4 (1,3), 5 (1,4), 6 (2,3).
+Season fourTeamsWithByes()
+{
+    Season s = makeSeason(4, 2, 1);
+    setScores(s, 1, {10, 20, Bye, 5});
+    setScores(s, 2, {Bye, Bye, 7, 3});
+    setScores(s, 3, {100, 100, 100, 100});
+    s.PrizeOption[GrandPrizeHigh] = 1;
+    s.PrizeOption[GrandPrizeLow] = 1;
+    s.PrizeValue[GrandPrizeHigh] = 500;
+    s.PrizeValue[GrandPrizeLow] = 250;
+    s.PrizeOption[12] = -1;  // ties pay the full amount
+    s.PrizeOption[14] = -1;  // unsold winners are not paid
+    return s;
+}
+
+// Four teams, one regular week: tickets 1, 2 and 4 tie at 20 on top, tickets 3, 5 and 6 at 10
+// below.
+Session tiedSession(bool split)
+{
+    Session session;
+    Season& s = session.season;
+    s = makeSeason(4, 1, 0);
+    setScores(s, 1, {10, 10, 10, 0});
+    s.PrizeOption[GrandPrizeHigh] = 1;
+    s.PrizeOption[GrandPrizeLow] = 1;
+    s.PrizeValue[GrandPrizeHigh] = 100;
+    s.PrizeValue[GrandPrizeLow] = 50;
+    s.PrizeOption[12] = split ? 0 : -1;
+    s.PrizeOption[13] = split ? -1 : 0;
+    return session;
+}
+
+QStringList payment(const QString& line)
+{
+    return {line, fillIn()};
+}
+
+}  // namespace
+
+TEST(GrandPrizeValues, AByeAddsNothingAndPlayoffWeeksNeverCount)
+{
+    const Season s = fourTeamsWithByes();
+    // Week 1: 30 10 15 20 25 5 (team 3's bye leaves its partner's score);
+    // week 2: 3 10 0 7 3 7 (pair (1,2) had two byes).
+    EXPECT_EQ(ticketValues(s, 2), (QVector<int>{0, 33, 20, 15, 27, 28, 12}));
+    EXPECT_EQ(ticketValues(s, 0), (QVector<int>{0, 0, 0, 0, 0, 0, 0}));
+
+    const QVector<TicketStanding> ranking = seasonRanking(s, 2);
+    const QVector<TicketStanding> expected{{1, 33}, {5, 28}, {4, 27}, {2, 20}, {3, 15}, {6, 12}};
+    EXPECT_EQ(ranking, expected);
+}
+
+TEST(GrandPrizeSection, OneLowestAndOneHighestTicket)
+{
+    Session session;
+    session.season = fourTeamsWithByes();
+    const QStringList lines = GrandPrizeLines(session);
+    const QStringList expected = QStringList{
+        QStringLiteral("   Next won Grand Prize Low Money:") + spaces(23) + Marks,
+        fillIn(),
+        QStringLiteral("       6     $250.00"),
+        fillIn(),
+        QStringLiteral("   Next won Grand Prize High Money:") + spaces(22) + Marks,
+        fillIn(),
+        QStringLiteral("       1     $500.00"),
+        fillIn(),
+    };
+    EXPECT_EQ(lines, expected);
+    // The marks stand under SOLD BY and CHECK # of the winners heading.
+    EXPECT_EQ(lines[0].indexOf(QStringLiteral("xxxxx")), 57);
+    EXPECT_EQ(lines[4].indexOf(QStringLiteral("xxxxx")), 57);
+    EXPECT_EQ(lines[4].lastIndexOf(QStringLiteral("xxxxx")), 68);
+}
+
+TEST(GrandPrizeSection, TiesSplitOrPayInFull)
+{
+    Session split = tiedSession(true);
+    const QStringList splitLines =
+        QStringList{QStringLiteral("   Next 3 split Grand Prize Low Money:") + spaces(19) + Marks, fillIn()}
+        + payment(QStringLiteral("       6     $16.67")) + payment(QStringLiteral("       5     $16.67"))
+        + payment(QStringLiteral("       3     $16.67"))
+        + QStringList{QStringLiteral("   Next 3 split Grand Prize High Money:") + spaces(18) + Marks, fillIn()}
+        + payment(QStringLiteral("       1     $33.33")) + payment(QStringLiteral("       2     $33.33"))
+        + payment(QStringLiteral("       4     $33.33"));
+    EXPECT_EQ(GrandPrizeLines(split), splitLines);
+
+    Session full = tiedSession(false);
+    const QStringList fullLines = GrandPrizeLines(full);
+    const QStringList expectedFull =
+        QStringList{QStringLiteral("   Next 3 won Grand Prize Low Money:") + spaces(21) + Marks, fillIn()}
+        + payment(QStringLiteral("       6     $50.00")) + payment(QStringLiteral("       5     $50.00"))
+        + payment(QStringLiteral("       3     $50.00"))
+        + QStringList{QStringLiteral("   Next 3 won Grand Prize High Money:") + spaces(20) + Marks, fillIn()}
+        + payment(QStringLiteral("       1     $100.00")) + payment(QStringLiteral("       2     $100.00"))
+        + payment(QStringLiteral("       4     $100.00"));
+    EXPECT_EQ(fullLines, expectedFull);
+    for (int i : {0, 8})
+        EXPECT_EQ(fullLines[i].indexOf(QStringLiteral("xxxxx")), 57) << i;
+
+    // A prize switched off gives no lines for it.
+    full.season.PrizeOption[GrandPrizeHigh] = 0;
+    EXPECT_EQ(GrandPrizeLines(full), fullLines.mid(0, 8));
+    full.season.PrizeOption[GrandPrizeLow] = 0;
+    full.season.PrizeOption[GrandPrizeHigh] = 1;
+    EXPECT_EQ(GrandPrizeLines(full), fullLines.mid(8));
+    full.season.PrizeOption[GrandPrizeHigh] = 0;
+    EXPECT_TRUE(GrandPrizeLines(full).isEmpty());
+}
+
+TEST(GrandPrizeSection, UnsoldWinnersReplacedOrNotPaid)
+{
+    Session session;
+    session.season = fourTeamsWithByes();
+    setUnsold(session.season, {"6,6", "1,1"});
+
+    // Not paid: the unsold tickets stay the winners and are reported as not paid.
+    const QString notPaid = QStringLiteral("     Unsold Ticket # %1 not paid $ %2") + spaces(15) + Marks;
+    QStringList lines = GrandPrizeLines(session);
+    ASSERT_EQ(lines.size(), 8);
+    EXPECT_EQ(lines[2], notPaid.arg(6).arg(QStringLiteral("250.00")));
+    EXPECT_EQ(lines[6], notPaid.arg(1).arg(QStringLiteral("500.00")));
+
+    // Next closest sold ticket: the lowest and highest sold tickets win instead.
+    session.season.PrizeOption[14] = 0;
+    session.season.PrizeOption[15] = -1;
+    lines = GrandPrizeLines(session);
+    ASSERT_EQ(lines.size(), 8);
+    EXPECT_EQ(lines[2], QStringLiteral("       3     $250.00"));
+    EXPECT_EQ(lines[6], QStringLiteral("       5     $500.00"));
+
+    // Every ticket unsold: nobody is left to win.
+    setUnsold(session.season, {"1,6"});
+    EXPECT_TRUE(GrandPrizeLines(session).isEmpty());
+}
+
+TEST(GrandPrizeStandings, SixTeamsByPositionAndByTicket)
+{
+    Session session;
+    session.TodayText = QStringLiteral("November 20, 2024");
+    Season& s = session.season;
+    s = makeSeason(6, 1, 1);
+    setScores(s, 1, {10, 20, 30, 40, 50, 60});
+    setScores(s, 2, {900, 900, 900, 900, 900, 900});  // a playoff week: not counted
+    s.PrizeOption[15] = -1;
+    setUnsold(s, {"13,14"});
+
+    const QStringList heading = {
+        QString(),
+        QString(),
+        QStringLiteral("   Lions Club") + spaces(60) + QStringLiteral("2024 NFL SEASON"),
+        QStringLiteral("   Week #  1    Ending: Sep  1") + spaces(40) + QStringLiteral(" November 20, 2024"),
+        QString(),
+    };
+    const QStringList expected = heading
+        + QStringList{
+            QStringLiteral("   ------------------------------- Standings By Position -------------------------------"),
+            QStringLiteral("   pos--pts--tk#     pos--pts--tk#     pos--pts--tk#     pos--pts--tk#     pos--pts--tk#"),
+            QStringLiteral("     1  110   15       4   80   11       7   70   10      10   50    3      13   30    1"),
+            QStringLiteral("     2   90   12       5   70    5       8   60    4      11   50    6      14    0    0"),
+            QStringLiteral("     3   80    9       6   70    8       9   60    7      12   40    2      15    0    0"),
+        }
+        + heading
+        + QStringList{
+            QStringLiteral("   ------------------------------- Standings By Ticket # -------------------------------"),
+            QStringLiteral("   tk#--pos--pts     tk#--pos--pts     tk#--pos--pts     tk#--pos--pts     tk#--pos--pts"),
+            QStringLiteral("     1   13   30       4    8   60       7    9   60      10    7   70      15    1  110"),
+            QStringLiteral("     2   12   40       5    5   70       8    6   70      11    4   80") + spaces(18),
+            QStringLiteral("     3   10   50       6   11   50       9    3   80      12    2   90") + spaces(18),
+        };
+    const QStringList lines = grandPrizePreviewLines(session);
+    EXPECT_EQ(lines, expected);
+
+    // The printout: bold Courier New 10, the listing by ticket number on a page of its own.
+    const PrintJob job = grandPrizePreviewJob(session);
+    ASSERT_GE(job.ops().size(), 4);
+    EXPECT_EQ(job.ops()[0].kind, PrintOp::Kind::FontName);
+    EXPECT_EQ(job.ops()[0].text, QStringLiteral("Courier New"));
+    EXPECT_EQ(job.ops()[1].kind, PrintOp::Kind::Bold);
+    EXPECT_EQ(job.ops()[1].value, 1);
+    EXPECT_EQ(job.ops()[2].kind, PrintOp::Kind::FontSize);
+    EXPECT_EQ(job.ops()[2].value, 10);
+    EXPECT_EQ(job.ops()[3 + 10].kind, PrintOp::Kind::NewPage);
+    EXPECT_EQ(job.ops().last().kind, PrintOp::Kind::EndDoc);
+    EXPECT_EQ(job.pageCount(), 2);
+    EXPECT_EQ(job.lines(), expected);
+}
+
+TEST(GrandPrizeStandings, FourHundredNinetySixTicketsBeforeAnyScores)
+{
+    Session session;
+    session.TodayText = QStringLiteral("September 1, 2024");
+    session.season = makeSeason(32, 17, 4);
+    ASSERT_EQ(session.season.TicketCount, 496);
+
+    const QStringList lines = grandPrizePreviewLines(session);
+    ASSERT_EQ(lines.size(), 7 + 100 + 7 + 100);
+    EXPECT_EQ(lines[3], QStringLiteral("   Week #  0    Ending: ") + spaces(40) + QStringLiteral(" September 1, 2024"));
+    const QStringList byPosition = lines.mid(7, 100);
+    const QStringList byTicket = lines.mid(114, 100);
+    EXPECT_EQ(lines.mid(107, 7).mid(0, 5), lines.mid(0, 5));
+    for (const QString& row : byPosition + byTicket)
+        EXPECT_EQ(row.size(), 88) << qPrintable(row);
+
+    // All values 0: both listings in ascending ticket order, running down the columns.
+    EXPECT_EQ(byPosition[0],
+              QStringLiteral("     1    0    1     101    0  101     201    0  201     301    0  301     401    0  401"));
+    EXPECT_EQ(byTicket[0],
+              QStringLiteral("     1    1    0     101  101    0     201  201    0     301  301    0     401  401    0"));
+    EXPECT_EQ(byPosition[95].right(18), QStringLiteral("     496    0  496"));
+    EXPECT_EQ(byTicket[95].right(18), QStringLiteral("     496  496    0"));
+    // Rows 97..100: the fifth cell is beyond the last ticket.
+    for (int r = 97; r <= 100; ++r) {
+        EXPECT_EQ(byPosition[r - 1].right(18), QStringLiteral("     %1    0    0").arg(r + 400)) << r;
+        EXPECT_EQ(byTicket[r - 1].right(18), spaces(18)) << r;
+        EXPECT_EQ(byTicket[r - 1].left(16), QStringLiteral("%1%2%3").arg(r, 6).arg(r, 5).arg(0, 5)) << r;
+    }
+
+    // Printed: a page heading before rows 1 and 58 of each listing; the list shows it once.
+    const PrintJob job = grandPrizePreviewJob(session);
+    EXPECT_EQ(job.pageCount(), 4);
+    QVector<QStringList> pages(1);
+    for (const PrintOp& op : job.ops()) {
+        if (op.kind == PrintOp::Kind::NewPage)
+            pages.append(QStringList());
+        else if (op.kind == PrintOp::Kind::Line)
+            pages.last().append(op.text);
+    }
+    ASSERT_EQ(pages.size(), 4);
+    const QStringList positionHeading = lines.mid(0, 7);
+    const QStringList ticketHeading = lines.mid(107, 7);
+    EXPECT_EQ(pages[0], positionHeading + byPosition.mid(0, 57));
+    EXPECT_EQ(pages[1], positionHeading + byPosition.mid(57));
+    EXPECT_EQ(pages[2], ticketHeading + byTicket.mid(0, 57));
+    EXPECT_EQ(pages[3], ticketHeading + byTicket.mid(57));
+}
