@@ -1,0 +1,87 @@
+#include "season/Layout.h"
+
+#include "season/Session.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include <cmath>
+
+namespace {
+
+struct Original {
+    QWidget* widget;
+    QRect geometry;
+    double points;  // <= 0: the font has no point size
+};
+
+// Widgets whose children are controls of the screen rather than parts of the widget itself.
+bool isContainer(const QWidget* w)
+{
+    const QMetaObject* meta = w->metaObject();
+    return meta == &QWidget::staticMetaObject || meta == &QFrame::staticMetaObject ||
+           qobject_cast<const QGroupBox*>(w) != nullptr;
+}
+
+void collectControls(QWidget* parent, QVector<Original>& out)
+{
+    for (QObject* child : parent->children()) {
+        auto* w = qobject_cast<QWidget*>(child);
+        if (!w || w->isWindow() || w->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        out.append({w, w->geometry(), w->font().pointSizeF()});
+        if (isContainer(w))
+            collectControls(w, out);
+    }
+}
+
+QRect scaled(const QRect& r, float sx, float sy)
+{
+    return QRect(qRound(r.x() * sx), qRound(r.y() * sy), qRound(r.width() * sx),
+                 qRound(r.height() * sy));
+}
+
+void moveAndSize(QWidget* w, const QRect& target)
+{
+    if (w->minimumSize() == w->maximumSize())
+        w->setFixedSize(target.size());
+    w->setGeometry(target);
+}
+
+void scaleFont(QWidget* w, double points, float fontScale)
+{
+    if (points <= 0)
+        return;
+    QFont font = w->font();
+    font.setPointSizeF(points * fontScale);
+    w->setFont(font);
+}
+
+}  // namespace
+
+QSize primaryScreenSize()
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        return screen->size();
+    return QSize(800, 600);
+}
+
+void applyLayout(QWidget* window, const Session& session)
+{
+    if (!window)
+        return;
+    // Sizes are read before anything changes: a control that inherits its font from the window
+    // must be scaled from the font it had, not from the window's already scaled one.
+    QVector<Original> controls;
+    collectControls(window, controls);
+    const Original self{window, window->geometry(), window->font().pointSizeF()};
+
+    for (const Original& c : controls) {
+        moveAndSize(c.widget, scaled(c.geometry, session.ScaleX, session.ScaleY));
+        scaleFont(c.widget, c.points, session.FontScale);
+    }
+    moveAndSize(window, scaled(self.geometry, session.ScaleX, session.ScaleY));
+}
