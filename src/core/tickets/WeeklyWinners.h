@@ -55,10 +55,26 @@ struct WeekWinners {
     bool noWinners() const { return ranked.isEmpty(); }
 };
 
+// The amount of a prize category in whole units. The combined category is the high plus the
+// second-high amount; the season's prize values are never changed to reckon it.
+qint64 prizeAmount(const Season& season, PrizeCategory category);
+
+// The playing pairs of a stored week, highest total first, equal totals in pair-number order,
+// each with its ticket; unsold tickets left out under "Use Next Closest Sold Ticket".
+QVector<RankedEntry> rankedList(const Season& season, int week);
+
 // The season's random draw list (reset, then seeded with Seed): PrizeValue(12) x TotalWeeks x 3
 // tickets, unsold tickets drawn again, repeats moved to the end. Empty when there are no random
 // winners or when every ticket is unsold.
 QVector<int> drawList(const Season& season);
+
+// The random winners of a week taken from the draw list: PrizeValue(12) entries per regular
+// week, none in playoff weeks.
+QVector<int> randomWinnersOfWeek(const Season& season, int week, const QVector<int>& draws);
+
+// The prize groups of a ranked list in report order (low from the bottom up, second high, high),
+// with the tie, split and unsold rules of the season's prize structure.
+QVector<AwardGroup> prizeGroups(const Season& season, bool regularWeek, const QVector<RankedEntry>& ranked);
 
 // The winners of a stored week, from the season's scores and prize settings.
 WeekWinners calculateWeek(const Season& season, int week, const QVector<int>& draws);

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "print/PrintJob.h"
+
+#include <QString>
+#include <QStringList>
+
+struct Season;
+
+// Message ids of the ticket backs.
+namespace TicketBackMessage {
+constexpr int RangeSmaller = 5;   // last ticket smaller than first
+constexpr int OutOfRange = 6;     // first below 1 or beyond the tickets, or last beyond them
+constexpr int OutputPaused = 7;   // the pause after the chosen number of tickets
+}  // namespace TicketBackMessage
+
+// The twelve help lines shown while the three ticket numbers are asked for.
+QStringList ticketBackHelpLines(const Season& season);
+
+// The refusal of a ticket range: message 6 when a number lies outside the tickets, 5 when the
+// last is smaller than the first, 0 when the range may be produced.
+int ticketRangeRefusal(const Season& season, int first, int last);
+
+// Blank lines printed above and below the week block so that it sits in the middle of the back.
+struct TicketBackMargins {
+    int top = 0;
+    int bottom = 0;
+    bool operator==(const TicketBackMargins&) const = default;
+};
+TicketBackMargins ticketBackMargins(const Season& season);
+
+// The heading and one line per week of a ticket's back ("Playoffs" before the first playoff
+// week), as the list shows them.
+QStringList ticketBackWeekLines(const Season& season, int ticket);
+
+// What the list shows of one ticket back: two empty lines, "# " and the ticket, the week block
+// and an empty line.
+QStringList ticketBackLines(const Season& season, int ticket);
+// The same for the tickets first..last.
+QStringList ticketBackLines(const Season& season, int first, int last);
+
+// The printed back of one ticket: one print job.
+PrintJob ticketBackJob(const Season& season, int ticket);
+// The same with the margins already worked out for the run.
+PrintJob ticketBackJob(const Season& season, int ticket, const TicketBackMargins& margins);

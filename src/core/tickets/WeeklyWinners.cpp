@@ -1,0 +1,222 @@
+#include "tickets/WeeklyWinners.h"
+
+#include "season/Numbers.h"
+#include "season/RandomGenerator.h"
+#include "season/Season.h"
+#include "season/UnsoldTickets.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+bool splitMode(const Season& season)
+{
+    return season.PrizeOption[13] == -1;
+}
+
+bool useNextClosestSold(const Season& season)
+{
+    return season.PrizeOption[15] == -1;
+}
+
+// One prize group: the awards of the given entries of the ranked list, in the order given.
+AwardGroup prizeGroup(const Season& season, const UnsoldTickets& unsold, const QVector<RankedEntry>& ranked,
+                      PrizeCategory category, bool split, const QVector<int>& entries, int divisor)
+{
+    AwardGroup group;
+    group.category = category;
+    group.split = split;
+    const qint64 amount = prizeAmount(season, category);
+    for (int index : entries) {
+        Award award;
+        award.category = category;
+        award.ticket = ranked[index].ticket;
+        award.divisor = divisor;
+        award.cents = shareCents(amount, divisor);
+        award.unsold = season.UnsoldCount != 0 && unsold.isUnsold(award.ticket);
+        group.awards.append(award);
+    }
+    return group;
+}
+
+QVector<int> indexes(int from, int to, bool downwards = false)
+{
+    QVector<int> out;
+    if (downwards) {
+        for (int n = to; n >= from; --n)
+            out.append(n);
+    } else {
+        for (int n = from; n <= to; ++n)
+            out.append(n);
+    }
+    return out;
+}
+
+}  // namespace
+
+qint64 prizeAmount(const Season& season, PrizeCategory category)
+{
+    // The combined money of high and second high exists only while a tie for the top is paid;
+    // it is reckoned here and never written into the season's prize values.
+    if (category == PrizeCategory::RegularCombined)
+        return qint64(season.PrizeValue[1]) + season.PrizeValue[2];
+    return season.PrizeValue[static_cast<int>(category)];
+}
+
+QVector<RankedEntry> rankedList(const Season& season, int week)
+{
+    QVector<RankedEntry> ranked;
+    const int teams = season.TeamCount;
+    if (week < 1 || week > MaxScoredWeeks || ticketCountFor(teams) == 0)
+        return ranked;
+
+    // Pair-number order is the lexicographic order of (first, second).
+    for (int a = 1; a < teams; ++a) {
+        for (int b = a + 1; b <= teams; ++b) {
+            const TeamPair pair{a, b};
+            if (isPlayingPair(season, pair, week))
+                ranked.append({pair, pairTotal(season, pair, week), 0});
+        }
+    }
+    // Equal totals keep pair-number order.
+    std::stable_sort(ranked.begin(), ranked.end(),
+                     [](const RankedEntry& x, const RankedEntry& y) { return x.total > y.total; });
+
+    for (RankedEntry& entry : ranked)
+        entry.ticket = ticketOfPair(teams, entry.pair.first, entry.pair.second, week);
+
+    if (useNextClosestSold(season) && season.UnsoldCount != 0) {
+        const UnsoldTickets unsold(season);
+        ranked.erase(std::remove_if(ranked.begin(), ranked.end(),
+                                    [&](const RankedEntry& e) { return unsold.isUnsold(e.ticket); }),
+                     ranked.end());
+    }
+    return ranked;
+}
+
+QVector<int> drawList(const Season& season)
+{
+    QVector<int> draws;
+    const int perWeek = season.PrizeValue[12];
+    const int tickets = ticketCountFor(season.TeamCount);
+    const int weeks = season.RegularWeeks + season.PlayoffWeeks;
+    if (perWeek <= 0 || tickets == 0 || weeks <= 0)
+        return draws;
+
+    const UnsoldTickets unsold(season);
+    // When no ticket was sold the redraw of unsold tickets could never end: no random winners.
+    bool anySold = false;
+    for (int t = 1; t <= tickets && !anySold; ++t)
+        anySold = !unsold.isUnsold(t);
+    if (!anySold)
+        return draws;
+
+    RandomGenerator generator;
+    generator.reset();
+    generator.seed(season.Seed);
+    const int count = perWeek * weeks * 3;
+    draws.reserve(count);
+    for (int n = 0; n < count; ++n) {
+        int ticket = static_cast<int>(std::floor(tickets * generator.next())) + 1;
+        while (unsold.isUnsold(ticket))
+            ticket = static_cast<int>(std::floor(tickets * generator.next())) + 1;
+        draws.append(ticket);
+    }
+
+    // Repeats go to the end. After a move the entry that moved into position i is compared
+    // only with the earlier positions not yet visited, exactly as the draw has always done.
+    const int size = draws.size();
+    for (int i = 1; i < size; ++i) {
+        for (int j = 0; j < i; ++j) {
+            if (draws[j] == draws[i]) {
+                const int repeat = draws[i];
+                draws.remove(i);
+                draws.append(repeat);
+            }
+        }
+    }
+    return draws;
+}
+
+QVector<int> randomWinnersOfWeek(const Season& season, int week, const QVector<int>& draws)
+{
+    QVector<int> winners;
+    const int perWeek = season.PrizeValue[12];
+    if (perWeek <= 0 || !season.isRegularWeek(week) || week < 1)
+        return winners;
+    const int first = (week - 1) * perWeek;
+    for (int n = first; n < first + perWeek && n < draws.size(); ++n)
+        winners.append(draws[n]);
+    return winners;
+}
+
+QVector<AwardGroup> prizeGroups(const Season& season, bool regular, const QVector<RankedEntry>& ranked)
+{
+    QVector<AwardGroup> groups;
+    const int count = ranked.size();
+    if (count == 0)
+        return groups;
+
+    const UnsoldTickets unsold(season);
+    const bool split = splitMode(season);
+    const auto& option = season.PrizeOption;
+    const auto totalAt = [&](int index) { return ranked[index].total; };
+    const auto add = [&](PrizeCategory category, const QVector<int>& entries, int divisor) {
+        groups.append(prizeGroup(season, unsold, ranked, category, split, entries, divisor));
+    };
+
+    // Low prize: the last entry and every entry directly above it with the same total, paid
+    // from the bottom up.
+    if (count > 1) {
+        int lowStart = count - 1;
+        while (lowStart > 0 && totalAt(lowStart - 1) == totalAt(count - 1))
+            --lowStart;
+        const int lowSize = count - lowStart;
+        if (regular ? option[4] == 1 : option[11] == 1) {
+            add(regular ? PrizeCategory::RegularLow : PrizeCategory::PlayoffLow, indexes(lowStart, count - 1, true),
+                split ? lowSize : 1);
+        }
+    }
+
+    // Tie groups at the top: `top` entries share the highest total, the `second` entries after
+    // them the next one.
+    int top = 1;
+    while (top < count && totalAt(top) == totalAt(0))
+        ++top;
+    int second = 0;
+    while (top + second < count && totalAt(top + second) == totalAt(top))
+        ++second;
+
+    // Second high: only when a single ticket holds the top.
+    if (regular && option[2] == 1 && top == 1 && second > 0)
+        add(PrizeCategory::RegularSecondHigh, indexes(1, second), split ? second : 1);
+
+    // High. A tie for the top splits the high and second-high money together; paid in full, each
+    // tied ticket wins the high prize and the second high is not paid.
+    if (regular && option[1] == 1) {
+        if (top > 1 && option[2] == 1 && split)
+            add(PrizeCategory::RegularCombined, indexes(0, top - 1), top);
+        else
+            add(PrizeCategory::RegularHigh, indexes(0, top - 1), split ? top : 1);
+    } else if (!regular && option[9] == 1) {
+        add(PrizeCategory::PlayoffHigh, indexes(0, top - 1), split ? top : 1);
+    }
+    return groups;
+}
+
+WeekWinners calculateWeek(const Season& season, int week, const QVector<int>& draws)
+{
+    WeekWinners result;
+    result.week = week;
+    result.regular = season.isRegularWeek(week);
+    result.ranked = rankedList(season, week);
+    result.randomTickets = randomWinnersOfWeek(season, week, draws);
+    result.groups = prizeGroups(season, result.regular, result.ranked);
+    return result;
+}
+
+WeekWinners calculateWeek(const Season& season, int week)
+{
+    return calculateWeek(season, week, drawList(season));
+}

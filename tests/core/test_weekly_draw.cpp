@@ -1,0 +1,78 @@
+#include "WeeklyTestSeason.h"
+
+#include "tickets/WeeklyWinners.h"
+
+#include <gtest/gtest.h>
+
+// Four teams (6 tickets), three regular weeks, one random winner a week, seed 1234, tickets 2..3
+// unsold. Worked by hand from the generator (24-bit state, x -> x * 0x43FD43FD + 0xC39EC3, reset
+// from -1.0, seed mixed into bits 8..23) and the draw rule:
+//   raw draws            2 3 3 2 6 1 2 3 6 5 1 5 6 4 6  (2 and 3 are unsold and drawn again)
+//   kept                 6 1 6 5 1 5 6 4 6
+//   repeats to the end   6 1 5 6 4 1 6 5 6
+// (after a move the entry now in position i is compared only with the positions still ahead of
+// j, so a repeat can stay in place, as 6 in position 4 does).
+TEST(WeeklyDraw, FixedDrawListOfASmallSeason)
+{
+    Season s = weeklyTestSeason(4, 3);
+    s.PrizeValue[12] = 1;
+    s.PrizeValue[6] = 5;
+    setUnsold(s, {QStringLiteral("2,3")});
+
+    const QVector<int> draws = drawList(s);
+    EXPECT_EQ(draws, (QVector<int>{6, 1, 5, 6, 4, 1, 6, 5, 6}));
+    EXPECT_EQ(randomWinnersOfWeek(s, 1, draws), QVector<int>{6});
+    EXPECT_EQ(randomWinnersOfWeek(s, 2, draws), QVector<int>{1});
+    EXPECT_EQ(randomWinnersOfWeek(s, 3, draws), QVector<int>{5});
+
+    // One a week, seed -77, ten tickets, 4..6 unsold, two weeks (6 draws):
+    //   raw 9 6 9 1 4 1 3 5 8, kept 9 9 1 1 3 8, repeats to the end 9 1 3 8 9 1.
+    Season t = weeklyTestSeason(5, 2);
+    t.Seed = -77;
+    t.PrizeValue[12] = 1;
+    setUnsold(t, {QStringLiteral("4,6")});
+    EXPECT_EQ(drawList(t), (QVector<int>{9, 1, 3, 8, 9, 1}));
+}
+
+TEST(WeeklyDraw, TheSameSeedGivesTheSameRandomWinners)
+{
+    Season s = weeklyTestSeason(32, 17, 4);
+    s.PrizeValue[12] = 3;
+    s.PrizeValue[6] = 10;
+    storeScores(s, 5, std::vector<int>(32, 10));
+
+    const QVector<int> first = calculateWeek(s, 5).randomTickets;
+    ASSERT_EQ(first.size(), 3);
+    EXPECT_EQ(calculateWeek(s, 5).randomTickets, first);
+    EXPECT_EQ(calculateWeek(s, 5, drawList(s)).randomTickets, first);
+    const QVector<int> draws = drawList(s);
+    EXPECT_EQ(draws.size(), 3 * 21 * 3);
+    EXPECT_EQ(draws.mid(12, 3), first);
+
+    s.Seed = 1235;
+    EXPECT_NE(calculateWeek(s, 5).randomTickets, first);
+}
+
+TEST(WeeklyDraw, NoRandomWinnersWhenNoTicketWasSold)
+{
+    Season s = weeklyTestSeason(4, 3);
+    s.PrizeValue[12] = 2;
+    s.PrizeValue[6] = 5;
+    setUnsold(s, {QStringLiteral("1,3"), QStringLiteral("4,6")});
+    storeScores(s, 1, {10, 20, 30, 40});
+
+    EXPECT_TRUE(drawList(s).isEmpty());
+    EXPECT_TRUE(calculateWeek(s, 1).randomTickets.isEmpty());
+
+    // One sold ticket is enough: every draw is that ticket.
+    setUnsold(s, {QStringLiteral("1,3"), QStringLiteral("5,6")});
+    for (int ticket : drawList(s))
+        EXPECT_EQ(ticket, 4);
+
+    // No random winners asked for, or no tickets at all.
+    s.PrizeValue[12] = 0;
+    EXPECT_TRUE(drawList(s).isEmpty());
+    Season empty = weeklyTestSeason(1, 3);
+    empty.PrizeValue[12] = 2;
+    EXPECT_TRUE(drawList(empty).isEmpty());
+}

@@ -1,0 +1,186 @@
+#include "WeeklyTestSeason.h"
+
+#include "tickets/WeeklyWinners.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Paid {
+    int ticket;
+    int divisor;
+    qint64 cents;
+    bool unsold = false;
+};
+
+AwardGroup group(PrizeCategory category, bool split, std::vector<Paid> paid)
+{
+    AwardGroup g;
+    g.category = category;
+    g.split = split;
+    for (const Paid& p : paid)
+        g.awards.append(Award{category, p.ticket, p.divisor, p.cents, p.unsold});
+    return g;
+}
+
+// A ranked list with the given totals on tickets 11, 12, ...
+QVector<RankedEntry> rankedTotals(std::vector<int> totals)
+{
+    QVector<RankedEntry> ranked;
+    for (int n = 0; n < static_cast<int>(totals.size()); ++n)
+        ranked.append(RankedEntry{TeamPair{1, 2 + n}, totals[n], 11 + n});
+    return ranked;
+}
+
+using G = QVector<AwardGroup>;
+constexpr auto Low = PrizeCategory::RegularLow;
+constexpr auto Second = PrizeCategory::RegularSecondHigh;
+constexpr auto High = PrizeCategory::RegularHigh;
+constexpr auto Combined = PrizeCategory::RegularCombined;
+
+}  // namespace
+
+TEST(WeeklyWinners, TiesSplitOrPayInFullOnTheWorkedTotals)
+{
+    Season s = weeklyTestSeason(8, 17);
+    const auto ranked = rankedTotals({40, 35, 35, 20, 12, 12});
+
+    // Split: the low pair share 30, the second-high pair share 50, the top takes 100.
+    EXPECT_EQ(prizeGroups(s, true, ranked),
+              (G{group(Low, true, {{16, 2, 1500}, {15, 2, 1500}}),
+                 group(Second, true, {{12, 2, 2500}, {13, 2, 2500}}), group(High, true, {{11, 1, 10000}})}));
+
+    setFullMode(s);
+    EXPECT_EQ(prizeGroups(s, true, ranked),
+              (G{group(Low, false, {{16, 1, 3000}, {15, 1, 3000}}),
+                 group(Second, false, {{12, 1, 5000}, {13, 1, 5000}}), group(High, false, {{11, 1, 10000}})}));
+}
+
+TEST(WeeklyWinners, ATieForTheTopTakesTheSecondHighMoney)
+{
+    Season s = weeklyTestSeason(8, 17);
+    s.PrizeOption[4] = 0;  // low off: only the top matters here
+    const auto ranked = rankedTotals({40, 40, 35});
+
+    // Split: (100 + 50) / 2 each, nobody gets the second high; the prize values stay as they were.
+    const Season before = s;
+    EXPECT_EQ(prizeGroups(s, true, ranked), (G{group(Combined, true, {{11, 2, 7500}, {12, 2, 7500}})}));
+    EXPECT_EQ(s, before);
+    EXPECT_EQ(s.PrizeValue[3], 0);
+
+    setFullMode(s);
+    EXPECT_EQ(prizeGroups(s, true, ranked), (G{group(High, false, {{11, 1, 10000}, {12, 1, 10000}})}));
+
+    // Only the second high on: nobody is paid.
+    s.PrizeOption[1] = 0;
+    EXPECT_TRUE(prizeGroups(s, true, ranked).isEmpty());
+
+    // Three-way tie, high 100, second high off, split: 33.33 each.
+    s = weeklyTestSeason(8, 17);
+    s.PrizeOption[2] = s.PrizeOption[4] = 0;
+    EXPECT_EQ(prizeGroups(s, true, rankedTotals({40, 40, 40, 35})),
+              (G{group(High, true, {{11, 3, 3333}, {12, 3, 3333}, {13, 3, 3333}})}));
+
+    // A whole list tied: the low group takes every entry from the bottom up, the top all of them.
+    s = weeklyTestSeason(8, 17);
+    s.PrizeOption[2] = 0;
+    EXPECT_EQ(prizeGroups(s, true, rankedTotals({9, 9, 9})),
+              (G{group(Low, true, {{13, 3, 1000}, {12, 3, 1000}, {11, 3, 1000}}),
+                 group(High, true, {{11, 3, 3333}, {12, 3, 3333}, {13, 3, 3333}})}));
+    // Halves of a cent go to the even cent: 1 / 8 is 12.5 cents, paid as 12.
+    s.PrizeValue[4] = 1;
+    const auto eight = rankedTotals({50, 9, 9, 9, 9, 9, 9, 9, 9});
+    EXPECT_EQ(prizeGroups(s, true, eight).first().awards.first().cents, 12);
+}
+
+TEST(WeeklyWinners, RanksPlayingPairsStablyWithTheirTicketsOfTheWeek)
+{
+    Season s = weeklyTestSeason(5, 3);
+    storeScores(s, 1, {20, 20, 15, 6, 6});
+    storeScores(s, 2, {20, 20, 15, 6, 6});
+
+    auto tickets = [](const QVector<RankedEntry>& ranked) {
+        std::vector<int> out;
+        for (const RankedEntry& e : ranked)
+            out.push_back(e.ticket);
+        return out;
+    };
+    // Week 1: ticket t holds pair t. Equal totals keep pair-number order.
+    const auto week1 = rankedList(s, 1);
+    EXPECT_EQ(tickets(week1), (std::vector<int>{1, 2, 5, 3, 4, 6, 7, 8, 9, 10}));
+    EXPECT_EQ(week1.first(), (RankedEntry{TeamPair{1, 2}, 40, 1}));
+    EXPECT_EQ(week1.last(), (RankedEntry{TeamPair{4, 5}, 12, 10}));
+    // Week 2: the pairs move five tickets on.
+    EXPECT_EQ(tickets(rankedList(s, 2)), (std::vector<int>{6, 7, 10, 8, 9, 1, 2, 3, 4, 5}));
+
+    EXPECT_EQ(calculateWeek(s, 1).groups,
+              (G{group(Low, true, {{10, 1, 3000}}), group(Second, true, {{2, 2, 2500}, {5, 2, 2500}}),
+                 group(High, true, {{1, 1, 10000}})}));
+
+    // A bye drops every pair of that team.
+    storeScores(s, 3, {20, Bye, 15, 6, 6});
+    for (const RankedEntry& e : rankedList(s, 3)) {
+        EXPECT_NE(e.pair.first, 2);
+        EXPECT_NE(e.pair.second, 2);
+    }
+    EXPECT_EQ(rankedList(s, 3).size(), 6);
+}
+
+TEST(WeeklyWinners, UnsoldWinnersAreNotPaidOrGiveWayToTheNextSoldTicket)
+{
+    Season s = weeklyTestSeason(5, 3);
+    storeScores(s, 1, {20, 20, 15, 6, 6});
+    setUnsold(s, {QStringLiteral("1,2")});
+
+    // Not paid: ticket 1 keeps the high prize unpaid, nobody moves up; ticket 2 shares the
+    // second high unpaid.
+    EXPECT_EQ(calculateWeek(s, 1).groups,
+              (G{group(Low, true, {{10, 1, 3000}}), group(Second, true, {{2, 2, 2500, true}, {5, 2, 2500}}),
+                 group(High, true, {{1, 1, 10000, true}})}));
+
+    // Next closest sold: tickets 1 and 2 leave the ranking; ticket 5 is now alone at the top and
+    // the four 26s share the second high.
+    setNextClosestSold(s);
+    const WeekWinners w = calculateWeek(s, 1);
+    EXPECT_EQ(w.ranked.size(), 8);
+    EXPECT_EQ(w.groups, (G{group(Low, true, {{10, 1, 3000}}),
+                           group(Second, true, {{3, 4, 1250}, {4, 4, 1250}, {6, 4, 1250}, {7, 4, 1250}}),
+                           group(High, true, {{5, 1, 10000}})}));
+
+    // Not paid is only reported when unsold sequences are in use.
+    s = weeklyTestSeason(5, 3);
+    storeScores(s, 1, {20, 20, 15, 6, 6});
+    s.UnsoldSeq[1] = QStringLiteral("1,2");  // an entry beyond UnsoldCount is not in use
+    for (const AwardGroup& g : calculateWeek(s, 1).groups)
+        for (const Award& a : g.awards)
+            EXPECT_FALSE(a.unsold);
+}
+
+TEST(WeeklyWinners, PlayoffWeeksAndWeeksWithFewPlayingPairs)
+{
+    Season s = weeklyTestSeason(5, 1, 1);
+    s.PrizeValue[12] = 2;
+    s.PrizeValue[6] = 5;
+    storeScores(s, 1, {20, 20, 15, 6, 6});
+    storeScores(s, 2, {20, 20, 15, 6, 6});
+
+    // Playoff week: no second high and no random winners, playoff amounts.
+    const WeekWinners playoff = calculateWeek(s, 2);
+    EXPECT_FALSE(playoff.regular);
+    EXPECT_TRUE(playoff.randomTickets.isEmpty());
+    EXPECT_EQ(playoff.groups, (G{group(PrizeCategory::PlayoffLow, true, {{5, 1, 4000}}),
+                                 group(PrizeCategory::PlayoffHigh, true, {{6, 1, 8000}})}));
+    EXPECT_EQ(calculateWeek(s, 1).randomTickets.size(), 2);
+
+    // One playing pair: it takes the high prize; no low, no second high.
+    storeScores(s, 1, {Bye, 17, Bye, 3, Bye});
+    const WeekWinners one = calculateWeek(s, 1);
+    EXPECT_EQ(one.groups, (G{group(High, true, {{6, 1, 10000}})}));
+
+    // No playing pair: no pair prize, the random winners are still there.
+    storeScores(s, 1, {Bye, 17, Bye, Bye, Bye});
+    const WeekWinners none = calculateWeek(s, 1);
+    EXPECT_TRUE(none.noWinners());
+    EXPECT_TRUE(none.groups.isEmpty());
+    EXPECT_EQ(none.randomTickets.size(), 2);
+}
