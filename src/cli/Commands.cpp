@@ -1,0 +1,63 @@
+#include "Commands.h"
+
+#include "CliDialogs.h"
+#include "season/SeasonFile.h"
+
+// To add a command: one line here, its function declared in Commands.h, and its file
+// cmd_<name>.cpp.
+const std::vector<CliCommand>& cliCommands()
+{
+    static const std::vector<CliCommand> commands = {
+        {"check", "", "load the season file and report any problem in it", 0, 0, runCheck},
+    };
+    return commands;
+}
+
+const CliCommand* findCliCommand(const QString& name)
+{
+    for (const CliCommand& command : cliCommands()) {
+        if (name == QLatin1String(command.name))
+            return &command;
+    }
+    return nullptr;
+}
+
+static QString commandLine(const CliCommand& command)
+{
+    QString line = QLatin1String(command.name);
+    if (*command.arguments)
+        line += QLatin1Char(' ') + QLatin1String(command.arguments);
+    return line;
+}
+
+QStringList cliUsage()
+{
+    QStringList lines{QStringLiteral("usage: kickpool-cli [--home DIR] [--today YYYY-MM-DD] [--pdf FILE] COMMAND [ARGS]")};
+    int width = 0;
+    for (const CliCommand& command : cliCommands())
+        width = std::max(width, int(commandLine(command).size()));
+    for (const CliCommand& command : cliCommands())
+        lines.append(QStringLiteral("  ") + commandLine(command).leftJustified(width + 2)
+                     + QLatin1String(command.description));
+    return lines;
+}
+
+void CliContext::printLines(const QStringList& lines)
+{
+    for (const QString& line : lines)
+        out << line << '\n';
+}
+
+int CliContext::usageError(const QString& why)
+{
+    if (!why.isEmpty())
+        err << "kickpool-cli: " << why << '\n';
+    err << "usage: kickpool-cli [--home DIR] [--today YYYY-MM-DD] [--pdf FILE] " << commandLine(command)
+        << '\n';
+    return ExitStatus::Usage;
+}
+
+bool CliContext::loadSeason()
+{
+    return LoadSeason(session) == LoadOutcome::Loaded;
+}

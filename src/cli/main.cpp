@@ -1,0 +1,161 @@
+// kickpool-cli: the headless companion. Runs one command on the season in the home folder and
+// writes the lines the screen's list would show to stdout.
+#include "CliDialogs.h"
+#include "Commands.h"
+#include "JobRenderer.h"
+#include "print/RecordingPrinter.h"
+#include "season/Services.h"
+#include "season/Session.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+struct Options {
+    QString home;
+    QString today;
+    QString pdf;
+    QString command;
+    QStringList args;
+    QString error;  // why the command line cannot be used
+    bool help = false;
+};
+
+Options parseOptions(const QStringList& arguments)
+{
+    Options options;
+    int n = 1;
+    for (; n < arguments.size(); ++n) {
+        const QString& arg = arguments[n];
+        if (!arg.startsWith(QLatin1String("--")))
+            break;
+        if (arg == QLatin1String("--help")) {
+            options.help = true;
+            return options;
+        }
+        QString name = arg;
+        QString value;
+        const int equals = arg.indexOf(QLatin1Char('='));
+        if (equals > 0) {
+            name = arg.left(equals);
+            value = arg.mid(equals + 1);
+        } else if (n + 1 < arguments.size()) {
+            value = arguments[++n];
+        } else {
+            options.error = arg + QStringLiteral(" needs a value");
+            return options;
+        }
+        if (name == QLatin1String("--home"))
+            options.home = value;
+        else if (name == QLatin1String("--today"))
+            options.today = value;
+        else if (name == QLatin1String("--pdf"))
+            options.pdf = value;
+        else {
+            options.error = QStringLiteral("unknown option ") + name;
+            return options;
+        }
+    }
+    if (n >= arguments.size()) {
+        options.error = QStringLiteral("no command given");
+        return options;
+    }
+    options.command = arguments[n];
+    options.args = arguments.mid(n + 1);
+    return options;
+}
+
+bool wantsPdf(int argc, char** argv)
+{
+    for (int n = 1; n < argc; ++n) {
+        if (std::strncmp(argv[n], "--pdf", 5) == 0)
+            return true;
+    }
+    return false;
+}
+
+QString argumentCount(const CliCommand& command)
+{
+    if (command.maxArgs == 0)
+        return QStringLiteral("no arguments");
+    if (command.minArgs == command.maxArgs)
+        return command.minArgs == 1 ? QStringLiteral("one argument") : QStringLiteral("%1 arguments").arg(command.minArgs);
+    return QStringLiteral("%1 to %2 arguments").arg(command.minArgs).arg(command.maxArgs);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    // Drawing a PDF needs the GUI application; with no display it draws offscreen.
+    std::unique_ptr<QCoreApplication> app;
+    if (wantsPdf(argc, argv)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    out.setEncoding(QStringConverter::Utf8);
+    err.setEncoding(QStringConverter::Utf8);
+
+    const Options options = parseOptions(QCoreApplication::arguments());
+    if (options.help) {
+        for (const QString& line : cliUsage())
+            out << line << '\n';
+        return ExitStatus::Ok;
+    }
+    const CliCommand* command = options.error.isEmpty() ? findCliCommand(options.command) : nullptr;
+    if (!command) {
+        err << "kickpool-cli: "
+            << (options.error.isEmpty() ? QStringLiteral("unknown command ") + options.command : options.error)
+            << '\n';
+        for (const QString& line : cliUsage())
+            err << line << '\n';
+        return ExitStatus::Usage;
+    }
+
+    std::unique_ptr<Clock> clock = std::make_unique<SystemClock>();
+    if (!options.today.isEmpty()) {
+        const QDate today = QDate::fromString(options.today, Qt::ISODate);
+        if (!today.isValid()) {
+            err << "kickpool-cli: --today needs a date such as 2026-09-07\n";
+            return ExitStatus::Usage;
+        }
+        clock = std::make_unique<FixedClock>(today);
+    }
+
+    const QString home = options.home.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                 : QDir(options.home).absolutePath();
+    CliDialogs dialogs(err);
+    RecordingPrinter printer;
+    Services services{&dialogs, clock.get(), nullptr, options.pdf.isEmpty() ? nullptr : &printer};
+    Session session(home, services);
+
+    CliContext context{session, *command, options.args, options.pdf, out, err, dialogs, printer};
+    int status = ExitStatus::Ok;
+    if (options.args.size() < command->minArgs || options.args.size() > command->maxArgs)
+        status = context.usageError(QStringLiteral("%1 takes %2").arg(QLatin1String(command->name), argumentCount(*command)));
+    else
+        status = command->run(context);
+    out.flush();
+
+    if (status == ExitStatus::Ok && !options.pdf.isEmpty() && !printer.jobs.isEmpty()) {
+        QString error;
+        if (!writePdf(printer.jobs, options.pdf, &error)) {
+            err << "kickpool-cli: the PDF " << options.pdf << " was not written: " << error << '\n';
+            status = ExitStatus::Failed;
+        }
+    }
+    err.flush();
+    return status;
+}

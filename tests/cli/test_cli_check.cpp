@@ -1,0 +1,177 @@
+#include "season/Season.h"
+#include "season/SeasonFile.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+struct CliRun {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+CliRun runCli(const QString& home, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(KICKPOOL_BIN "/kickpool-cli"),
+                  QStringList{"--home", home, "--today", "2026-11-20"} + arguments);
+    process.waitForFinished(30000);
+    CliRun run;
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray demoSeason()
+{
+    QFile file(QStringLiteral(KICKPOOL_DIST "/Files/Kickpool.txt"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+TEST(CliCheck, DemoSeasonSummary)
+{
+    QTemporaryDir home;
+    const QByteArray demo = demoSeason();
+    ASSERT_FALSE(demo.isEmpty());
+    writeFile(home.filePath("Files/Kickpool.txt"), demo);
+
+    const CliRun run = runCli(home.path(), {"check"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    const QStringList lines = run.out.split('\n');
+    ASSERT_EQ(lines.size(), 14) << run.out.toStdString();
+    EXPECT_EQ(lines[3], "Teams:    32, Alder Creek to Willow Park");
+    EXPECT_EQ(lines[4], "Weeks:    21 in all: 17 regular (Sep 13 to Jan  3), 4 playoff (Jan 10 to Jan 31)");
+    EXPECT_EQ(lines[5], "Tickets:  496, 445 sold; unsold: 401,450 / 51,51");
+    EXPECT_EQ(lines[11], "Scores:   9 weeks (Sep 13 to Nov  8), 32 teams each");
+    EXPECT_EQ(lines[12], "No problems found.");
+    EXPECT_EQ(lines[13], "");  // the last line ends like the others
+    // Checking does not write anything.
+    QFile after(home.filePath("Files/Kickpool.txt"));
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), demo);
+    EXPECT_EQ(QDir(home.filePath("Files")).entryList(QDir::Files), QStringList{"Kickpool.txt"});
+}
+
+TEST(CliCheck, SmallSeasonExactlyAndItsProblems)
+{
+    Season s;
+    s.FrontText = {QString(), "Boosters", "FOOTBALL", "", "Info"};
+    s.ReturnAddress = {QString(), "Boosters", "1 Main St", "", "Town"};
+    s.Seed = -5;
+    s.TicketPrice = 5;
+    s.Odds = 12.5f;
+    s.RegularWeeks = 2;
+    s.RegularDate[1] = "Sep  7";
+    s.RegularDate[2] = "Sep 14";
+    s.TeamCount = 4;
+    s.TeamName = {QString(), "Bears", "Colts", "Eagles", "Lions"};
+    s.UnsoldCount = 2;
+    s.UnsoldSeq[1] = "5,6";
+    s.UnsoldSeq[2] = "";
+    s.PrizeOption = {0, 1, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, -1, 0, -1, 0};
+    s.PrizeValue = {0, 1500, 0, 0, 5, 0, 0, 0, 0, 0, 0, 0, 0};
+    s.ScoredWeeks = 1;
+    s.ScoreTeams = 4;
+    s.Score[1] = {1, 21, 17, -1, 1000};
+
+    QTemporaryDir home;
+    writeFile(home.filePath("Files/Kickpool.txt"), seasonFileBytes(s));
+    CliRun run = runCli(home.path(), {"check"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out,
+              "Season file: " + QDir::toNativeSeparators(home.filePath("Files/Kickpool.txt")) + "\n"
+              "Front:    \"Boosters\", \"FOOTBALL\", \"\", \"Info\"\n"
+              "Address:  \"Boosters\", \"1 Main St\", \"\", \"Town\"\n"
+              "Teams:    4, Bears to Lions\n"
+              "Weeks:    2 in all: 2 regular (Sep  7 to Sep 14), 0 playoff\n"
+              "Tickets:  6, 4 sold; unsold: 5,6\n"
+              "Price:    $5 a ticket; seed -5; odds 1 in 12.5; ticket size 0\n"
+              "Prizes:   weekly, regular season: high $1,500, low $5\n"
+              "          grand prize: none\n"
+              "          weekly, playoffs: none\n"
+              "          ties pay the full amount; unsold winning tickets are not paid\n"
+              "Scores:   1 week (Sep  7), 4 teams each\n"
+              "Problem:  week 1, team 4: score 1000 is not 0 to 999\n");
+
+    // A hand-edited file: scores kept for four teams, while the season has three.
+    s.Score[1][4] = 30;
+    QByteArray edited = seasonFileBytes(s);
+    edited.replace("\r\n4\r\n\"Bears\"", "\r\n3\r\n\"Bears\"");
+    edited.replace("\"Lions\"\r\n", "");
+    writeFile(home.filePath("Files/Kickpool.txt"), edited);
+    run = runCli(home.path(), {"check"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.out.endsWith("Problem:  scores are stored for 4 teams, the season has 3\n")) << run.out.toStdString();
+}
+
+TEST(CliCheck, DamagedOrMissingFileIsRefused)
+{
+    QTemporaryDir home;
+    QByteArray damaged = demoSeason();
+    damaged.replace("\r\n10\r\n", "\r\nten\r\n");  // the ticket price, line 11
+    writeFile(home.filePath("Files/Kickpool.txt"), damaged);
+
+    CliRun run = runCli(home.path(), {"check"});
+    const QString copy = damagedCopyName(damaged);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "DAMAGED DATA FILE\n"
+                       "Kickpool.txt\n"
+                       "Line 11: a whole number expected\n"
+                       "A copy was kept as " + copy + "\n"
+                       "Run 'Update Annual Data' and SAVE\n");
+    EXPECT_TRUE(QFile::exists(home.filePath("Files/" + copy)));
+
+    QFile::remove(home.filePath("Files/Kickpool.txt"));
+    run = runCli(home.path(), {"check"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "FILE NOT FOUND\n"
+                       "Data file not found\n"
+                       "Run 'Update Annual Data' and\n"
+                       "SAVE data to create a new file\n");
+}
+
+TEST(CliCheck, UnknownCommandsAndBadArgumentsShowTheUsage)
+{
+    QTemporaryDir home;
+    CliRun run = runCli(home.path(), {"frobnicate"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_TRUE(run.err.startsWith("kickpool-cli: unknown command frobnicate\nusage: kickpool-cli ")) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("\n  check ")) << run.err.toStdString();
+
+    run = runCli(home.path(), {"check", "extra"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "kickpool-cli: check takes no arguments\n"
+                       "usage: kickpool-cli [--home DIR] [--today YYYY-MM-DD] [--pdf FILE] check\n");
+
+    run = runCli(home.path(), {});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.startsWith("kickpool-cli: no command given\n"));
+
+    QProcess badDate;
+    badDate.start(QStringLiteral(KICKPOOL_BIN "/kickpool-cli"), {"--home", home.path(), "--today", "2026-02-30", "check"});
+    badDate.waitForFinished(30000);
+    EXPECT_EQ(badDate.exitCode(), 1);
+    EXPECT_EQ(QString::fromUtf8(badDate.readAllStandardError()), "kickpool-cli: --today needs a date such as 2026-09-07\n");
+}
