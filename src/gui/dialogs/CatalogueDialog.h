@@ -1,0 +1,47 @@
+#pragma once
+
+#include "dialogs/FlexList.h"
+#include "dialogs/MessageCatalogue.h"
+
+#include <QDialog>
+
+class QLineEdit;
+class QTableWidget;
+class Session;
+
+// What the message dialog and the input dialog share: a window without caption text and without
+// close box that closes only through its own buttons, a read-only title box Text1 and the grid
+// MSFlexGrid1 that shows the entry's lines. Controls are placed at their sizes for an 800 by 600
+// screen and scaled once, when the dialog is built.
+class CatalogueDialog : public QDialog {
+    Q_OBJECT
+public:
+    // Escape does nothing: only the dialog's buttons close it.
+    void reject() override {}
+
+protected:
+    CatalogueDialog(Session& session, QWidget* parent);
+
+    QLineEdit* addTitleBox(const QRect& designGeometry);
+    QTableWidget* addLineGrid(const QRect& designGeometry);
+    // SetScale for the primary screen, then the layout scaling of every control and the window.
+    void scaleToScreen();
+    void showLines(const QVector<MessageLine>& lines);
+    // Widens the window, the title box and the grid when a line is wider than the grid, so that
+    // no line is cut; `centred` widgets (the buttons, the input box) move or grow along.
+    void widenToFitLines(const QList<QWidget*>& moved, const QList<QWidget*>& grown);
+    // Fixes the window at its size and centres it on its parent or the screen.
+    void fixSizeAndCentre();
+    // Stores the answer in MsgResult and closes the dialog.
+    void finish(int answer);
+
+    void closeEvent(QCloseEvent* event) override;
+
+    Session& session_;
+    FlexList flexlist_;
+    QLineEdit* title_ = nullptr;
+    QTableWidget* grid_ = nullptr;
+
+private:
+    bool finishing_ = false;
+};

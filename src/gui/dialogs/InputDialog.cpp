@@ -1,0 +1,68 @@
+#include "dialogs/InputDialog.h"
+
+#include "dialogs/Button.h"
+#include "dialogs/InputCatalogue.h"
+#include "season/Session.h"
+
+#include <QLineEdit>
+
+namespace {
+// Design sizes for a screen of 800 by 600.
+const QSize designSize(400, 300);
+const QRect titleBox(10, 8, 380, 30);
+const QRect lineGrid(10, 44, 380, 150);
+const QRect inputBox(10, 204, 380, 30);
+const QRect okButton(90, 250, 100, 36);
+const QRect cancelButton(210, 250, 100, 36);
+}  // namespace
+
+InputDialog::InputDialog(Session& session, QWidget* parent) : CatalogueDialog(session, parent)
+{
+    addTitleBox(titleBox);
+    addLineGrid(lineGrid);
+    input_ = new QLineEdit(this);
+    input_->setObjectName(QStringLiteral("Text2"));
+    QFont font = input_->font();
+    font.setPointSizeF(11);
+    input_->setFont(font);
+    input_->setGeometry(inputBox);
+    Button* ok = addButton("cmdOK", QStringLiteral("OK"), okButton);
+    Button* cancel = addButton("cmdCancel", QStringLiteral("Cancel"), cancelButton);
+    resize(designSize);
+    scaleToScreen();
+
+    const InputEntry entry = inputEntry(session_, session_.MsgId);
+    if (entry.questionSound)
+        session_.playCue(session_.QuestionSound);
+
+    title_->setText(entry.title);
+    connect(input_, &QLineEdit::textChanged, this, [this](const QString& text) { session_.InputText = text; });
+    if (entry.clearsInputText)
+        session_.InputText.clear();
+    input_->setText(entry.startText);
+    showLines(entry.lines);
+    input_->setSelection(0, input_->text().size());
+
+    connect(input_, &QLineEdit::returnPressed, this, [this] { finish(Answer::Ok); });
+    connect(ok, &QPushButton::clicked, this, [this] { finish(Answer::Ok); });
+    connect(cancel, &QPushButton::clicked, this, [this] { finish(Answer::Cancel); });
+
+    widenToFitLines({ok, cancel}, {input_});
+    fixSizeAndCentre();
+    input_->setFocus();
+}
+
+Button* InputDialog::addButton(const char* name, const QString& caption, const QRect& designGeometry)
+{
+    auto* button = new Button(caption, this);
+    button->setObjectName(QString::fromLatin1(name));
+    QFont font = button->font();
+    font.setPointSizeF(10);
+    font.setBold(true);
+    button->setFont(font);
+    button->setGeometry(designGeometry);
+    // Enter belongs to the input box; a button is pressed by clicking it (or the space bar).
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}

@@ -1,0 +1,81 @@
+#include "dialogs/MessageDialog.h"
+
+#include "dialogs/Button.h"
+#include "season/Session.h"
+#include "season/Sounds.h"
+
+#include <QLineEdit>
+#include <QPalette>
+
+namespace {
+// Design sizes for a screen of 800 by 600.
+const QSize designSize(380, 250);
+const QRect titleBox(10, 8, 360, 30);
+const QRect lineGrid(10, 44, 360, 140);
+const QRect pairLeft(70, 200, 100, 36);
+const QRect pairRight(210, 200, 100, 36);
+const QRect alone(140, 200, 100, 36);
+}  // namespace
+
+MessageDialog::MessageDialog(Session& session, QWidget* parent) : CatalogueDialog(session, parent)
+{
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::Base, Qt::white);
+    setPalette(white);
+    setAutoFillBackground(true);
+
+    addTitleBox(titleBox);
+    addLineGrid(lineGrid);
+    Button* box1 = addButton("cmdBox1", pairLeft);
+    Button* box2 = addButton("cmdBox2", pairRight);
+    Button* box3 = addButton("cmdBox3", alone);
+    resize(designSize);
+    scaleToScreen();
+
+    SetSounds(session_);
+    session_.playCue(session_.ErrorSound);
+
+    const MessageEntry entry = messageEntry(session_, session_.MsgId);
+    title_->setText(entry.title);
+    showLines(entry.lines);
+    if (entry.paired && entry.buttons.size() == 2) {
+        showButton(box1, entry.buttons[0]);
+        showButton(box2, entry.buttons[1]);
+    } else if (!entry.paired && entry.buttons.size() == 1) {
+        showButton(box3, entry.buttons[0]);
+    }
+    widenToFitLines({box1, box2, box3}, {});
+    fixSizeAndCentre();
+
+    // A Yes that gives up data (the red Yes) is never what a stray Enter chooses.
+    const bool redYes = entry.paired && entry.buttons[0].face == BgrColour::Red;
+    Button* first = entry.paired ? (redYes ? box2 : box1) : box3;
+    if (!first->isHidden())
+        first->setFocus();
+}
+
+Button* MessageDialog::addButton(const char* name, const QRect& designGeometry)
+{
+    auto* button = new Button(this);
+    button->setObjectName(QString::fromLatin1(name));
+    QFont font = button->font();
+    font.setPointSizeF(10);
+    font.setBold(true);
+    button->setFont(font);
+    button->setGeometry(designGeometry);
+    button->setCaptionColour(BgrColour::Red);
+    button->setAutoDefault(true);
+    button->hide();
+    return button;
+}
+
+void MessageDialog::showButton(Button* button, const MessageButton& shown)
+{
+    button->setCaption(shown.caption);
+    button->setFaceColour(shown.face);
+    button->setCaptionColour(shown.captionColour);
+    const int answer = shown.answer;
+    connect(button, &QPushButton::clicked, this, [this, answer] { finish(answer); });
+    button->show();
+}
