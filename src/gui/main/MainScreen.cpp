@@ -1,0 +1,284 @@
+#include "main/MainScreen.h"
+
+#include "dialogs/Button.h"
+#include "season/Layout.h"
+#include "season/Scale.h"
+#include "season/SeasonFile.h"
+#include "season/Session.h"
+#include "season/Sounds.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFont>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+// The screen is laid out for 800 by 600 pixels; the layout scales it to the actual screen.
+constexpr int DesignWidth = 800;
+constexpr int DesignHeight = 544;
+
+QFont designFont(double points, bool bold = false)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QFont listFont()
+{
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    font.setPointSizeF(11);
+    return font;
+}
+
+}  // namespace
+
+MainScreen::MainScreen(Session& session, QWidget* parent) : QWidget(parent), session_(session)
+{
+    setObjectName(QStringLiteral("Main"));
+    setWindowTitle(QStringLiteral("KICKPOOL"));
+    buildControls();
+    startUp();
+}
+
+MainScreen::~MainScreen()
+{
+    delete annualDataScreen_.data();
+    delete frontScreen_.data();
+    delete dataFilesScreen_.data();
+}
+
+void MainScreen::buildControls()
+{
+    setFont(designFont(10));
+    setGeometry(0, 0, DesignWidth, DesignHeight);
+
+    // The six selections stand in two columns of three; the index, not the place, says what
+    // runs: left 1, 2, 6 and right 3, 4, 5.
+    frame2_ = new QGroupBox(QStringLiteral("-------------------------  SELECTIONS"), this);
+    frame2_->setObjectName(QStringLiteral("Frame2"));
+    frame2_->setFont(designFont(10, true));
+    frame2_->setGeometry(8, 6, 384, 118);
+    selections_ = new QButtonGroup(this);
+    const QString captions[7] = {{},
+                                 QStringLiteral("Calculate Winners"),
+                                 QStringLiteral("Letter to Winners"),
+                                 QStringLiteral("Update Annual Data"),
+                                 QStringLiteral("Tickets - Print Front"),
+                                 QStringLiteral("Tickets - Print Back"),
+                                 QStringLiteral("Grand Prize")};
+    const int column[7] = {0, 0, 0, 1, 1, 1, 0};
+    const int row[7] = {0, 0, 1, 0, 1, 2, 2};
+    for (int index = 1; index <= 6; ++index) {
+        auto* option = new QRadioButton(captions[index], frame2_);
+        option->setObjectName(QStringLiteral("optSelection%1").arg(index));
+        option->setFont(designFont(10, true));
+        option->setGeometry(12 + column[index] * 188, 28 + row[index] * 29, 184, 24);
+        selections_->addButton(option, index);
+        optSelection_[index] = option;
+    }
+    connect(selections_, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
+        if (checked)
+            optSelection_Click(index);
+    });
+
+    frame3_ = new QGroupBox(QStringLiteral("Printer Output?"), this);
+    frame3_->setObjectName(QStringLiteral("Frame3"));
+    frame3_->setFont(designFont(10, true));
+    frame3_->setGeometry(400, 6, 120, 54);
+    chkPrint_ = new QCheckBox(QStringLiteral("Yes"), frame3_);
+    chkPrint_->setObjectName(QStringLiteral("ChkPrint"));
+    chkPrint_->setFont(designFont(10, true));
+    chkPrint_->setGeometry(16, 24, 90, 24);
+    connect(chkPrint_, &QCheckBox::toggled, this, [this] { ChkPrint_Click(); });
+
+    cmdRun_ = new QPushButton(QStringLiteral("RUN AGAIN"), this);
+    cmdRun_->setObjectName(QStringLiteral("cmdRun"));
+    cmdRun_->setToolTip(QStringLiteral("Run same selection again"));
+    cmdRun_->setFont(designFont(10, true));
+    cmdRun_->setGeometry(400, 68, 120, 56);
+    cmdRun_->setDefault(true);
+    connect(cmdRun_, &QPushButton::clicked, this, [this] { cmdRun_Click(); });
+
+    auto makeButton = [this](const char* name, const QString& caption, const QString& tip,
+                             QRect place) {
+        auto* button = new Button(caption, this);
+        button->setObjectName(QLatin1String(name));
+        button->setToolTip(tip);
+        button->setFont(designFont(9, true));
+        button->setGeometry(place);
+        return button;
+    };
+    cmdSaveRestore_ = makeButton("cmdSaveRestore", QString(), QString(), {528, 6, 128, 56});
+    cmdExit_ = makeButton("cmdExit", QStringLiteral("EXIT PROGRAM"), QStringLiteral("Exit Software"),
+                          {664, 6, 128, 56});
+    cmdReset_ = makeButton("cmdReset", QStringLiteral("RESET"),
+                           QStringLiteral("Reset all selections on this screen"), {528, 68, 264, 56});
+    cmdHeader_ = makeButton("cmdHeader", QStringLiteral("CHANGE YOUR ADDRESS"),
+                            QStringLiteral("Change letter return address"), {528, 130, 264, 26});
+    cmdSave_ = makeButton("cmdSave", QStringLiteral("SAVE ALL CHANGES"),
+                          QStringLiteral("Save changes made anywhere in the program"),
+                          {528, 158, 264, 26});
+    connect(cmdSaveRestore_, &QPushButton::clicked, this, [this] { cmdSaveRestore_Click(); });
+    connect(cmdExit_, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
+    connect(cmdReset_, &QPushButton::clicked, this, [this] { cmdReset_Click(); });
+    connect(cmdHeader_, &QPushButton::clicked, this, [this] { cmdHeader_Click(); });
+    connect(cmdSave_, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
+
+    // The prompt boxes: first ticket, last ticket or week, tickets before a pause.
+    for (int n = 1; n <= 3; ++n) {
+        const int left = 8 + (n - 1) * 168;
+        auto* label = new QLabel(this);
+        label->setObjectName(QStringLiteral("Label%1").arg(n));
+        label->setFont(designFont(10, true));
+        label->setGeometry(left, 130, n == 3 ? 512 - left : 160, 20);
+        label->hide();
+        label_[n] = label;
+        auto* box = new QLineEdit(this);
+        box->setObjectName(QStringLiteral("Text%1").arg(n));
+        box->setFont(designFont(11));
+        box->setGeometry(left, 152, 120, 30);
+        box->hide();
+        text_[n] = box;
+    }
+
+    list_ = new QListWidget(this);
+    list_->setObjectName(QStringLiteral("List1"));
+    list_->setFont(listFont());
+    list_->setGeometry(8, 190, 784, 322);
+    list_->setTextElideMode(Qt::ElideNone);
+    list_->setUniformItemSizes(true);
+    list_->setWordWrap(false);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+
+    labelPrinted_ = new QLabel(this);
+    labelPrinted_->setObjectName(QStringLiteral("LabelPrinted"));
+    labelPrinted_->setFont(designFont(9));
+    labelPrinted_->setGeometry(8, 516, 784, 22);
+    labelPrinted_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    labelPrinted_->hide();
+}
+
+void MainScreen::startUp()
+{
+    SetScale(session_, primaryScreenSize());
+    applyLayout(this, session_);
+
+    LoadSeason(session_);
+
+    cmdSaveRestore_->setCaption(QStringLiteral("DATA\nFILES"));
+    cmdSaveRestore_->setToolTip(QStringLiteral(" Save completed season file for ")
+                                + QStringLiteral("future use / Restore past file for present use "));
+    cmdHeader_->hide();
+    cmdSave_->hide();
+
+    addLines({QStringLiteral("Updates of Kickpool are announced by e-mail."),
+              QString(),
+              QStringLiteral("If you have questions email: ") + QStringLiteral("sales@kickpool.example"),
+              QString(),
+              QStringLiteral("For technical support email: ")
+                  + QStringLiteral("support@kickpool.example")});
+
+    SetSounds(session_);
+}
+
+QLineEdit* MainScreen::text(int n) const
+{
+    return n >= 1 && n <= 3 ? text_[n] : nullptr;
+}
+
+QLabel* MainScreen::label(int n) const
+{
+    return n >= 1 && n <= 3 ? label_[n] : nullptr;
+}
+
+bool MainScreen::printerTicked() const
+{
+    return chkPrint_->isChecked();
+}
+
+int MainScreen::selectedIndex() const
+{
+    const int id = selections_->checkedId();
+    return id < 0 ? 0 : id;
+}
+
+void MainScreen::addLine(const QString& line)
+{
+    list_->addItem(line);
+}
+
+void MainScreen::addLines(const QStringList& lines)
+{
+    list_->addItems(lines);
+}
+
+QStringList MainScreen::listLines() const
+{
+    QStringList lines;
+    for (int row = 0; row < list_->count(); ++row)
+        lines.append(list_->item(row)->text());
+    return lines;
+}
+
+void MainScreen::Clear()
+{
+    list_->clear();
+    for (int n = 1; n <= 3; ++n) {
+        text_[n]->clear();
+        text_[n]->hide();
+        label_[n]->hide();
+    }
+    cmdHeader_->hide();
+    labelPrinted_->hide();
+}
+
+void MainScreen::setAllOptionsOff()
+{
+    // An exclusive group keeps one option on; lift that while switching them all off.
+    const QSignalBlocker blocker(selections_);
+    selections_->setExclusive(false);
+    for (int index = 1; index <= 6; ++index)
+        optSelection_[index]->setChecked(false);
+    selections_->setExclusive(true);
+}
+
+// Enter anywhere on the screen runs the default button, RUN AGAIN. Keys that a control uses for
+// itself never get here; the prompt boxes and the list pass Enter on.
+void MainScreen::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && cmdRun_->isEnabled()) {
+        event->accept();
+        cmdRun_->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void MainScreen::cmdExit_Click()
+{
+    close();
+}
+
+// Closing the window from anywhere asks first; unsaved changes are neither saved nor mentioned.
+void MainScreen::closeEvent(QCloseEvent* event)
+{
+    if (session_.message(25) != 6) {
+        event->ignore();
+        return;
+    }
+    delete annualDataScreen_.data();
+    event->accept();
+}

@@ -1,0 +1,117 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+class Button;
+class QButtonGroup;
+class QCheckBox;
+class QCloseEvent;
+class QGroupBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class Session;
+
+// The start-up window and hub of the program: the six selections, the printer choice, the
+// prompt boxes and the list that the report selections write to, and the buttons that save,
+// reset, change the letter's return address, open the data files and end the program.
+//
+// The report selections (Winners, Letter, Tickets, GrandPrizePreview) are procedures of this
+// screen; each lives in the file of its subsystem and works on the controls through the
+// accessors below.
+class MainScreen : public QWidget {
+    Q_OBJECT
+public:
+    // Builds the screen and runs its start-up: scaling, the season file, captions, the notice
+    // lines and the sound cues.
+    explicit MainScreen(Session& session, QWidget* parent = nullptr);
+    ~MainScreen() override;
+
+    Session& session() { return session_; }
+    QListWidget* list() const { return list_; }
+    QLineEdit* text(int n) const;   // Text1..Text3
+    QLabel* label(int n) const;     // Label1..Label3
+    bool printerTicked() const;
+    // The option selected, 1..6, or 0 when none is.
+    int selectedIndex() const;
+
+    // Appends lines to List1 as they stand, trailing blanks included.
+    void addLine(const QString& line);
+    void addLines(const QStringList& lines);
+    QStringList listLines() const;
+
+    // Empties List1 and the three prompt boxes, hides the boxes, their labels and
+    // CHANGE YOUR ADDRESS.
+    void Clear();
+    void clearWorkArea() { Clear(); }
+    // RUN AGAIN: the current selection once more, as Enter runs it.
+    void runAgain() { cmdRun_Click(); }
+
+    // The report selections.
+    void Winners();
+    void Letter();
+    void Tickets();
+    void GrandPrizePreview();
+
+    // Handlers of the screen's controls.
+    void optSelection_Click(int index);
+    void cmdRun_Click();
+    void ChkPrint_Click();
+    void cmdSaveRestore_Click();
+    void cmdHeader_Click();
+    void cmdSave_Click();
+    void cmdReset_Click();
+    void cmdExit_Click();
+
+    // Sets all six options off without running a selection.
+    void setAllOptionsOff();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void startUp();
+    // Runs what the selected option runs; `chosen` tells choosing an option from RUN AGAIN.
+    void runSelection(int index, bool chosen);
+    // Ends the printing of one user action and says where a PDF went, if one was written.
+    void finishPrintRun();
+    // Opens another screen in place of this one; with `hideMain` false this one stays visible.
+    // A screen not yet part of the program leaves this one as it is.
+    void showScreen(QPointer<QWidget>& screen, QWidget* (MainScreen::*make)(), bool hideMain);
+
+    // The other screens, each made the first time it is opened. Each returns the screen, or
+    // nullptr while that screen is not part of the program.
+    QWidget* makeAnnualDataScreen();
+    QWidget* makeFrontScreen();
+    QWidget* makeDataFilesScreen();
+
+    Session& session_;
+
+    QGroupBox* frame2_ = nullptr;
+    QButtonGroup* selections_ = nullptr;
+    QRadioButton* optSelection_[7] = {};
+    QGroupBox* frame3_ = nullptr;
+    QCheckBox* chkPrint_ = nullptr;
+    QPushButton* cmdRun_ = nullptr;
+    Button* cmdSave_ = nullptr;
+    Button* cmdSaveRestore_ = nullptr;
+    Button* cmdHeader_ = nullptr;
+    Button* cmdReset_ = nullptr;
+    Button* cmdExit_ = nullptr;
+    QLineEdit* text_[4] = {};
+    QLabel* label_[4] = {};
+    QListWidget* list_ = nullptr;
+    QLabel* labelPrinted_ = nullptr;
+
+    QPointer<QWidget> annualDataScreen_;
+    QPointer<QWidget> frontScreen_;
+    QPointer<QWidget> dataFilesScreen_;
+};

@@ -1,0 +1,52 @@
+// CHANGE YOUR ADDRESS, SAVE ALL CHANGES and RESET.
+#include "main/MainScreen.h"
+
+#include "dialogs/Button.h"
+#include "season/SeasonFile.h"
+#include "season/Session.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+// Asks for the four lines of the letter's return address; the first Cancel keeps that line and
+// the ones after it. The letter is shown again with the new address, which stays in memory
+// until SAVE ALL CHANGES.
+void MainScreen::cmdHeader_Click()
+{
+    list_->clear();
+    cmdSave_->show();
+    for (int n = 1; n <= 4; ++n) {
+        session_.InputText = session_.season.ReturnAddress[n];
+        if (session_.input(n) == 2)
+            break;
+        session_.season.ReturnAddress[n] = session_.InputText;
+    }
+    Letter();
+    finishPrintRun();
+}
+
+// Saves the whole season, not only the address, after the warning is answered Yes.
+void MainScreen::cmdSave_Click()
+{
+    if (session_.message(26) == 6)
+        SaveSeason(session_);
+    cmdSave_->hide();
+}
+
+// Back to the idle screen; the season data stay as they are.
+void MainScreen::cmdReset_Click()
+{
+    setAllOptionsOff();
+    chkPrint_->setChecked(false);
+    list_->clear();
+    for (int n = 1; n <= 3; ++n) {
+        text_[n]->clear();
+        text_[n]->hide();
+        label_[n]->hide();
+    }
+    cmdHeader_->hide();
+    cmdSave_->hide();
+    labelPrinted_->hide();
+}

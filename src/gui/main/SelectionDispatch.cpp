@@ -1,0 +1,103 @@
+// What the six selections run, RUN AGAIN, the printer box and DATA FILES.
+#include "main/MainScreen.h"
+
+#include "dialogs/Button.h"
+#include "season/Services.h"
+#include "season/Session.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+void MainScreen::optSelection_Click(int index)
+{
+    Clear();
+    cmdSave_->hide();
+    runSelection(index, true);
+    finishPrintRun();
+}
+
+void MainScreen::cmdRun_Click()
+{
+    list_->clear();
+    labelPrinted_->hide();
+    const int index = selectedIndex();
+    if (index == 1)
+        text_[2]->setFocus();
+    if (index != 0)
+        runSelection(index, false);
+    finishPrintRun();
+}
+
+// The selection is produced again on the newly chosen device.
+void MainScreen::ChkPrint_Click()
+{
+    cmdRun_Click();
+}
+
+void MainScreen::runSelection(int index, bool chosen)
+{
+    switch (index) {
+    case 1:
+        Winners();
+        break;
+    case 2:
+        Letter();
+        break;
+    case 3:
+        if (chosen)
+            setAllOptionsOff();
+        showScreen(annualDataScreen_, &MainScreen::makeAnnualDataScreen, chosen);
+        break;
+    case 4:
+        if (chosen)
+            setAllOptionsOff();
+        showScreen(frontScreen_, &MainScreen::makeFrontScreen, chosen);
+        break;
+    case 5:
+        if (chosen)
+            session_.playCue(session_.QuestionSound);
+        Tickets();
+        break;
+    case 6:
+        GrandPrizePreview();
+        break;
+    default:
+        break;
+    }
+}
+
+void MainScreen::cmdSaveRestore_Click()
+{
+    Clear();
+    cmdSave_->hide();
+    setAllOptionsOff();
+    showScreen(dataFilesScreen_, &MainScreen::makeDataFilesScreen, true);
+}
+
+void MainScreen::showScreen(QPointer<QWidget>& screen, QWidget* (MainScreen::*make)(), bool hideMain)
+{
+    if (!screen)
+        screen = (this->*make)();
+    if (!screen)
+        return;  // never hide this window when there is nothing to show in its place
+    if (hideMain)
+        hide();
+    screen->show();
+    screen->raise();
+    screen->activateWindow();
+}
+
+void MainScreen::finishPrintRun()
+{
+    Printer* printer = session_.services.printer;
+    if (!printer)
+        return;
+    const QString pdf = printer->finishRun();
+    if (pdf.isEmpty())
+        return;
+    labelPrinted_->setText(QStringLiteral("No printer found; the printout was saved as ") + pdf);
+    labelPrinted_->setToolTip(pdf);
+    labelPrinted_->show();
+}
