@@ -58,3 +58,7 @@ QStringList cliUsage();
 
 // The commands, one file each: cmd_<name>.cpp.
 int runCheck(CliContext& context);
+int runReport(CliContext& context);
+int runEnter(CliContext& context);
+int runTickets(CliContext& context);
+int runLetter(CliContext& context);
