@@ -1,4 +1,5 @@
 #include "dialogs/Button.h"
+#include "dialogs/InputDialog.h"
 #include "dialogs/MessageDialog.h"
 #include "dialogs/QtDialogs.h"
 #include "season/Session.h"
@@ -249,7 +250,37 @@ TEST(MessageDialogScreen, ErrorCueSoundsWhenTheFileIsThere)
     EXPECT_EQ(QFileInfo(sounds.played[0]), QFileInfo(QDir(home.path()).filePath(QStringLiteral("Sounds/error.wav"))));
 }
 
-TEST(MessageDialogScreen, EveryEntryFitsItsDialog)
+namespace {
+
+// Every line shows whole, all lines fit the grid, and the buttons lie inside the window below it.
+void expectNothingCutOff(QDialog& dialog)
+{
+    auto* grid = dialog.findChild<QTableWidget*>(QStringLiteral("MSFlexGrid1"));
+    ASSERT_NE(grid, nullptr);
+    int rowsHeight = 0;
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        const QTableWidgetItem* item = grid->item(row, 0);
+        ASSERT_NE(item, nullptr);
+        EXPECT_LE(QFontMetrics(item->font()).horizontalAdvance(item->text()), grid->columnWidth(0))
+            << item->text().toStdString();
+        rowsHeight += grid->rowHeight(row);
+    }
+    EXPECT_LE(rowsHeight, grid->height());
+    EXPECT_TRUE(dialog.rect().contains(grid->geometry()));
+    auto* title = dialog.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    ASSERT_NE(title, nullptr);
+    EXPECT_LE(title->fontMetrics().horizontalAdvance(title->text()), title->width());
+    for (auto* button : dialog.findChildren<Button*>()) {
+        if (button->isHidden())
+            continue;
+        EXPECT_TRUE(dialog.rect().contains(button->geometry())) << button->objectName().toStdString();
+        EXPECT_GE(button->y(), grid->geometry().bottom());
+    }
+}
+
+}  // namespace
+
+TEST(DialogLayout, EveryMessageAndInputShowsWhole)
 {
     Session session;
     session.season.TeamCount = 48;
@@ -267,27 +298,21 @@ TEST(MessageDialogScreen, EveryEntryFitsItsDialog)
         SCOPED_TRACE(id);
         session.MsgId = id;
         MessageDialog dialog(session);
-        auto* grid = dialog.findChild<QTableWidget*>(QStringLiteral("MSFlexGrid1"));
-        ASSERT_NE(grid, nullptr);
-        int rowsHeight = 0;
-        for (int row = 0; row < grid->rowCount(); ++row) {
-            const QTableWidgetItem* item = grid->item(row, 0);
-            ASSERT_NE(item, nullptr);
-            EXPECT_LE(QFontMetrics(item->font()).horizontalAdvance(item->text()), grid->columnWidth(0))
-                << item->text().toStdString();
-            rowsHeight += grid->rowHeight(row);
-        }
-        EXPECT_LE(rowsHeight, grid->height());
-        EXPECT_TRUE(dialog.rect().contains(grid->geometry()));
-        auto* title = dialog.findChild<QLineEdit*>(QStringLiteral("Text1"));
-        ASSERT_NE(title, nullptr);
-        EXPECT_LE(title->fontMetrics().horizontalAdvance(title->text()), title->width());
-        for (auto* button : dialog.findChildren<Button*>()) {
-            if (button->isHidden())
-                continue;
-            EXPECT_TRUE(dialog.rect().contains(button->geometry())) << button->objectName().toStdString();
-            EXPECT_GE(button->y(), grid->geometry().bottom());
-        }
+        expectNothingCutOff(dialog);
+    }
+
+    session.season.TeamName[48] = QStringLiteral("Mountaineerss");
+    session.season.ReturnAddress[4] = QStringLiteral("Springfield, IL 62701");
+    session.i = 48;
+    session.InputText = QStringLiteral("999");
+    for (int id = 1; id <= 7; ++id) {
+        SCOPED_TRACE(id);
+        session.MsgId = id;
+        InputDialog dialog(session);
+        expectNothingCutOff(dialog);
+        auto* input = dialog.findChild<QLineEdit*>(QStringLiteral("Text2"));
+        ASSERT_NE(input, nullptr);
+        EXPECT_TRUE(dialog.rect().contains(input->geometry()));
     }
 }
 

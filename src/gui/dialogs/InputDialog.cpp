@@ -8,12 +8,12 @@
 
 namespace {
 // Design sizes for a screen of 800 by 600.
-const QSize designSize(400, 300);
+const QSize designSize(400, 274);
 const QRect titleBox(10, 8, 380, 30);
-const QRect lineGrid(10, 44, 380, 150);
-const QRect inputBox(10, 204, 380, 30);
-const QRect okButton(90, 250, 100, 36);
-const QRect cancelButton(210, 250, 100, 36);
+const QRect lineGrid(10, 44, 380, 130);
+const QRect inputBox(10, 182, 380, 30);
+const QRect okButton(90, 226, 100, 36);
+const QRect cancelButton(210, 226, 100, 36);
 }  // namespace
 
 InputDialog::InputDialog(Session& session, QWidget* parent) : CatalogueDialog(session, parent)

@@ -9,12 +9,12 @@
 
 namespace {
 // Design sizes for a screen of 800 by 600.
-const QSize designSize(380, 250);
+const QSize designSize(380, 222);
 const QRect titleBox(10, 8, 360, 30);
-const QRect lineGrid(10, 44, 360, 140);
-const QRect pairLeft(70, 200, 100, 36);
-const QRect pairRight(210, 200, 100, 36);
-const QRect alone(140, 200, 100, 36);
+const QRect lineGrid(10, 44, 360, 115);
+const QRect pairLeft(70, 172, 100, 36);
+const QRect pairRight(210, 172, 100, 36);
+const QRect alone(140, 172, 100, 36);
 }  // namespace
 
 MessageDialog::MessageDialog(Session& session, QWidget* parent) : CatalogueDialog(session, parent)
