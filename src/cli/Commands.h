@@ -61,4 +61,7 @@ int runCheck(CliContext& context);
 int runReport(CliContext& context);
 int runEnter(CliContext& context);
 int runTickets(CliContext& context);
+int runReport(CliContext& context);
+int runEnter(CliContext& context);
+int runTickets(CliContext& context);
 int runLetter(CliContext& context);
