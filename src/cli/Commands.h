@@ -61,7 +61,4 @@ int runCheck(CliContext& context);
 int runReport(CliContext& context);
 int runEnter(CliContext& context);
 int runTickets(CliContext& context);
-int runReport(CliContext& context);
-int runEnter(CliContext& context);
-int runTickets(CliContext& context);
 int runLetter(CliContext& context);
