@@ -91,34 +91,78 @@ TicketBackMargins ticketBackMargins(const Season& season)
     return margins;
 }
 
+namespace {
+
+// The pieces every ticket back of a season repeats: the heading, each week's number and date,
+// each team's name in its column, and the pair of every pair number.
+class TicketBackWriter {
+public:
+    explicit TicketBackWriter(const Season& season) : season_(season)
+    {
+        const int weeks = season.RegularWeeks + season.PlayoffWeeks;
+        for (int week = 1; week <= weeks; ++week)
+            weekStart_.append(alignRight(week, 2) + QLatin1Char(' ') + season.weekDate(week) + QLatin1Char(' '));
+        for (int team = 0; team <= season.TeamCount; ++team) {
+            const QString name = alignLeft(season.TeamName[team], 13);
+            firstTeam_.append(name + QLatin1Char(' '));
+            secondTeam_.append(name);
+        }
+        const int tickets = ticketCountFor(season.TeamCount);
+        pairs_.append(TeamPair{});
+        for (int a = 1; a < season.TeamCount; ++a)
+            for (int b = a + 1; b <= season.TeamCount; ++b)
+                pairs_.append(TeamPair{a, b});
+        pairs_.resize(tickets + 1);
+    }
+
+    QStringList weekLines(int ticket) const
+    {
+        QStringList lines{QStringLiteral("    WEEK"), QStringLiteral("   ENDING  TEAM 1        TEAM 2"),
+                          QStringLiteral("-- ------ -----------   ------------")};
+        if (pairs_.size() <= 1)
+            return lines;  // no tickets without two teams
+        for (int week = 1; week <= weekStart_.size(); ++week) {
+            if (week == season_.RegularWeeks + 1 && week != 1)
+                lines.append(QStringLiteral("Playoffs"));
+            const TeamPair& pair = pairs_[pairNumberOfTicket(season_.TeamCount, ticket, week)];
+            lines.append(weekStart_[week - 1] + firstTeam_[pair.first] + secondTeam_[pair.second]);
+        }
+        return lines;
+    }
+
+    QStringList listLines(int ticket) const
+    {
+        QStringList lines{QString(), QString(), QStringLiteral("# ") + QString::number(ticket)};
+        lines << weekLines(ticket) << QString();
+        return lines;
+    }
+
+private:
+    const Season& season_;
+    QStringList weekStart_;
+    QStringList firstTeam_;
+    QStringList secondTeam_;
+    QVector<TeamPair> pairs_;
+};
+
+}  // namespace
+
 QStringList ticketBackWeekLines(const Season& season, int ticket)
 {
-    QStringList lines{QStringLiteral("    WEEK"), QStringLiteral("   ENDING  TEAM 1        TEAM 2"),
-                      QStringLiteral("-- ------ -----------   ------------")};
-    const int weeks = season.RegularWeeks + season.PlayoffWeeks;
-    for (int week = 1; week <= weeks; ++week) {
-        if (week == season.RegularWeeks + 1 && week != 1)
-            lines.append(QStringLiteral("Playoffs"));
-        const TeamPair pair = pairOfTicket(season.TeamCount, ticket, week);
-        lines.append(alignRight(week, 2) + QLatin1Char(' ') + season.weekDate(week) + QLatin1Char(' ')
-                     + alignLeft(season.TeamName[pair.first], 13) + QLatin1Char(' ')
-                     + alignLeft(season.TeamName[pair.second], 13));
-    }
-    return lines;
+    return TicketBackWriter(season).weekLines(ticket);
 }
 
 QStringList ticketBackLines(const Season& season, int ticket)
 {
-    QStringList lines{QString(), QString(), QStringLiteral("# ") + QString::number(ticket)};
-    lines << ticketBackWeekLines(season, ticket) << QString();
-    return lines;
+    return TicketBackWriter(season).listLines(ticket);
 }
 
 QStringList ticketBackLines(const Season& season, int first, int last)
 {
+    const TicketBackWriter writer(season);
     QStringList lines;
     for (int ticket = first; ticket <= last; ++ticket)
-        lines << ticketBackLines(season, ticket);
+        lines << writer.listLines(ticket);
     return lines;
 }
 
