@@ -40,6 +40,11 @@ TEST(ButtonControl, CaptionLinesAndColours)
     Button two(QStringLiteral("CHECK FOR\nUPDATE"));
     EXPECT_LT(two.sizeHint().width(), single.fontMetrics().horizontalAdvance(QStringLiteral("CHECK FOR UPDATE")));
 
+    // An "&" is shown, not taken for a shortcut mark.
+    Button ampersand(QStringLiteral("CITY & ZIP"));
+    EXPECT_EQ(ampersand.caption(), QStringLiteral("CITY & ZIP"));
+    EXPECT_EQ(ampersand.text(), QStringLiteral("CITY && ZIP"));
+
     EXPECT_EQ(colourFromBgr(255), QColor(255, 0, 0));
     EXPECT_EQ(colourFromBgr(65280), QColor(0, 255, 0));
     EXPECT_EQ(colourFromBgr(65535), QColor(255, 255, 0));
@@ -52,6 +57,16 @@ TEST(ButtonControl, CaptionLinesAndColours)
     EXPECT_EQ(button.captionColour(), 255);
     button.resize(120, 70);
     EXPECT_EQ(faceSample(button), QColor(0, 255, 0));
+    // The caption is drawn in red on the green face.
+    const QImage face = button.grab().toImage();
+    int redPixels = 0;
+    for (int y = 0; y < face.height(); ++y) {
+        for (int x = 0; x < face.width(); ++x) {
+            const QColor c = face.pixelColor(x, y);
+            redPixels += c.red() > 200 && c.green() < 80 && c.blue() < 80;
+        }
+    }
+    EXPECT_GT(redPixels, 20);
 
     // The face shows on the Fusion style as well.
     std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));

@@ -16,11 +16,20 @@ Button::Button(const QString& caption, QWidget* parent) : QPushButton(parent)
     setCaption(caption);
 }
 
+namespace {
+// Captions are shown as written: an "&" is a character, not a keyboard shortcut mark.
+QString shownText(const QString& caption)
+{
+    QString text = caption;
+    return text.replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+}  // namespace
+
 void Button::setCaption(const QString& caption)
 {
     caption_ = caption;
     if (!showingSaved_)
-        setText(caption_);
+        setText(shownText(caption_));
 }
 
 void Button::setFaceColour(int bgr)
@@ -70,7 +79,7 @@ void Button::showSavedForOneSecond()
         if (!self || generation != self->savedGeneration_)
             return;
         self->showingSaved_ = false;
-        self->setText(self->caption_);
+        self->setText(shownText(self->caption_));
         emit self->savedCaptionEnded();
     });
 }
