@@ -45,12 +45,18 @@ QFont listFont()
 
 }  // namespace
 
-MainScreen::MainScreen(Session& session, QWidget* parent) : QWidget(parent), session_(session)
+MainScreen::MainScreen(Session& session, QWidget* parent)
+    : MainScreen(session, primaryScreenSize(), parent)
+{
+}
+
+MainScreen::MainScreen(Session& session, QSize screenSize, QWidget* parent)
+    : QWidget(parent), session_(session)
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral("KICKPOOL"));
     buildControls();
-    startUp();
+    startUp(screenSize);
 }
 
 MainScreen::~MainScreen()
@@ -139,11 +145,11 @@ void MainScreen::buildControls()
 
     // The prompt boxes: first ticket, last ticket or week, tickets before a pause.
     for (int n = 1; n <= 3; ++n) {
-        const int left = 8 + (n - 1) * 168;
+        const int left = 8 + (n - 1) * 136;
         auto* label = new QLabel(this);
         label->setObjectName(QStringLiteral("Label%1").arg(n));
         label->setFont(designFont(10, true));
-        label->setGeometry(left, 130, n == 3 ? 512 - left : 160, 20);
+        label->setGeometry(left, 130, n == 3 ? 520 - left : 132, 20);
         label->hide();
         label_[n] = label;
         auto* box = new QLineEdit(this);
@@ -171,9 +177,9 @@ void MainScreen::buildControls()
     labelPrinted_->hide();
 }
 
-void MainScreen::startUp()
+void MainScreen::startUp(QSize screenSize)
 {
-    SetScale(session_, primaryScreenSize());
+    SetScale(session_, screenSize);
     applyLayout(this, session_);
 
     LoadSeason(session_);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -31,6 +32,8 @@ public:
     // Builds the screen and runs its start-up: scaling, the season file, captions, the notice
     // lines and the sound cues.
     explicit MainScreen(Session& session, QWidget* parent = nullptr);
+    // The same, scaled for a screen of the given size in pixels rather than the primary screen.
+    MainScreen(Session& session, QSize screenSize, QWidget* parent = nullptr);
     ~MainScreen() override;
 
     Session& session() { return session_; }
@@ -78,7 +81,7 @@ protected:
 
 private:
     void buildControls();
-    void startUp();
+    void startUp(QSize screenSize);
     // Runs what the selected option runs; `chosen` tells choosing an option from RUN AGAIN.
     void runSelection(int index, bool chosen);
     // Ends the printing of one user action and says where a PDF went, if one was written.
