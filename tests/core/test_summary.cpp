@@ -1,0 +1,201 @@
+#include "reports/GrandPrize.h"
+#include "reports/Summary.h"
+#include "season_end_fixtures.h"
+#include "tickets/WeeklyWinners.h"
+
+#include <gtest/gtest.h>
+
+using namespace season_end;
+
+namespace {
+
+// Four teams, two regular weeks and one playoff week, every prize on, ties split, ticket 1
+// unsold and not paid. Pairs 1..6 = (1,2) (1,3) (1,4) (2,3) (2,4) (3,4); week w shifts the
+// tickets by 4 (w - 1).
+Session fourTeamSeason()
+{
+    Session session;
+    session.TodayText = QStringLiteral("November 20, 2024");
+    Season& s = session.season;
+    s = makeSeason(4, 2, 1);
+    s.TicketPrice = 100;
+    for (int p : {1, 2, 4, 6, 7, 8, 9, 11})
+        s.PrizeOption[p] = 1;
+    s.PrizeOption[13] = -1;  // ties split
+    s.PrizeOption[14] = -1;  // unsold winners not paid
+    s.PrizeValue[1] = 100;
+    s.PrizeValue[2] = 51;
+    s.PrizeValue[4] = 30;
+    s.PrizeValue[6] = 10;
+    s.PrizeValue[7] = 200;
+    s.PrizeValue[8] = 100;
+    s.PrizeValue[9] = 80;
+    s.PrizeValue[11] = 40;
+    s.PrizeValue[12] = 2;
+    setUnsold(s, {"1,1"});
+    // Week 1: 70 60 50 50 40 30; the low pair (1,2) is on unsold ticket 1.
+    setScores(s, 1, {10, 20, 30, 40});
+    // Week 2: three pairs tie at 20 on top (the high and second-high money split three ways, half
+    // of it to each column) and three at 10 below, one of them on unsold ticket 1.
+    setScores(s, 2, {10, 10, 10, 0});
+    // Week 3, a playoff week: team 4 has a bye.
+    setScores(s, 3, {5, 6, 7, Bye});
+    return session;
+}
+
+qint64 cents(const CategorySums& sums, int column)
+{
+    return column == 0 ? sums.totalHalfCents / 2 : sums.halfCents[column] / 2;
+}
+
+}  // namespace
+
+TEST(AnnualSummary, LinesOfASeasonWithPlayoffs)
+{
+    const Session session = fourTeamSeason();
+    const QStringList expected = {
+        QString(),
+        QString(),
+        QString(),
+        spaces(10) + QStringLiteral("ANNUAL SUMMARY") + spaces(30) + QStringLiteral(" November 20, 2024"),
+        QString(),
+        QString(),
+        QStringLiteral("          Week  Ending    Random     High    2nd High     Low     Total"),
+        QStringLiteral("          ----  ------    ------    ------   --------    -----   -------"),
+        QStringLiteral("            1   Sep  1     20.00    100.00     51.00      0.00    171.00"),
+        QStringLiteral("            2   Sep  2     20.00     75.50     75.50     20.00    190.99"),
+        spaces(25) + QStringLiteral("-------   -------   -------   -------  --------"),
+        QStringLiteral("              Subtotal     40.00    175.50    126.50     20.00    361.99"),
+        QString(),
+        QStringLiteral("           Playoffs"),
+        QStringLiteral("            3   Dec  1") + spaces(10) + QStringLiteral("     80.00") + spaces(10)
+            + QStringLiteral("     40.00    120.00"),
+        spaces(35) + QStringLiteral("-------             -------  --------"),
+        QStringLiteral("              Subtotal") + spaces(12) + QStringLiteral("   80.00") + spaces(12)
+            + QStringLiteral("   40.00    120.00"),
+        QString(),
+        QStringLiteral("           Grand Prize"),
+        QStringLiteral("            3   Dec  1") + spaces(12) + QStringLiteral("  200.00") + spaces(12)
+            + QStringLiteral("    0.00    200.00"),
+        spaces(64) + QStringLiteral("--------"),
+        spaces(49) + QStringLiteral("Total Payout: $  681.99"),
+        QString(),
+        QString(),
+        QString(),
+        QString(),
+        QStringLiteral("           Total Sales  = $  500.00  (   5 tickets @ $100 per ticket)"),
+        QStringLiteral("           Total Payout = $  681.99"),
+        QStringLiteral("           ------------------------"),
+        QStringLiteral("           Total Profit = $ -181.99  (-36 Percent )"),
+    };
+    const QStringList lines = summaryLines(session);
+    EXPECT_EQ(lines, expected);
+    for (int i : {8, 9, 11, 14, 16, 19})
+        EXPECT_EQ(lines[i].size(), 72) << i;
+
+    // Printed alone under the season title.
+    const QVector<PrintJob> jobs = summaryJobs(session, lines);
+    ASSERT_EQ(jobs.size(), 1);
+    PrintJob title;
+    title.fontName(QStringLiteral("Courier New")).bold(true).line().fontSize(14);
+    title.line(QStringLiteral("    Lions Club") + spaces(36) + QStringLiteral("2024 NFL SEASON")).fontSize(12);
+    EXPECT_EQ(jobs[0].ops().mid(0, 6), title.ops());
+    EXPECT_EQ(jobs[0].lines().mid(2), lines);
+    EXPECT_EQ(jobs[0].ops().last().kind, PrintOp::Kind::EndDoc);
+}
+
+TEST(AnnualSummary, CombinedPrizeGoesHalfToHighAndHalfToSecondHigh)
+{
+    // Each of the three tied tickets gets (100 + 51) / 3 = 50.33: 25.165 to each column.
+    CategorySums sums;
+    SumWinnings(sums, 3, 5033, false);
+    SumWinnings(sums, 3, 5033, false);
+    SumWinnings(sums, 3, 5033, false);
+    EXPECT_EQ(sums.halfCents[HighColumn], 15099);
+    EXPECT_EQ(sums.halfCents[SecondHighColumn], 15099);
+    EXPECT_EQ(sums.totalHalfCents, 2 * 15099);
+    EXPECT_EQ(sums.halfCents[RandomColumn] + sums.halfCents[LowColumn], 0);
+
+    // Positions of the other prizes, and an unsold ticket that adds nothing.
+    CategorySums other;
+    SumWinnings(other, 1, 100, false);
+    SumWinnings(other, 7, 200, false);
+    SumWinnings(other, 9, 300, false);
+    SumWinnings(other, 2, 40, false);
+    SumWinnings(other, 4, 5, false);
+    SumWinnings(other, 8, 6, false);
+    SumWinnings(other, 11, 7, false);
+    SumWinnings(other, 1, 99999, true);
+    EXPECT_EQ(cents(other, HighColumn), 600);
+    EXPECT_EQ(cents(other, SecondHighColumn), 40);
+    EXPECT_EQ(cents(other, LowColumn), 18);
+    EXPECT_EQ(cents(other, 0), 658);
+}
+
+TEST(AnnualSummary, RegularSeasonOnlyWithoutGrandPrizesOrSales)
+{
+    Session session;
+    session.TodayText = QStringLiteral("January 5, 2025");
+    Season& s = session.season;
+    s = makeSeason(4, 17, 0);
+    s.PrizeOption[1] = 1;
+    s.PrizeValue[1] = 10;
+    s.PrizeValue[7] = 500;  // amounts without their switches pay nothing
+    s.PrizeValue[8] = 500;
+    for (int w = 1; w <= 17; ++w)
+        setScores(s, w, {1, 2, 3, 4});
+    s.SoldCount = 0;
+
+    const QStringList lines = summaryLines(session);
+    ASSERT_EQ(lines.size(), 8 + 17 + 3 + 2 + 4 + 4);
+    EXPECT_FALSE(lines.contains(QStringLiteral("           Playoffs")));
+    EXPECT_FALSE(lines.contains(QStringLiteral("           Grand Prize")));
+    EXPECT_EQ(lines[8 + 16], QStringLiteral("           17   Sep 17      0.00     10.00      0.00      0.00     10.00"));
+    EXPECT_EQ(lines[25], spaces(35) + QStringLiteral("-------             -------  --------"));
+    EXPECT_EQ(lines[26], QStringLiteral("              Subtotal") + spaces(12) + QStringLiteral("  170.00") + spaces(12)
+                             + QStringLiteral("    0.00    170.00"));
+    EXPECT_EQ(lines[29], spaces(49) + QStringLiteral("Total Payout: $  170.00"));
+    EXPECT_EQ(lines[34], QStringLiteral("           Total Sales  = $    0.00  (   0 tickets @ $5 per ticket)"));
+    EXPECT_EQ(lines[37], QStringLiteral("           Total Profit = $ -170.00  (  0 Percent )"));
+
+    // With a grand prize on, its row has blank week and date cells: there is no week after the
+    // regular season.
+    s.PrizeOption[7] = 1;
+    const QStringList withGrandPrize = summaryLines(session);
+    EXPECT_EQ(withGrandPrize[28], QStringLiteral("           Grand Prize"));
+    EXPECT_EQ(withGrandPrize[29], spaces(11 + 2 + 3 + 6 + 12) + QStringLiteral("  500.00") + spaces(12)
+                                      + QStringLiteral("    0.00    500.00"));
+    EXPECT_EQ(withGrandPrize[31], spaces(49) + QStringLiteral("Total Payout: $  670.00"));
+}
+
+TEST(AnnualSummary, ProfitPercentRoundsHalvesToEven)
+{
+    // 406 tickets, 6 unsold: 400 sold at $5. The two lowest tickets tie for the low grand prize
+    // of 1531, split: ticket 1 is unsold and not paid, ticket 2 is paid 765.50.
+    Session session;
+    Season& s = session.season;
+    s = makeSeason(29, 1, 0);
+    s.PrizeOption[8] = 1;
+    s.PrizeValue[8] = 1531;
+    s.PrizeOption[13] = -1;
+    s.PrizeOption[14] = -1;
+    setUnsold(s, {"1,1", "402,406"});
+    ASSERT_EQ(s.SoldCount, 400);
+    setScores(s, 1, {0, 1, 1, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10,
+                     10, 10, 10, 10, 10});
+
+    const AnnualSummary summary = Summary(s);
+    EXPECT_EQ(summary.payoutCents, 76550);
+    EXPECT_EQ(summary.profitCents, 123450);
+    EXPECT_EQ(summary.profitPercent, 62);  // 61.725
+    const QStringList lines = summaryLines(session);
+    EXPECT_EQ(lines.last(), QStringLiteral("           Total Profit = $ 1234.50  ( 62 Percent )"));
+    EXPECT_EQ(lines[lines.size() - 4],
+              QStringLiteral("           Total Sales  = $ 2000.00  ( 400 tickets @ $5 per ticket)"));
+
+    // 2000 sales and a payout of 1990: 0.5 percent goes to the even 0; 1970 gives 1.5, to 2.
+    s.PrizeValue[8] = 3980;
+    EXPECT_EQ(Summary(s).profitPercent, 0);
+    s.PrizeValue[8] = 3940;
+    EXPECT_EQ(Summary(s).profitPercent, 2);
+}
