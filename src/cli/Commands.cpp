@@ -11,6 +11,8 @@ const std::vector<CliCommand>& cliCommands()
         {"report", "[WEEK]", "the weekly report of a stored week (the latest without WEEK)", 0, 1, runReport},
         {"enter", "WEEK SCORES", "store the week's scores (comma-separated in team order, empty = bye), then report", 2, 2, runEnter},
         {"tickets", "FIRST LAST", "the ticket backs of tickets FIRST to LAST", 2, 2, runTickets},
+        {"standings", "", "the \"Grand Prize\" selection: every ticket's position and value so far", 0, 0, runStandings},
+        {"summary", "", "the annual summary", 0, 0, runSummary},
         {"letter", "", "the letter to winners", 0, 0, runLetter},
         {"check", "", "load the season file and report any problem in it", 0, 0, runCheck},
     };

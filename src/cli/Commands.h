@@ -62,3 +62,5 @@ int runReport(CliContext& context);
 int runEnter(CliContext& context);
 int runTickets(CliContext& context);
 int runLetter(CliContext& context);
+int runStandings(CliContext& context);
+int runSummary(CliContext& context);
