@@ -6,6 +6,8 @@
 #include <QString>
 #include <QVector>
 
+#include <utility>
+
 // The program's printer. With a default printer on the system (and no file asked for) every job
 // goes to it as its own document. Otherwise the jobs of one run are kept and finishRun() writes
 // them into one PDF in <home>/Prints/, named after the first job and the time.
@@ -15,6 +17,7 @@ public:
 
     void print(const PrintJob& job) override;
     QString finishRun() override;
+    QString takeFailure() override { return std::exchange(lastError_, {}); }
 
     // True when the jobs go to a PDF file rather than a printer.
     bool writesFile() const { return toFile_; }

@@ -55,6 +55,8 @@ public:
     // Ends one run of printing (one selection, one button): where the jobs were written to a PDF
     // file instead of a printer, that file's path; otherwise empty.
     virtual QString finishRun() { return {}; }
+    // Why the last job could not be printed, cleared by asking; empty when nothing failed.
+    virtual QString takeFailure() { return {}; }
 };
 
 // The services a session works with. None is owned; every pointer may be null, in which case

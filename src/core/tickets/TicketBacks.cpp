@@ -46,6 +46,11 @@ double numberFontSize(int ticketSize)
 
 }  // namespace
 
+QString ticketBackFailureText(int number, const QString& description)
+{
+    return QLatin1Char('#') + QString::number(number) + QLatin1Char(' ') + description;
+}
+
 QStringList ticketBackHelpLines(const Season& season)
 {
     const QString first = QStringLiteral("First Ticket #");

@@ -14,6 +14,15 @@ constexpr int OutOfRange = 6;     // first below 1 or beyond the tickets, or las
 constexpr int OutputPaused = 7;   // the pause after the chosen number of tickets
 }  // namespace TicketBackMessage
 
+// Failures during a run of ticket backs, by number.
+namespace TicketBackFailure {
+constexpr int Printer = 1;  // the printer did not take a ticket back
+constexpr int Other = 2;    // anything else that stopped a ticket back
+}  // namespace TicketBackFailure
+
+// A failure as the main screen shows it: "#", its number, a blank and what went wrong.
+QString ticketBackFailureText(int number, const QString& description);
+
 // The twelve help lines shown while the three ticket numbers are asked for.
 QStringList ticketBackHelpLines(const Season& season);
 
