@@ -49,7 +49,7 @@ void MainScreen::Winners()
 
     const int week = typedWeekNumber(text_[2]->text());
     session_.WeekNo = week;
-    if (week < 1 || week > season.TotalWeeks) {
+    if (weekRefusal(season, week) == ScoreMessage::WeekOutOfRange) {
         text_[2]->clear();
         text_[2]->setFocus();
         session_.message(ScoreMessage::WeekOutOfRange);
