@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFont>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -23,7 +24,7 @@ namespace {
 
 // The screen is laid out for 800 by 600 pixels; the layout scales it to the actual screen.
 constexpr int DesignWidth = 800;
-constexpr int DesignHeight = 544;
+constexpr int DesignHeight = 560;
 
 QFont designFont(double points, bool bold = false)
 {
@@ -163,7 +164,7 @@ void MainScreen::buildControls()
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("List1"));
     list_->setFont(listFont());
-    list_->setGeometry(8, 190, 784, 322);
+    list_->setGeometry(8, 190, 784, 338);
     list_->setTextElideMode(Qt::ElideNone);
     list_->setUniformItemSizes(true);
     list_->setWordWrap(false);
@@ -172,7 +173,7 @@ void MainScreen::buildControls()
     labelPrinted_ = new QLabel(this);
     labelPrinted_->setObjectName(QStringLiteral("LabelPrinted"));
     labelPrinted_->setFont(designFont(9));
-    labelPrinted_->setGeometry(8, 516, 784, 22);
+    labelPrinted_->setGeometry(8, 532, 784, 22);
     labelPrinted_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     labelPrinted_->hide();
 }
@@ -181,6 +182,7 @@ void MainScreen::startUp(QSize screenSize)
 {
     SetScale(session_, screenSize);
     applyLayout(this, session_);
+    scaleIndicators();
 
     LoadSeason(session_);
 
@@ -198,6 +200,17 @@ void MainScreen::startUp(QSize screenSize)
                   + QStringLiteral("support@kickpool.example")});
 
     SetSounds(session_);
+}
+
+// The style draws option and check box indicators at one fixed size; they grow with the text.
+void MainScreen::scaleIndicators()
+{
+    const int size = qMax(13, qRound(QFontMetrics(chkPrint_->font()).height() * 0.8));
+    const QString sheet = QStringLiteral("QRadioButton::indicator, QCheckBox::indicator"
+                                         " { width: %1px; height: %1px; }")
+                              .arg(size);
+    frame2_->setStyleSheet(sheet);
+    frame3_->setStyleSheet(sheet);
 }
 
 QLineEdit* MainScreen::text(int n) const
