@@ -21,7 +21,7 @@ constexpr double kTwipsPerInch = 1440.0;
 
 QPageLayout pageLayout(QPageLayout::Orientation orientation)
 {
-    return QPageLayout(QPageSize(QPageSize::Letter), orientation, QMarginsF(36, 36, 36, 36),
+    return QPageLayout(QPageSize(QPageSize::Letter), orientation, QMarginsF(kPrintMarginPoints, kPrintMarginPoints, kPrintMarginPoints, kPrintMarginPoints),
                        QPageLayout::Point);
 }
 

@@ -12,6 +12,10 @@ class QPrinter;
 // scaled into their boxes, landscape pages after an orientation of 2. Printer and PDF share the
 // same drawing.
 
+// Pages are US Letter; text and images are placed from the corner of the printable area, which
+// lies this many points in from every edge of the paper, as on a common office printer.
+inline constexpr double kPrintMarginPoints = 18;
+
 // The family that prints as "Courier New": the font itself when installed, otherwise its
 // metric-compatible stand-in, so that report columns line up. Needs a QGuiApplication.
 QString reportFontFamily();

@@ -167,8 +167,8 @@ TEST(PdfOutput, TwoPageReportReadsBackLineForLine)
     EXPECT_LT(sizes[0].width, sizes[0].height);
 
     // Every line in its place, every column where its character count puts it: Courier is
-    // 0.6 of the size wide, the text starts at the half-inch margin.
-    const double margin = 36;
+    // 0.6 of the size wide, the text starts at the printable area's corner.
+    const double margin = kPrintMarginPoints;
     const QVector<Word> first = pdfWords(file, 1);
     const double title = findLine(first, QStringLiteral("WEEKLY WINNERS"), margin, 14 * 0.6);
     const double week = findLine(first, QStringLiteral("WEEK 5   12/05/2026"), margin, 14 * 0.6);
@@ -247,6 +247,7 @@ TEST(PdfOutput, LandscapeJobsGiveLandscapePages)
     PrintJob landscape(QStringLiteral("Ticket fronts"));
     landscape.orientation(2).quality(-4);
     landscape.image(png, 720, 720, 2880, 1440);
+    landscape.image(png, -100, 4320, 1440, 720);  // a little left of the printable corner
     landscape.fontName(QStringLiteral("Courier New")).fontSize(12).line(QStringLiteral("SIDEWAYS"));
     landscape.newPage().line(QStringLiteral("SIDEWAYS AGAIN")).endDoc();
 
@@ -261,7 +262,7 @@ TEST(PdfOutput, LandscapeJobsGiveLandscapePages)
     EXPECT_GE(indexOfLine(pdfLines(file, 3), QStringLiteral("SIDEWAYS AGAIN")), 0);
 
     // The picture lies where its twips put it: half an inch in from the printable corner,
-    // two inches wide. Rendered at 72 dpi one inch is 72 pixels.
+    // two inches wide and one high. Rendered at 72 dpi one inch is 72 pixels.
     const QString base = dir.filePath(QStringLiteral("page"));
     runTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-f"), QStringLiteral("2"),
                                           QStringLiteral("-l"), QStringLiteral("2"), QStringLiteral("-png"), file, base});
@@ -269,7 +270,7 @@ TEST(PdfOutput, LandscapeJobsGiveLandscapePages)
     ASSERT_EQ(rendered.size(), 1);
     const QImage page(dir.filePath(rendered.first()));
     ASSERT_FALSE(page.isNull());
-    const int margin = 36;  // the printable area starts half an inch in
+    const int margin = int(kPrintMarginPoints);
     const auto isBlue = [&](int x, int y) {
         const QColor c = page.pixelColor(x, y);
         return c.blue() > 200 && c.red() < 60 && c.green() < 60;
@@ -278,6 +279,9 @@ TEST(PdfOutput, LandscapeJobsGiveLandscapePages)
     EXPECT_TRUE(isBlue(margin + 36 + 144 - 4, margin + 36 + 72 - 4));
     EXPECT_FALSE(isBlue(margin + 36 - 4, margin + 36 + 4));
     EXPECT_FALSE(isBlue(margin + 36 + 144 + 4, margin + 36 + 4));
+    // A negative left reaches into the margin instead of being cut off (100 twips = 5 points).
+    EXPECT_TRUE(isBlue(margin - 3, margin + 216 + 4));
+    EXPECT_FALSE(isBlue(margin - 7, margin + 216 + 4));
 }
 
 TEST(PdfOutput, OutputPrinterWritesOneFileForTheRun)
@@ -334,6 +338,6 @@ TEST(PdfOutput, PrinterGetsTheSameDrawing)
     EXPECT_EQ(printer.docName(), QStringLiteral("Weekly report"));
     ASSERT_EQ(pageSizes(file).size(), 2);
     const QVector<Word> first = pdfWords(file, 1);
-    EXPECT_GT(findLine(first, kColumns, 36, 12 * 0.6), 0);
-    EXPECT_GT(findLine(pdfWords(file, 2), QStringLiteral("   99  Last line of the report"), 36, 12 * 0.6), 0);
+    EXPECT_GT(findLine(first, kColumns, kPrintMarginPoints, 12 * 0.6), 0);
+    EXPECT_GT(findLine(pdfWords(file, 2), QStringLiteral("   99  Last line of the report"), kPrintMarginPoints, 12 * 0.6), 0);
 }
