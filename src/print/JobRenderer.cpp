@@ -1,7 +1,7 @@
 #include "JobRenderer.h"
 
-#include <QFileInfo>
 #include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -21,8 +21,8 @@ constexpr double kTwipsPerInch = 1440.0;
 
 QPageLayout pageLayout(QPageLayout::Orientation orientation)
 {
-    return QPageLayout(QPageSize(QPageSize::Letter), orientation, QMarginsF(kPrintMarginPoints, kPrintMarginPoints, kPrintMarginPoints, kPrintMarginPoints),
-                       QPageLayout::Point);
+    const double m = kPrintMarginPoints;
+    return QPageLayout(QPageSize(QPageSize::Letter), orientation, QMarginsF(m, m, m, m), QPageLayout::Point);
 }
 
 QString familyFor(const QString& requested)
@@ -48,10 +48,12 @@ public:
 
     bool drewSomething() const { return pagesOpened_ > 0; }
 
-    // Each job starts on a page of its own, with the report's standard settings.
+    // Each job starts on a page of its own, upright, with the report's standard settings, as it
+    // would on a printer of its own.
     void beginJob()
     {
         startNextDocument();
+        orientation_ = QPageLayout::Portrait;
         family_ = reportFontFamily();
         points_ = kDefaultPoints;
         bold_ = false;

@@ -253,9 +253,10 @@ TEST(PdfOutput, LandscapeJobsGiveLandscapePages)
 
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("mixed.pdf"));
-    ASSERT_TRUE(writePdf({portrait, landscape}, file));
+    ASSERT_TRUE(writePdf({portrait, landscape, portrait}, file));
     const auto sizes = pageSizes(file);
-    ASSERT_EQ(sizes.size(), 3);
+    ASSERT_EQ(sizes.size(), 4);
+    EXPECT_LT(sizes[3].width, sizes[3].height);  // the next document is upright again
     EXPECT_LT(sizes[0].width, sizes[0].height);
     EXPECT_GT(sizes[1].width, sizes[1].height);
     EXPECT_GT(sizes[2].width, sizes[2].height);
