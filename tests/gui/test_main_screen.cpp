@@ -296,19 +296,25 @@ TEST_F(MainScreenTest, LetterCopiesAreSeparatePrintJobs)
     EXPECT_EQ(recorder.jobs.size(), 5);
     EXPECT_EQ(shownLines(), letter);
 
+    // Enter on the option just chosen does the same.
+    dialogs.answerInput("1");
+    QTest::keyClick(option(2), Qt::Key_Return);
+    EXPECT_EQ(dialogs.inputs.size(), 5);
+    EXPECT_EQ(recorder.jobs.size(), 6);
+
     // Cancel ends quietly: nothing listed, nothing printed.
     dialogs.answerInput("4", 2);
     QTest::keyClick(screen.get(), Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(dialogs.inputs.size(), 5);
-    EXPECT_EQ(recorder.jobs.size(), 5);
+    EXPECT_EQ(dialogs.inputs.size(), 6);
+    EXPECT_EQ(recorder.jobs.size(), 6);
     EXPECT_EQ(list()->count(), 0);
     EXPECT_TRUE(button("cmdHeader")->isVisible());
 
     // Unticking shows the letter on the screen alone.
     click(chkPrint());
     EXPECT_EQ(shownLines(), letter);
-    EXPECT_EQ(dialogs.inputs.size(), 5);
-    EXPECT_EQ(recorder.jobs.size(), 5);
+    EXPECT_EQ(dialogs.inputs.size(), 6);
+    EXPECT_EQ(recorder.jobs.size(), 6);
     EXPECT_EQ(dialogs.unscripted, 0);
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
