@@ -108,7 +108,7 @@ void MainScreen::buildControls()
     chkPrint_ = new QCheckBox(QStringLiteral("Yes"), frame3_);
     chkPrint_->setObjectName(QStringLiteral("ChkPrint"));
     chkPrint_->setFont(designFont(10, true));
-    chkPrint_->setGeometry(16, 24, 90, 24);
+    chkPrint_->setGeometry(16, 24, 64, 24);
     connect(chkPrint_, &QCheckBox::toggled, this, [this] { ChkPrint_Click(); });
 
     cmdRun_ = new QPushButton(QStringLiteral("RUN AGAIN"), this);
