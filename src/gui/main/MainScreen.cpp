@@ -62,9 +62,13 @@ MainScreen::MainScreen(Session& session, QSize screenSize, QWidget* parent)
 
 MainScreen::~MainScreen()
 {
-    delete annualDataScreen_.data();
-    delete frontScreen_.data();
-    delete dataFilesScreen_.data();
+    for (OtherScreenSlot& slot : otherScreens_)
+        delete slot.screen.data();
+}
+
+void MainScreen::setScreenMaker(OtherScreen which, std::function<QWidget*()> make)
+{
+    otherScreens_[static_cast<int>(which)].make = std::move(make);
 }
 
 void MainScreen::buildControls()
@@ -298,6 +302,6 @@ void MainScreen::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    delete annualDataScreen_.data();
+    delete otherScreens_[static_cast<int>(OtherScreen::AnnualData)].screen.data();
     event->accept();
 }

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
+
 class Button;
 class QButtonGroup;
 class QCheckBox;
@@ -35,6 +37,12 @@ public:
     // The same, scaled for a screen of the given size in pixels rather than the primary screen.
     MainScreen(Session& session, QSize screenSize, QWidget* parent = nullptr);
     ~MainScreen() override;
+
+    // The screens that the main screen opens in its place.
+    enum class OtherScreen { AnnualData, TicketFront, DataFiles };
+    // Gives the main screen the way to make one of them; it makes it the first time it is
+    // opened and keeps it. The screen shows the main screen again when it closes.
+    void setScreenMaker(OtherScreen which, std::function<QWidget*()> make);
 
     Session& session() { return session_; }
     QListWidget* list() const { return list_; }
@@ -88,14 +96,10 @@ private:
     // Ends the printing of one user action and says where a PDF went, if one was written.
     void finishPrintRun();
     // Opens another screen in place of this one; with `hideMain` false this one stays visible.
-    // A screen not yet part of the program leaves this one as it is.
-    void showScreen(QPointer<QWidget>& screen, QWidget* (MainScreen::*make)(), bool hideMain);
-
-    // The other screens, each made the first time it is opened. Each returns the screen, or
-    // nullptr while that screen is not part of the program.
-    QWidget* makeAnnualDataScreen();
-    QWidget* makeFrontScreen();
-    QWidget* makeDataFilesScreen();
+    // A screen that this version does not have leaves this one as it is and says so.
+    void showScreen(OtherScreen which, bool hideMain);
+    // Shows a one-line note under the list (where a printout went, a screen that is missing).
+    void showNote(const QString& text, const QString& tip = {});
 
     Session& session_;
 
@@ -115,7 +119,10 @@ private:
     QListWidget* list_ = nullptr;
     QLabel* labelPrinted_ = nullptr;
 
-    QPointer<QWidget> annualDataScreen_;
-    QPointer<QWidget> frontScreen_;
-    QPointer<QWidget> dataFilesScreen_;
+    struct OtherScreenSlot {
+        QString caption;  // how the main screen names it
+        std::function<QWidget*()> make;
+        QPointer<QWidget> screen;
+    };
+    OtherScreenSlot otherScreens_[3];
 };

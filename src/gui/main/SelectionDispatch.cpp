@@ -48,12 +48,12 @@ void MainScreen::runSelection(int index, bool chosen)
     case 3:
         if (chosen)
             setAllOptionsOff();
-        showScreen(annualDataScreen_, &MainScreen::makeAnnualDataScreen, chosen);
+        showScreen(OtherScreen::AnnualData, chosen);
         break;
     case 4:
         if (chosen)
             setAllOptionsOff();
-        showScreen(frontScreen_, &MainScreen::makeFrontScreen, chosen);
+        showScreen(OtherScreen::TicketFront, chosen);
         break;
     case 5:
         if (chosen)
@@ -73,20 +73,26 @@ void MainScreen::cmdSaveRestore_Click()
     Clear();
     cmdSave_->hide();
     setAllOptionsOff();
-    showScreen(dataFilesScreen_, &MainScreen::makeDataFilesScreen, true);
+    showScreen(OtherScreen::DataFiles, true);
 }
 
-void MainScreen::showScreen(QPointer<QWidget>& screen, QWidget* (MainScreen::*make)(), bool hideMain)
+void MainScreen::showScreen(OtherScreen which, bool hideMain)
 {
-    if (!screen)
-        screen = (this->*make)();
-    if (!screen)
-        return;  // never hide this window when there is nothing to show in its place
+    static const char* const names[] = {"Update Annual Data", "Tickets - Print Front", "DATA FILES"};
+    OtherScreenSlot& slot = otherScreens_[static_cast<int>(which)];
+    if (!slot.screen && slot.make)
+        slot.screen = slot.make();
+    if (!slot.screen) {
+        // Never hide this window when there is nothing to show in its place.
+        showNote(QStringLiteral("%1 is not part of this version of Kickpool.")
+                     .arg(QLatin1String(names[static_cast<int>(which)])));
+        return;
+    }
     if (hideMain)
         hide();
-    screen->show();
-    screen->raise();
-    screen->activateWindow();
+    slot.screen->show();
+    slot.screen->raise();
+    slot.screen->activateWindow();
 }
 
 void MainScreen::finishPrintRun()
@@ -97,7 +103,12 @@ void MainScreen::finishPrintRun()
     const QString pdf = printer->finishRun();
     if (pdf.isEmpty())
         return;
-    labelPrinted_->setText(QStringLiteral("No printer found; the printout was saved as ") + pdf);
-    labelPrinted_->setToolTip(pdf);
+    showNote(QStringLiteral("No printer found; the printout was saved as ") + pdf, pdf);
+}
+
+void MainScreen::showNote(const QString& text, const QString& tip)
+{
+    labelPrinted_->setText(text);
+    labelPrinted_->setToolTip(tip);
     labelPrinted_->show();
 }

@@ -1,7 +1,0 @@
-// The ticket front screen, opened by "Tickets - Print Front".
-#include "main/MainScreen.h"
-
-QWidget* MainScreen::makeFrontScreen()
-{
-    return nullptr;
-}
