@@ -1,4 +1,6 @@
 // The season file and the ticket pairs at their largest: 48 teams (1128 tickets), 29 weeks scored.
+#include "TestSeason.h"
+
 #include "season/Season.h"
 #include "season/SeasonFile.h"
 #include "season/Session.h"
@@ -10,44 +12,12 @@
 
 namespace {
 
-Season largestSeason()
-{
-    Season s;
-    s.FrontText = {QString(), "Riverside Boosters Club", "FOOTBALL", "2026 Valley League", "Raffle permit"};
-    s.ReturnAddress = {QString(), "Riverside Boosters Club", "100 Main Street", "PO Box 12", "Riverside, OH 45001"};
-    s.Seed = 1931;
-    s.TicketPrice = 10;
-    s.Odds = 14.6f;
-    s.RegularWeeks = 25;
-    for (int w = 1; w <= 25; ++w)
-        s.RegularDate[w] = QStringLiteral("Oct %1").arg(w, 2);
-    s.PlayoffWeeks = 4;
-    for (int w = 1; w <= 4; ++w)
-        s.PlayoffDate[w] = QStringLiteral("Jan %1").arg(w, 2);
-    s.TeamCount = MaxTeams;
-    for (int t = 1; t <= MaxTeams; ++t)
-        s.TeamName[t] = QStringLiteral("Team %1").arg(t, 2, 10, QLatin1Char('0'));
-    s.UnsoldCount = 2;
-    s.UnsoldSeq[1] = "401,450";
-    s.UnsoldSeq[2] = "51,51";
-    s.PrizeOption = {0, 1, 1, 0, 1, 0, 1, 1, 1, 1, 0, 1, 0, -1, 0, -1};
-    s.PrizeValue = {0, 100, 50, 0, 50, 0, 25, 500, 250, 150, 0, 75, 2};
-    s.ScoredWeeks = MaxScoredWeeks;
-    s.ScoreTeams = MaxTeams;
-    for (int w = 1; w <= MaxScoredWeeks; ++w) {
-        s.Score[w][0] = w;
-        for (int t = 1; t <= MaxTeams; ++t)
-            s.Score[w][t] = (w * 7 + t * 13) % 53 - 1;
-    }
-    return s;
-}
-
 // SaveSeason writes the file and reads it back: one save and one load.
 void SaveAndLoadSeason(benchmark::State& state)
 {
     QTemporaryDir home;
     Session session(home.path());
-    session.season = largestSeason();
+    session.season = largestSeason(2);
     for (auto _ : state) {
         if (!SaveSeason(session))
             state.SkipWithError("the season file could not be saved");
@@ -60,7 +30,7 @@ void LoadSeasonOnly(benchmark::State& state)
 {
     QTemporaryDir home;
     Session session(home.path());
-    session.season = largestSeason();
+    session.season = largestSeason(2);
     SaveSeason(session);
     for (auto _ : state) {
         if (LoadSeason(session) != LoadOutcome::Loaded)

@@ -1,29 +1,27 @@
+#include "TestSeason.h"
+
 #include "reports/GrandPrize.h"
-#include "season_end_fixtures.h"
+#include "season/Format.h"
+#include "season/Session.h"
 
 #include <gtest/gtest.h>
-
-using namespace season_end;
 
 namespace {
 
 const QString Marks = QStringLiteral("xxxxx      xxxxx");
+const QString FillIn = QStringLiteral("   ........  ......  ...............................   .........   .......");
 
 // Four teams, two regular weeks with byes and a playoff week that must not count.
 // Week 1 tickets hold pairs 1..6 = (1,2) (1,3) (1,4) (2,3) (2,4) (3,4); week 2 shifts by four:
 // ticket 1 (2,4), 2 (3,4), 3 (1,2), 4 (1,3), 5 (1,4), 6 (2,3).
 Season fourTeamsWithByes()
 {
-    Season s = makeSeason(4, 2, 1);
+    Season s = testSeason(4, 2, 1);
     setScores(s, 1, {10, 20, Bye, 5});
     setScores(s, 2, {Bye, Bye, 7, 3});
     setScores(s, 3, {100, 100, 100, 100});
-    s.PrizeOption[GrandPrizeHigh] = 1;
-    s.PrizeOption[GrandPrizeLow] = 1;
-    s.PrizeValue[GrandPrizeHigh] = 500;
-    s.PrizeValue[GrandPrizeLow] = 250;
-    s.PrizeOption[12] = -1;  // ties pay the full amount
-    s.PrizeOption[14] = -1;  // unsold winners are not paid
+    setPrizes(s, {{GrandPrizeHigh, 500}, {GrandPrizeLow, 250}});
+    setRules(s, false, false);
     return s;
 }
 
@@ -33,20 +31,16 @@ Session tiedSession(bool split)
 {
     Session session;
     Season& s = session.season;
-    s = makeSeason(4, 1, 0);
+    s = testSeason(4, 1, 0);
     setScores(s, 1, {10, 10, 10, 0});
-    s.PrizeOption[GrandPrizeHigh] = 1;
-    s.PrizeOption[GrandPrizeLow] = 1;
-    s.PrizeValue[GrandPrizeHigh] = 100;
-    s.PrizeValue[GrandPrizeLow] = 50;
-    s.PrizeOption[12] = split ? 0 : -1;
-    s.PrizeOption[13] = split ? -1 : 0;
+    setPrizes(s, {{GrandPrizeHigh, 100}, {GrandPrizeLow, 50}});
+    setRules(s, split, false);
     return session;
 }
 
 QStringList payment(const QString& line)
 {
-    return {line, fillIn()};
+    return {line, FillIn};
 }
 
 }  // namespace
@@ -70,14 +64,14 @@ TEST(GrandPrizeSection, OneLowestAndOneHighestTicket)
     session.season = fourTeamsWithByes();
     const QStringList lines = GrandPrizeLines(session);
     const QStringList expected = QStringList{
-        QStringLiteral("   Next won Grand Prize Low Money:") + spaces(23) + Marks,
-        fillIn(),
+        QStringLiteral("   Next won Grand Prize Low Money:") + blanks(23) + Marks,
+        FillIn,
         QStringLiteral("       6     $250.00"),
-        fillIn(),
-        QStringLiteral("   Next won Grand Prize High Money:") + spaces(22) + Marks,
-        fillIn(),
+        FillIn,
+        QStringLiteral("   Next won Grand Prize High Money:") + blanks(22) + Marks,
+        FillIn,
         QStringLiteral("       1     $500.00"),
-        fillIn(),
+        FillIn,
     };
     EXPECT_EQ(lines, expected);
     // The marks stand under SOLD BY and CHECK # of the winners heading.
@@ -90,10 +84,10 @@ TEST(GrandPrizeSection, TiesSplitOrPayInFull)
 {
     Session split = tiedSession(true);
     const QStringList splitLines =
-        QStringList{QStringLiteral("   Next 3 split Grand Prize Low Money:") + spaces(19) + Marks, fillIn()}
+        QStringList{QStringLiteral("   Next 3 split Grand Prize Low Money:") + blanks(19) + Marks, FillIn}
         + payment(QStringLiteral("       6     $16.67")) + payment(QStringLiteral("       5     $16.67"))
         + payment(QStringLiteral("       3     $16.67"))
-        + QStringList{QStringLiteral("   Next 3 split Grand Prize High Money:") + spaces(18) + Marks, fillIn()}
+        + QStringList{QStringLiteral("   Next 3 split Grand Prize High Money:") + blanks(18) + Marks, FillIn}
         + payment(QStringLiteral("       1     $33.33")) + payment(QStringLiteral("       2     $33.33"))
         + payment(QStringLiteral("       4     $33.33"));
     EXPECT_EQ(GrandPrizeLines(split), splitLines);
@@ -101,10 +95,10 @@ TEST(GrandPrizeSection, TiesSplitOrPayInFull)
     Session full = tiedSession(false);
     const QStringList fullLines = GrandPrizeLines(full);
     const QStringList expectedFull =
-        QStringList{QStringLiteral("   Next 3 won Grand Prize Low Money:") + spaces(21) + Marks, fillIn()}
+        QStringList{QStringLiteral("   Next 3 won Grand Prize Low Money:") + blanks(21) + Marks, FillIn}
         + payment(QStringLiteral("       6     $50.00")) + payment(QStringLiteral("       5     $50.00"))
         + payment(QStringLiteral("       3     $50.00"))
-        + QStringList{QStringLiteral("   Next 3 won Grand Prize High Money:") + spaces(20) + Marks, fillIn()}
+        + QStringList{QStringLiteral("   Next 3 won Grand Prize High Money:") + blanks(20) + Marks, FillIn}
         + payment(QStringLiteral("       1     $100.00")) + payment(QStringLiteral("       2     $100.00"))
         + payment(QStringLiteral("       4     $100.00"));
     EXPECT_EQ(fullLines, expectedFull);
@@ -128,7 +122,7 @@ TEST(GrandPrizeSection, UnsoldWinnersReplacedOrNotPaid)
     setUnsold(session.season, {"6,6", "1,1"});
 
     // Not paid: the unsold tickets stay the winners and are reported as not paid.
-    const QString notPaid = QStringLiteral("     Unsold Ticket # %1 not paid $ %2") + spaces(15) + Marks;
+    const QString notPaid = QStringLiteral("     Unsold Ticket # %1 not paid $ %2") + blanks(15) + Marks;
     QStringList lines = GrandPrizeLines(session);
     ASSERT_EQ(lines.size(), 8);
     EXPECT_EQ(lines[2], notPaid.arg(6).arg(QStringLiteral("250.00")));
@@ -152,17 +146,17 @@ TEST(GrandPrizeStandings, SixTeamsByPositionAndByTicket)
     Session session;
     session.TodayText = QStringLiteral("November 20, 2024");
     Season& s = session.season;
-    s = makeSeason(6, 1, 1);
+    s = testSeason(6, 1, 1);
     setScores(s, 1, {10, 20, 30, 40, 50, 60});
     setScores(s, 2, {900, 900, 900, 900, 900, 900});  // a playoff week: not counted
-    s.PrizeOption[15] = -1;
+    setRules(s, true, true);
     setUnsold(s, {"13,14"});
 
     const QStringList heading = {
         QString(),
         QString(),
-        QStringLiteral("   Lions Club") + spaces(60) + QStringLiteral("2024 NFL SEASON"),
-        QStringLiteral("   Week #  1    Ending: Sep  1") + spaces(40) + QStringLiteral(" November 20, 2024"),
+        QStringLiteral("   Lakeside Boosters") + blanks(53) + QStringLiteral("2024 NFL SEASON"),
+        QStringLiteral("   Week #  1    Ending: Sep 01") + blanks(40) + QStringLiteral(" November 20, 2024"),
         QString(),
     };
     const QStringList expected = heading
@@ -178,8 +172,8 @@ TEST(GrandPrizeStandings, SixTeamsByPositionAndByTicket)
             QStringLiteral("   ------------------------------- Standings By Ticket # -------------------------------"),
             QStringLiteral("   tk#--pos--pts     tk#--pos--pts     tk#--pos--pts     tk#--pos--pts     tk#--pos--pts"),
             QStringLiteral("     1   13   30       4    8   60       7    9   60      10    7   70      15    1  110"),
-            QStringLiteral("     2   12   40       5    5   70       8    6   70      11    4   80") + spaces(18),
-            QStringLiteral("     3   10   50       6   11   50       9    3   80      12    2   90") + spaces(18),
+            QStringLiteral("     2   12   40       5    5   70       8    6   70      11    4   80") + blanks(18),
+            QStringLiteral("     3   10   50       6   11   50       9    3   80      12    2   90") + blanks(18),
         };
     const QStringList lines = grandPrizePreviewLines(session);
     EXPECT_EQ(lines, expected);
@@ -203,12 +197,12 @@ TEST(GrandPrizeStandings, FourHundredNinetySixTicketsBeforeAnyScores)
 {
     Session session;
     session.TodayText = QStringLiteral("September 1, 2024");
-    session.season = makeSeason(32, 17, 4);
+    session.season = testSeason(32, 17, 4);
     ASSERT_EQ(session.season.TicketCount, 496);
 
     const QStringList lines = grandPrizePreviewLines(session);
     ASSERT_EQ(lines.size(), 7 + 100 + 7 + 100);
-    EXPECT_EQ(lines[3], QStringLiteral("   Week #  0    Ending: ") + spaces(40) + QStringLiteral(" September 1, 2024"));
+    EXPECT_EQ(lines[3], QStringLiteral("   Week #  0    Ending: ") + blanks(40) + QStringLiteral(" September 1, 2024"));
     const QStringList byPosition = lines.mid(7, 100);
     const QStringList byTicket = lines.mid(114, 100);
     EXPECT_EQ(lines.mid(107, 7).mid(0, 5), lines.mid(0, 5));
@@ -225,25 +219,7 @@ TEST(GrandPrizeStandings, FourHundredNinetySixTicketsBeforeAnyScores)
     // Rows 97..100: the fifth cell is beyond the last ticket.
     for (int r = 97; r <= 100; ++r) {
         EXPECT_EQ(byPosition[r - 1].right(18), QStringLiteral("     %1    0    0").arg(r + 400)) << r;
-        EXPECT_EQ(byTicket[r - 1].right(18), spaces(18)) << r;
+        EXPECT_EQ(byTicket[r - 1].right(18), blanks(18)) << r;
         EXPECT_EQ(byTicket[r - 1].left(16), QStringLiteral("%1%2%3").arg(r, 6).arg(r, 5).arg(0, 5)) << r;
     }
-
-    // Printed: a page heading before rows 1 and 58 of each listing; the list shows it once.
-    const PrintJob job = grandPrizePreviewJob(session);
-    EXPECT_EQ(job.pageCount(), 4);
-    QVector<QStringList> pages(1);
-    for (const PrintOp& op : job.ops()) {
-        if (op.kind == PrintOp::Kind::NewPage)
-            pages.append(QStringList());
-        else if (op.kind == PrintOp::Kind::Line)
-            pages.last().append(op.text);
-    }
-    ASSERT_EQ(pages.size(), 4);
-    const QStringList positionHeading = lines.mid(0, 7);
-    const QStringList ticketHeading = lines.mid(107, 7);
-    EXPECT_EQ(pages[0], positionHeading + byPosition.mid(0, 57));
-    EXPECT_EQ(pages[1], positionHeading + byPosition.mid(57));
-    EXPECT_EQ(pages[2], ticketHeading + byTicket.mid(0, 57));
-    EXPECT_EQ(pages[3], ticketHeading + byTicket.mid(57));
 }

@@ -1,5 +1,6 @@
+#include "TestSeason.h"
+
 #include "dialogs/ScriptedDialogs.h"
-#include "print/RecordingPrinter.h"
 #include "reports/Letter.h"
 #include "season/Session.h"
 
@@ -11,27 +12,11 @@ Session lakesideSession()
 {
     Session session;
     Season& s = session.season;
+    s = testSeason(32, 17, 4);
     s.FrontText[2] = QStringLiteral("ICE HOCKEY");
-    s.ReturnAddress[1] = QStringLiteral("Lakeside Boosters");
-    s.ReturnAddress[2] = QStringLiteral("PO Box 12");
-    s.ReturnAddress[3] = QString();
-    s.ReturnAddress[4] = QStringLiteral("Lakeside, MN 55555");
-    s.RegularWeeks = 17;
-    s.PlayoffWeeks = 4;
-    auto prize = [&s](int position, int amount) {
-        s.PrizeOption[position] = 1;
-        s.PrizeValue[position] = amount;
-    };
-    prize(1, 100);
-    prize(2, 50);
-    prize(4, 25);
-    prize(6, 25);
-    prize(7, 500);
-    prize(8, 250);
-    prize(9, 100);
-    prize(11, 1250);
-    s.PrizeOption[12] = -1;  // the tie and unsold choices never give a check line
-    s.PrizeOption[15] = -1;
+    s.ReturnAddress = {QString(), "Lakeside Boosters", "PO Box 12", "", "Lakeside, MN 55555"};
+    setPrizes(s, {{1, 100}, {2, 50}, {4, 25}, {6, 25}, {7, 500}, {8, 250}, {9, 100}, {11, 1250}});
+    setRules(s, false, true);  // the tie and unsold choices never give a check line
     s.PrizeValue[12] = 2;
     return session;
 }
@@ -101,14 +86,7 @@ TEST(LetterToWinners, PrizeOrderAndNoPrizes)
     // Equal amounts keep their positions; a bigger grand prize goes before the weekly high.
     for (int p = 1; p <= 11; ++p)
         s.PrizeOption[p] = 0;
-    s.PrizeOption[1] = 1;
-    s.PrizeValue[1] = 100;
-    s.PrizeOption[7] = 1;
-    s.PrizeValue[7] = 500;
-    s.PrizeOption[4] = 1;
-    s.PrizeValue[4] = 20;
-    s.PrizeOption[6] = 1;
-    s.PrizeValue[6] = 20;
+    setPrizes(s, {{1, 100}, {7, 500}, {4, 20}, {6, 20}});
     const QVector<LetterPrize> order{{7, 500}, {1, 100}, {4, 20}, {6, 20}};
     EXPECT_EQ(letterPrizes(s), order);
 

@@ -1,11 +1,10 @@
-#include "reports/GrandPrize.h"
+#include "TestSeason.h"
+
 #include "reports/Summary.h"
-#include "season_end_fixtures.h"
-#include "tickets/WeeklyWinners.h"
+#include "season/Format.h"
+#include "season/Session.h"
 
 #include <gtest/gtest.h>
-
-using namespace season_end;
 
 namespace {
 
@@ -17,20 +16,9 @@ Session fourTeamSeason()
     Session session;
     session.TodayText = QStringLiteral("November 20, 2024");
     Season& s = session.season;
-    s = makeSeason(4, 2, 1);
+    s = testSeason(4, 2, 1);
     s.TicketPrice = 100;
-    for (int p : {1, 2, 4, 6, 7, 8, 9, 11})
-        s.PrizeOption[p] = 1;
-    s.PrizeOption[13] = -1;  // ties split
-    s.PrizeOption[14] = -1;  // unsold winners not paid
-    s.PrizeValue[1] = 100;
-    s.PrizeValue[2] = 51;
-    s.PrizeValue[4] = 30;
-    s.PrizeValue[6] = 10;
-    s.PrizeValue[7] = 200;
-    s.PrizeValue[8] = 100;
-    s.PrizeValue[9] = 80;
-    s.PrizeValue[11] = 40;
+    setPrizes(s, {{1, 100}, {2, 51}, {4, 30}, {6, 10}, {7, 200}, {8, 100}, {9, 80}, {11, 40}});
     s.PrizeValue[12] = 2;
     setUnsold(s, {"1,1"});
     // Week 1: 70 60 50 50 40 30; the low pair (1,2) is on unsold ticket 1.
@@ -57,28 +45,28 @@ TEST(AnnualSummary, LinesOfASeasonWithPlayoffs)
         QString(),
         QString(),
         QString(),
-        spaces(10) + QStringLiteral("ANNUAL SUMMARY") + spaces(30) + QStringLiteral(" November 20, 2024"),
+        blanks(10) + QStringLiteral("ANNUAL SUMMARY") + blanks(30) + QStringLiteral(" November 20, 2024"),
         QString(),
         QString(),
         QStringLiteral("          Week  Ending    Random     High    2nd High     Low     Total"),
         QStringLiteral("          ----  ------    ------    ------   --------    -----   -------"),
-        QStringLiteral("            1   Sep  1     20.00    100.00     51.00      0.00    171.00"),
-        QStringLiteral("            2   Sep  2     20.00     75.50     75.50     20.00    190.99"),
-        spaces(25) + QStringLiteral("-------   -------   -------   -------  --------"),
+        QStringLiteral("            1   Sep 01     20.00    100.00     51.00      0.00    171.00"),
+        QStringLiteral("            2   Sep 02     20.00     75.50     75.50     20.00    190.99"),
+        blanks(25) + QStringLiteral("-------   -------   -------   -------  --------"),
         QStringLiteral("              Subtotal     40.00    175.50    126.50     20.00    361.99"),
         QString(),
         QStringLiteral("           Playoffs"),
-        QStringLiteral("            3   Dec  1") + spaces(10) + QStringLiteral("     80.00") + spaces(10)
+        QStringLiteral("            3   Jan 01") + blanks(10) + QStringLiteral("     80.00") + blanks(10)
             + QStringLiteral("     40.00    120.00"),
-        spaces(35) + QStringLiteral("-------             -------  --------"),
-        QStringLiteral("              Subtotal") + spaces(12) + QStringLiteral("   80.00") + spaces(12)
+        blanks(35) + QStringLiteral("-------             -------  --------"),
+        QStringLiteral("              Subtotal") + blanks(12) + QStringLiteral("   80.00") + blanks(12)
             + QStringLiteral("   40.00    120.00"),
         QString(),
         QStringLiteral("           Grand Prize"),
-        QStringLiteral("            3   Dec  1") + spaces(12) + QStringLiteral("  200.00") + spaces(12)
+        QStringLiteral("            3   Jan 01") + blanks(12) + QStringLiteral("  200.00") + blanks(12)
             + QStringLiteral("    0.00    200.00"),
-        spaces(64) + QStringLiteral("--------"),
-        spaces(49) + QStringLiteral("Total Payout: $  681.99"),
+        blanks(64) + QStringLiteral("--------"),
+        blanks(49) + QStringLiteral("Total Payout: $  681.99"),
         QString(),
         QString(),
         QString(),
@@ -98,7 +86,7 @@ TEST(AnnualSummary, LinesOfASeasonWithPlayoffs)
     ASSERT_EQ(jobs.size(), 1);
     PrintJob title;
     title.fontName(QStringLiteral("Courier New")).bold(true).line().fontSize(14);
-    title.line(QStringLiteral("    Lions Club") + spaces(36) + QStringLiteral("2024 NFL SEASON")).fontSize(12);
+    title.line(QStringLiteral("    Lakeside Boosters") + blanks(29) + QStringLiteral("2024 NFL SEASON")).fontSize(12);
     EXPECT_EQ(jobs[0].ops().mid(0, 6), title.ops());
     EXPECT_EQ(jobs[0].lines().mid(2), lines);
     EXPECT_EQ(jobs[0].ops().last().kind, PrintOp::Kind::EndDoc);
@@ -137,9 +125,8 @@ TEST(AnnualSummary, RegularSeasonOnlyWithoutGrandPrizesOrSales)
     Session session;
     session.TodayText = QStringLiteral("January 5, 2025");
     Season& s = session.season;
-    s = makeSeason(4, 17, 0);
-    s.PrizeOption[1] = 1;
-    s.PrizeValue[1] = 10;
+    s = testSeason(4, 17, 0);
+    setPrizes(s, {{1, 10}});
     s.PrizeValue[7] = 500;  // amounts without their switches pay nothing
     s.PrizeValue[8] = 500;
     for (int w = 1; w <= 17; ++w)
@@ -151,10 +138,10 @@ TEST(AnnualSummary, RegularSeasonOnlyWithoutGrandPrizesOrSales)
     EXPECT_FALSE(lines.contains(QStringLiteral("           Playoffs")));
     EXPECT_FALSE(lines.contains(QStringLiteral("           Grand Prize")));
     EXPECT_EQ(lines[8 + 16], QStringLiteral("           17   Sep 17      0.00     10.00      0.00      0.00     10.00"));
-    EXPECT_EQ(lines[25], spaces(35) + QStringLiteral("-------             -------  --------"));
-    EXPECT_EQ(lines[26], QStringLiteral("              Subtotal") + spaces(12) + QStringLiteral("  170.00") + spaces(12)
+    EXPECT_EQ(lines[25], blanks(35) + QStringLiteral("-------             -------  --------"));
+    EXPECT_EQ(lines[26], QStringLiteral("              Subtotal") + blanks(12) + QStringLiteral("  170.00") + blanks(12)
                              + QStringLiteral("    0.00    170.00"));
-    EXPECT_EQ(lines[29], spaces(49) + QStringLiteral("Total Payout: $  170.00"));
+    EXPECT_EQ(lines[29], blanks(49) + QStringLiteral("Total Payout: $  170.00"));
     EXPECT_EQ(lines[34], QStringLiteral("           Total Sales  = $    0.00  (   0 tickets @ $5 per ticket)"));
     EXPECT_EQ(lines[37], QStringLiteral("           Total Profit = $ -170.00  (  0 Percent )"));
 
@@ -163,9 +150,9 @@ TEST(AnnualSummary, RegularSeasonOnlyWithoutGrandPrizesOrSales)
     s.PrizeOption[7] = 1;
     const QStringList withGrandPrize = summaryLines(session);
     EXPECT_EQ(withGrandPrize[28], QStringLiteral("           Grand Prize"));
-    EXPECT_EQ(withGrandPrize[29], spaces(11 + 2 + 3 + 6 + 12) + QStringLiteral("  500.00") + spaces(12)
+    EXPECT_EQ(withGrandPrize[29], blanks(11 + 2 + 3 + 6 + 12) + QStringLiteral("  500.00") + blanks(12)
                                       + QStringLiteral("    0.00    500.00"));
-    EXPECT_EQ(withGrandPrize[31], spaces(49) + QStringLiteral("Total Payout: $  670.00"));
+    EXPECT_EQ(withGrandPrize[31], blanks(49) + QStringLiteral("Total Payout: $  670.00"));
 }
 
 TEST(AnnualSummary, ProfitPercentRoundsHalvesToEven)
@@ -174,11 +161,8 @@ TEST(AnnualSummary, ProfitPercentRoundsHalvesToEven)
     // of 1531, split: ticket 1 is unsold and not paid, ticket 2 is paid 765.50.
     Session session;
     Season& s = session.season;
-    s = makeSeason(29, 1, 0);
-    s.PrizeOption[8] = 1;
-    s.PrizeValue[8] = 1531;
-    s.PrizeOption[13] = -1;
-    s.PrizeOption[14] = -1;
+    s = testSeason(29, 1, 0);
+    setPrizes(s, {{8, 1531}});
     setUnsold(s, {"1,1", "402,406"});
     ASSERT_EQ(s.SoldCount, 400);
     setScores(s, 1, {0, 1, 1, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10,

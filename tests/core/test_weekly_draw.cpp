@@ -1,4 +1,4 @@
-#include "WeeklyTestSeason.h"
+#include "TestSeason.h"
 
 #include "tickets/WeeklyWinners.h"
 
@@ -14,7 +14,7 @@
 // j, so a repeat can stay in place, as 6 in position 4 does).
 TEST(WeeklyDraw, FixedDrawListOfASmallSeason)
 {
-    Season s = weeklyTestSeason(4, 3);
+    Season s = weeklySeason(4, 3);
     s.PrizeValue[12] = 1;
     s.PrizeValue[6] = 5;
     setUnsold(s, {QStringLiteral("2,3")});
@@ -27,7 +27,7 @@ TEST(WeeklyDraw, FixedDrawListOfASmallSeason)
 
     // One a week, seed -77, ten tickets, 4..6 unsold, two weeks (6 draws):
     //   raw 9 6 9 1 4 1 3 5 8, kept 9 9 1 1 3 8, repeats to the end 9 1 3 8 9 1.
-    Season t = weeklyTestSeason(5, 2);
+    Season t = weeklySeason(5, 2);
     t.Seed = -77;
     t.PrizeValue[12] = 1;
     setUnsold(t, {QStringLiteral("4,6")});
@@ -36,10 +36,10 @@ TEST(WeeklyDraw, FixedDrawListOfASmallSeason)
 
 TEST(WeeklyDraw, TheSameSeedGivesTheSameRandomWinners)
 {
-    Season s = weeklyTestSeason(32, 17, 4);
+    Season s = weeklySeason(32, 17, 4);
     s.PrizeValue[12] = 3;
     s.PrizeValue[6] = 10;
-    storeScores(s, 5, std::vector<int>(32, 10));
+    setScores(s, 5, std::vector<int>(32, 10));
 
     const QVector<int> first = calculateWeek(s, 5).randomTickets;
     ASSERT_EQ(first.size(), 3);
@@ -55,11 +55,11 @@ TEST(WeeklyDraw, TheSameSeedGivesTheSameRandomWinners)
 
 TEST(WeeklyDraw, NoRandomWinnersWhenNoTicketWasSold)
 {
-    Season s = weeklyTestSeason(4, 3);
+    Season s = weeklySeason(4, 3);
     s.PrizeValue[12] = 2;
     s.PrizeValue[6] = 5;
     setUnsold(s, {QStringLiteral("1,3"), QStringLiteral("4,6")});
-    storeScores(s, 1, {10, 20, 30, 40});
+    setScores(s, 1, {10, 20, 30, 40});
 
     EXPECT_TRUE(drawList(s).isEmpty());
     EXPECT_TRUE(calculateWeek(s, 1).randomTickets.isEmpty());
@@ -72,7 +72,7 @@ TEST(WeeklyDraw, NoRandomWinnersWhenNoTicketWasSold)
     // No random winners asked for, or no tickets at all.
     s.PrizeValue[12] = 0;
     EXPECT_TRUE(drawList(s).isEmpty());
-    Season empty = weeklyTestSeason(1, 3);
+    Season empty = weeklySeason(1, 3);
     empty.PrizeValue[12] = 2;
     EXPECT_TRUE(drawList(empty).isEmpty());
 }

@@ -1,4 +1,4 @@
-#include "WeeklyTestSeason.h"
+#include "TestSeason.h"
 
 #include "reports/GrandPrize.h"
 #include "season/Session.h"
@@ -27,11 +27,11 @@ QStringList prefixed(const QStringList& lines)
 // 32 teams, all playing: team t scores t.
 Season allPlaying32()
 {
-    Season s = weeklyTestSeason(32, 17, 4);
+    Season s = weeklySeason(32, 17, 4);
     std::vector<int> scores;
     for (int t = 1; t <= 32; ++t)
         scores.push_back(t);
-    storeScores(s, 3, scores);
+    setScores(s, 3, scores);
     return s;
 }
 
@@ -41,13 +41,13 @@ TEST(WeeklyReport, SmallWeekLineByLine)
 {
     // Four teams: three tie at the top (high and second high split three ways), three at the
     // bottom (low of 100 split three ways, ticket 5 unsold and not paid), one random winner.
-    Season s = weeklyTestSeason(4, 2, 1);
+    Season s = weeklySeason(4, 2, 1);
     s.PrizeValue[4] = 100;
     s.PrizeValue[12] = 1;
     s.PrizeValue[6] = 5;
     s.PrizeOption[6] = 1;
     setUnsold(s, {QStringLiteral("5,5")});
-    storeScores(s, 1, {30, 10, 10, 10});
+    setScores(s, 1, {30, 10, 10, 10});
     const Session session = reportSession(s);
 
     const QStringList expected{
@@ -123,8 +123,8 @@ TEST(WeeklyReport, TeamTableOf32And31Teams)
     EXPECT_EQ(table[11], QStringLiteral("   10 Team 10        10     21 Team 21        21     32 Team 32        32"));
     EXPECT_EQ(table[12], QStringLiteral("   11 Team 11        11     22 Team 22        22     "));
 
-    s = weeklyTestSeason(31, 17);
-    storeScores(s, 1, std::vector<int>(31, 7));
+    s = weeklySeason(31, 17);
+    setScores(s, 1, std::vector<int>(31, 7));
     const QStringList table31 = teamScoreTable(s, storedScoreTexts(s, 1));
     ASSERT_EQ(table31.size(), 2 + 11);
     EXPECT_EQ(table31[2], QStringLiteral("    1 Team 01         7     12 Team 12         7     22 Team 22         7"));
@@ -135,8 +135,8 @@ TEST(WeeklyReport, TeamTableOf32And31Teams)
 TEST(WeeklyReport, RankedPairsShowSevenAndSevenFromFifteen)
 {
     // Six teams play: 15 pairs, positions 1..7 and 9..15 shown.
-    Season s = weeklyTestSeason(6, 17);
-    storeScores(s, 1, {60, 50, 40, 30, 20, 10});
+    Season s = weeklySeason(6, 17);
+    setScores(s, 1, {60, 50, 40, 30, 20, 10});
     auto positions = [&](const Season& season) {
         std::vector<int> out;
         const QStringList lines = rankedPairLines(season, 1, rankedList(season, 1));
@@ -149,7 +149,7 @@ TEST(WeeklyReport, RankedPairsShowSevenAndSevenFromFifteen)
               QStringLiteral("       1      Team 01       60      Team 02       50       110          1"));
 
     // One ticket unsold and passed over: 14 entries, all shown.
-    setNextClosestSold(s);
+    setRules(s, true, true);
     setUnsold(s, {QStringLiteral("15,15")});
     EXPECT_EQ(positions(s), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}));
 }
@@ -194,14 +194,14 @@ TEST(WeeklyReport, LongReportPrintsInTwoJobs)
 
 TEST(WeeklyReport, TitleAndClosingGrandPrize)
 {
-    Season s = weeklyTestSeason(4, 2, 1);
+    Season s = weeklySeason(4, 2, 1);
     s.FrontText[1] = QStringLiteral("The Very Long Name Of A Large Athletic Booster Club");
     s.FrontText[3] = QStringLiteral("2024 NFL");
     s.PrizeOption[7] = s.PrizeOption[8] = 1;
     s.PrizeValue[7] = 500;
     s.PrizeValue[8] = 200;
-    storeScores(s, 1, {30, 10, 10, 10});
-    storeScores(s, 2, {3, 17, 12, 40});
+    setScores(s, 1, {30, 10, 10, 10});
+    setScores(s, 2, {3, 17, 12, 40});
     const Session session = reportSession(s);
 
     const QVector<PrintJob> jobs = weeklyReportJobs(session, weeklyReportLines(session, 1));

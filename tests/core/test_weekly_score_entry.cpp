@@ -1,4 +1,4 @@
-#include "WeeklyTestSeason.h"
+#include "TestSeason.h"
 
 #include "dialogs/ScriptedDialogs.h"
 #include "season/SeasonFile.h"
@@ -62,7 +62,7 @@ TEST(ScoreEntry, TypedScores)
 
 TEST(ScoreEntry, WeekChecksAndPrompt)
 {
-    Season s = weeklyTestSeason(4, 17, 4);
+    Season s = weeklySeason(4, 17, 4);
     EXPECT_EQ(weekPromptLines(s), (QStringList{QStringLiteral("Enter 'Week #'(1 to 21), then press 'ENTER'."), QString(),
                                                QStringLiteral("IMPORTANT: 'Week #' MUST be as shown on tickets (for a given date).")}));
     s.RegularWeeks = 5;
@@ -76,7 +76,7 @@ TEST(ScoreEntry, WeekChecksAndPrompt)
     EXPECT_EQ(weekRefusal(s, 10), 3);
     EXPECT_EQ(weekRefusal(s, 1), 0);
     EXPECT_EQ(weekRefusal(s, 2), 9);
-    storeScores(s, 1, {1, 2, 3, 4});
+    setScores(s, 1, {1, 2, 3, 4});
     EXPECT_EQ(weekRefusal(s, 1), 0);
     EXPECT_EQ(weekRefusal(s, 2), 0);
     EXPECT_EQ(weekRefusal(s, 3), 9);
@@ -88,9 +88,9 @@ TEST(ScoreEntry, WeekChecksAndPrompt)
 // cases it does not reach.
 TEST(ScoreEntry, CorrectionOffersTheStoredScoresAndOtherTeamCountsAreRefused)
 {
-    Season s = weeklyTestSeason(4, 8);
+    Season s = weeklySeason(4, 8);
     for (int w = 1; w <= 5; ++w)
-        storeScores(s, w, {w, 10 + w, Bye, 30});
+        setScores(s, w, {w, 10 + w, Bye, 30});
     {
         // Correction of week 2: a rejected score offers the stored one again, not the rejected
         // text. Weeks stored stay 5.

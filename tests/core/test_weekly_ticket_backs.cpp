@@ -1,4 +1,4 @@
-#include "WeeklyTestSeason.h"
+#include "TestSeason.h"
 
 #include "tickets/TicketBacks.h"
 
@@ -6,7 +6,7 @@
 
 TEST(TicketBacks, HelpLinesAndRangeChecks)
 {
-    const Season s = weeklyTestSeason(32, 17, 4);
+    const Season s = weeklySeason(32, 17, 4);
     EXPECT_EQ(ticketBackHelpLines(s),
               (QStringList{
                   QStringLiteral("\"First Ticket #\" is first ticket number in sequence to be printed."),
@@ -30,22 +30,22 @@ TEST(TicketBacks, HelpLinesAndRangeChecks)
     EXPECT_EQ(ticketRangeRefusal(s, 5, 0), 5);
     EXPECT_EQ(ticketRangeRefusal(s, 7, 7), 0);
     EXPECT_EQ(ticketRangeRefusal(s, 1, 496), 0);
-    EXPECT_EQ(ticketRangeRefusal(weeklyTestSeason(1, 17), 1, 1), 6);
+    EXPECT_EQ(ticketRangeRefusal(weeklySeason(1, 17), 1, 1), 6);
 }
 
 TEST(TicketBacks, BlankLinesAroundTheWeeks)
 {
-    EXPECT_EQ(ticketBackMargins(weeklyTestSeason(32, 17, 4)), (TicketBackMargins{4, 2}));  // 22 lines
-    EXPECT_EQ(ticketBackMargins(weeklyTestSeason(32, 16, 0)), (TicketBackMargins{6, 6}));  // 6.5 -> 6
-    EXPECT_EQ(ticketBackMargins(weeklyTestSeason(32, 28, 0)), (TicketBackMargins{0, 1}));  // 0.5 -> 0
-    EXPECT_EQ(ticketBackMargins(weeklyTestSeason(32, 25, 2)), (TicketBackMargins{0, 1}));  // 28 lines
-    EXPECT_EQ(ticketBackMargins(weeklyTestSeason(32, 27, 1)), (TicketBackMargins{0, 0}));  // 29 lines
-    EXPECT_EQ(ticketBackMargins(weeklyTestSeason(32, 29, 0)), (TicketBackMargins{0, 0}));
+    EXPECT_EQ(ticketBackMargins(weeklySeason(32, 17, 4)), (TicketBackMargins{4, 2}));  // 22 lines
+    EXPECT_EQ(ticketBackMargins(weeklySeason(32, 16, 0)), (TicketBackMargins{6, 6}));  // 6.5 -> 6
+    EXPECT_EQ(ticketBackMargins(weeklySeason(32, 28, 0)), (TicketBackMargins{0, 1}));  // 0.5 -> 0
+    EXPECT_EQ(ticketBackMargins(weeklySeason(32, 25, 2)), (TicketBackMargins{0, 1}));  // 28 lines
+    EXPECT_EQ(ticketBackMargins(weeklySeason(32, 27, 1)), (TicketBackMargins{0, 0}));  // 29 lines
+    EXPECT_EQ(ticketBackMargins(weeklySeason(32, 29, 0)), (TicketBackMargins{0, 0}));
 }
 
 TEST(TicketBacks, ListLinesOfATicket)
 {
-    Season s = weeklyTestSeason(4, 2, 1);
+    Season s = weeklySeason(4, 2, 1);
     s.TeamName[4] = QStringLiteral("Thirteen Char");
     // Ticket 2: week 1 pair 2 (1,3); week 2 pair 6 (3,4); week 3 pair 10 - 6 = 4 (2,3).
     EXPECT_EQ(ticketBackLines(s, 2), (QStringList{
@@ -65,13 +65,13 @@ TEST(TicketBacks, ListLinesOfATicket)
     EXPECT_EQ(ticketBackLines(s, 1, 6).mid(11, 11), ticketBackLines(s, 2));
 
     // No playoffs: no "Playoffs" line; playoffs only: none before week 1 either.
-    EXPECT_FALSE(ticketBackLines(weeklyTestSeason(4, 3, 0), 1).contains(QStringLiteral("Playoffs")));
-    EXPECT_FALSE(ticketBackLines(weeklyTestSeason(4, 0, 3), 1).contains(QStringLiteral("Playoffs")));
+    EXPECT_FALSE(ticketBackLines(weeklySeason(4, 3, 0), 1).contains(QStringLiteral("Playoffs")));
+    EXPECT_FALSE(ticketBackLines(weeklySeason(4, 0, 3), 1).contains(QStringLiteral("Playoffs")));
 }
 
 TEST(TicketBacks, PrintedBackOfATicket)
 {
-    Season s = weeklyTestSeason(4, 2, 1);  // 4 lines: 12 blank lines above, 12 below
+    Season s = weeklySeason(4, 2, 1);  // 4 lines: 12 blank lines above, 12 below
     PrintJob expected(QStringLiteral("Ticket back 2"));
     expected.fontName(QStringLiteral("Courier New")).bold(true).fontSize(7.68);
     for (int n = 0; n < 12; ++n)

@@ -1,4 +1,4 @@
-#include "WeeklyTestSeason.h"
+#include "TestSeason.h"
 
 #include "tickets/WeeklyWinners.h"
 
@@ -42,7 +42,7 @@ constexpr auto Combined = PrizeCategory::RegularCombined;
 
 TEST(WeeklyWinners, TiesSplitOrPayInFullOnTheWorkedTotals)
 {
-    Season s = weeklyTestSeason(8, 17);
+    Season s = weeklySeason(8, 17);
     const auto ranked = rankedTotals({40, 35, 35, 20, 12, 12});
 
     // Split: the low pair share 30, the second-high pair share 50, the top takes 100.
@@ -50,7 +50,7 @@ TEST(WeeklyWinners, TiesSplitOrPayInFullOnTheWorkedTotals)
               (G{group(Low, true, {{16, 2, 1500}, {15, 2, 1500}}),
                  group(Second, true, {{12, 2, 2500}, {13, 2, 2500}}), group(High, true, {{11, 1, 10000}})}));
 
-    setFullMode(s);
+    setRules(s, false, false);
     EXPECT_EQ(prizeGroups(s, true, ranked),
               (G{group(Low, false, {{16, 1, 3000}, {15, 1, 3000}}),
                  group(Second, false, {{12, 1, 5000}, {13, 1, 5000}}), group(High, false, {{11, 1, 10000}})}));
@@ -58,7 +58,7 @@ TEST(WeeklyWinners, TiesSplitOrPayInFullOnTheWorkedTotals)
 
 TEST(WeeklyWinners, ATieForTheTopTakesTheSecondHighMoney)
 {
-    Season s = weeklyTestSeason(8, 17);
+    Season s = weeklySeason(8, 17);
     s.PrizeOption[4] = 0;  // low off: only the top matters here
     const auto ranked = rankedTotals({40, 40, 35});
 
@@ -68,7 +68,7 @@ TEST(WeeklyWinners, ATieForTheTopTakesTheSecondHighMoney)
     EXPECT_EQ(s, before);
     EXPECT_EQ(s.PrizeValue[3], 0);
 
-    setFullMode(s);
+    setRules(s, false, false);
     EXPECT_EQ(prizeGroups(s, true, ranked), (G{group(High, false, {{11, 1, 10000}, {12, 1, 10000}})}));
 
     // Only the second high on: nobody is paid.
@@ -76,13 +76,13 @@ TEST(WeeklyWinners, ATieForTheTopTakesTheSecondHighMoney)
     EXPECT_TRUE(prizeGroups(s, true, ranked).isEmpty());
 
     // Three-way tie, high 100, second high off, split: 33.33 each.
-    s = weeklyTestSeason(8, 17);
+    s = weeklySeason(8, 17);
     s.PrizeOption[2] = s.PrizeOption[4] = 0;
     EXPECT_EQ(prizeGroups(s, true, rankedTotals({40, 40, 40, 35})),
               (G{group(High, true, {{11, 3, 3333}, {12, 3, 3333}, {13, 3, 3333}})}));
 
     // A whole list tied: the low group takes every entry from the bottom up, the top all of them.
-    s = weeklyTestSeason(8, 17);
+    s = weeklySeason(8, 17);
     s.PrizeOption[2] = 0;
     EXPECT_EQ(prizeGroups(s, true, rankedTotals({9, 9, 9})),
               (G{group(Low, true, {{13, 3, 1000}, {12, 3, 1000}, {11, 3, 1000}}),
@@ -95,9 +95,9 @@ TEST(WeeklyWinners, ATieForTheTopTakesTheSecondHighMoney)
 
 TEST(WeeklyWinners, RanksPlayingPairsStablyWithTheirTicketsOfTheWeek)
 {
-    Season s = weeklyTestSeason(5, 3);
-    storeScores(s, 1, {20, 20, 15, 6, 6});
-    storeScores(s, 2, {20, 20, 15, 6, 6});
+    Season s = weeklySeason(5, 3);
+    setScores(s, 1, {20, 20, 15, 6, 6});
+    setScores(s, 2, {20, 20, 15, 6, 6});
 
     auto tickets = [](const QVector<RankedEntry>& ranked) {
         std::vector<int> out;
@@ -118,7 +118,7 @@ TEST(WeeklyWinners, RanksPlayingPairsStablyWithTheirTicketsOfTheWeek)
                  group(High, true, {{1, 1, 10000}})}));
 
     // A bye drops every pair of that team.
-    storeScores(s, 3, {20, Bye, 15, 6, 6});
+    setScores(s, 3, {20, Bye, 15, 6, 6});
     for (const RankedEntry& e : rankedList(s, 3)) {
         EXPECT_NE(e.pair.first, 2);
         EXPECT_NE(e.pair.second, 2);
@@ -128,8 +128,8 @@ TEST(WeeklyWinners, RanksPlayingPairsStablyWithTheirTicketsOfTheWeek)
 
 TEST(WeeklyWinners, UnsoldWinnersAreNotPaidOrGiveWayToTheNextSoldTicket)
 {
-    Season s = weeklyTestSeason(5, 3);
-    storeScores(s, 1, {20, 20, 15, 6, 6});
+    Season s = weeklySeason(5, 3);
+    setScores(s, 1, {20, 20, 15, 6, 6});
     setUnsold(s, {QStringLiteral("1,2")});
 
     // Not paid: ticket 1 keeps the high prize unpaid, nobody moves up; ticket 2 shares the
@@ -140,7 +140,7 @@ TEST(WeeklyWinners, UnsoldWinnersAreNotPaidOrGiveWayToTheNextSoldTicket)
 
     // Next closest sold: tickets 1 and 2 leave the ranking; ticket 5 is now alone at the top and
     // the four 26s share the second high.
-    setNextClosestSold(s);
+    setRules(s, true, true);
     const WeekWinners w = calculateWeek(s, 1);
     EXPECT_EQ(w.ranked.size(), 8);
     EXPECT_EQ(w.groups, (G{group(Low, true, {{10, 1, 3000}}),
@@ -148,8 +148,8 @@ TEST(WeeklyWinners, UnsoldWinnersAreNotPaidOrGiveWayToTheNextSoldTicket)
                            group(High, true, {{5, 1, 10000}})}));
 
     // Not paid is only reported when unsold sequences are in use.
-    s = weeklyTestSeason(5, 3);
-    storeScores(s, 1, {20, 20, 15, 6, 6});
+    s = weeklySeason(5, 3);
+    setScores(s, 1, {20, 20, 15, 6, 6});
     s.UnsoldSeq[1] = QStringLiteral("1,2");  // an entry beyond UnsoldCount is not in use
     for (const AwardGroup& g : calculateWeek(s, 1).groups)
         for (const Award& a : g.awards)
@@ -158,11 +158,11 @@ TEST(WeeklyWinners, UnsoldWinnersAreNotPaidOrGiveWayToTheNextSoldTicket)
 
 TEST(WeeklyWinners, PlayoffWeeksAndWeeksWithFewPlayingPairs)
 {
-    Season s = weeklyTestSeason(5, 1, 1);
+    Season s = weeklySeason(5, 1, 1);
     s.PrizeValue[12] = 2;
     s.PrizeValue[6] = 5;
-    storeScores(s, 1, {20, 20, 15, 6, 6});
-    storeScores(s, 2, {20, 20, 15, 6, 6});
+    setScores(s, 1, {20, 20, 15, 6, 6});
+    setScores(s, 2, {20, 20, 15, 6, 6});
 
     // Playoff week: no second high and no random winners, playoff amounts.
     const WeekWinners playoff = calculateWeek(s, 2);
@@ -173,12 +173,12 @@ TEST(WeeklyWinners, PlayoffWeeksAndWeeksWithFewPlayingPairs)
     EXPECT_EQ(calculateWeek(s, 1).randomTickets.size(), 2);
 
     // One playing pair: it takes the high prize; no low, no second high.
-    storeScores(s, 1, {Bye, 17, Bye, 3, Bye});
+    setScores(s, 1, {Bye, 17, Bye, 3, Bye});
     const WeekWinners one = calculateWeek(s, 1);
     EXPECT_EQ(one.groups, (G{group(High, true, {{6, 1, 10000}})}));
 
     // No playing pair: no pair prize, the random winners are still there.
-    storeScores(s, 1, {Bye, 17, Bye, Bye, Bye});
+    setScores(s, 1, {Bye, 17, Bye, Bye, Bye});
     const WeekWinners none = calculateWeek(s, 1);
     EXPECT_TRUE(none.noWinners());
     EXPECT_TRUE(none.groups.isEmpty());

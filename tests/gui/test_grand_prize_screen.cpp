@@ -98,7 +98,7 @@ TEST_F(SeasonEndScreen, GrandPrizeSelectionAndRunAgain)
     // Choosing "Grand Prize": the standings of the three regular weeks, nothing printed.
     QTest::mouseClick(find<QRadioButton>(QStringLiteral("optSelection6")), Qt::LeftButton);
     EXPECT_EQ(shownLines(), standings);
-    EXPECT_EQ(shownLines()[3], QStringLiteral("   Week #  3    Ending: Sep  3") + spaces(40)
+    EXPECT_EQ(shownLines()[3], QStringLiteral("   Week #  3    Ending: Sep 03") + blanks(40)
                                    + QStringLiteral("  January 20, 2025"));
     EXPECT_TRUE(printer.jobs.isEmpty());
 
@@ -148,7 +148,7 @@ TEST_F(SeasonEndScreen, AWholeSeasonEntersWeekByWeekAndEndsWithTheSummary)
     summary = last.mid(title - 3);
     last = last.mid(0, title - 3);
     EXPECT_EQ(summary, summaryLines(stored));
-    EXPECT_TRUE(reports[3].contains(QStringLiteral("   Next 2 split Grand Prize High Money:") + spaces(18)
+    EXPECT_TRUE(reports[3].contains(QStringLiteral("   Next 2 split Grand Prize High Money:") + blanks(18)
                                     + QStringLiteral("xxxxx      xxxxx")));
 
     expectSummaryShowsReports(stored.season, reports, summary, true);

@@ -6,7 +6,8 @@
 #include "reports/Summary.h"
 #include "season/Format.h"
 #include "season/Season.h"
-#include "season_end_fixtures.h"
+#include "TestSeason.h"
+#include "season/Session.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -180,21 +181,11 @@ inline void expectSummaryShowsReports(const Season& s, const QVector<QStringList
 // unsold, every prize on; ties in weeks 1, 2 and 4, byes in weeks 2 and 4.
 inline Season sixTeamSeason(bool split, bool nextClosest)
 {
-    Season s = makeSeason(6, 3, 2);
+    Season s = testSeason(6, 3, 2);
     s.TicketPrice = 100;
-    for (int p : {1, 2, 4, 6, 7, 8, 9, 11})
-        s.PrizeOption[p] = 1;
-    s.PrizeOption[split ? 13 : 12] = -1;
-    s.PrizeOption[nextClosest ? 15 : 14] = -1;
-    s.PrizeValue[1] = 100;
-    s.PrizeValue[2] = 51;
-    s.PrizeValue[4] = 25;
-    s.PrizeValue[6] = 5;
-    s.PrizeValue[7] = 301;
-    s.PrizeValue[8] = 150;
-    s.PrizeValue[9] = 80;
-    s.PrizeValue[11] = 41;
+    setPrizes(s, {{1, 100}, {2, 51}, {4, 25}, {6, 5}, {7, 301}, {8, 150}, {9, 80}, {11, 41}});
     s.PrizeValue[12] = 2;
+    setRules(s, split, nextClosest);
     setUnsold(s, {"4,6"});
     return s;
 }
@@ -217,10 +208,10 @@ inline void storeSixTeamScores(Season& s)
 {
     const QVector<QStringList>& scores = sixTeamScores();
     for (int w = 1; w < scores.size(); ++w) {
-        s.Score[w][0] = w;
-        for (int t = 1; t <= scores[w].size(); ++t)
-            s.Score[w][t] = scores[w][t - 1].isEmpty() ? Bye : scores[w][t - 1].toInt();
-        s.ScoredWeeks = w;
+        std::vector<int> week;
+        for (const QString& score : scores[w])
+            week.push_back(score.isEmpty() ? Bye : score.toInt());
+        setScores(s, w, week);
     }
 }
 

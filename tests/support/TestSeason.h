@@ -1,0 +1,118 @@
+#pragma once
+
+// Seasons built in code for the tests and the benchmarks, and readable failure output for texts.
+
+#include "season/Season.h"
+
+#include <QStringList>
+
+#include <initializer_list>
+#include <ostream>
+#include <random>
+#include <utility>
+#include <vector>
+
+// A season of `teams` teams "Team 01".., `regular` regular weeks ending "Sep 01".. and `playoff`
+// playoff weeks ending "Jan 01"..; "Lakeside Boosters", "2024 NFL", $5 a ticket, seed 1234; every
+// ticket sold, no scores yet, every prize off; ties split, unsold winning tickets not paid.
+inline Season testSeason(int teams, int regular, int playoff = 0)
+{
+    Season s;
+    s.FrontText[1] = QStringLiteral("Lakeside Boosters");
+    s.FrontText[3] = QStringLiteral("2024 NFL");
+    s.TicketPrice = 5;
+    s.Seed = 1234;
+    s.TeamCount = teams;
+    for (int t = 1; t <= teams; ++t)
+        s.TeamName[t] = QStringLiteral("Team %1").arg(t, 2, 10, QLatin1Char('0'));
+    s.RegularWeeks = regular;
+    for (int w = 1; w <= regular; ++w)
+        s.RegularDate[w] = QStringLiteral("Sep %1").arg(w, 2, 10, QLatin1Char('0'));
+    s.PlayoffWeeks = playoff;
+    for (int w = 1; w <= playoff; ++w)
+        s.PlayoffDate[w] = QStringLiteral("Jan %1").arg(w, 2, 10, QLatin1Char('0'));
+    s.PrizeOption[13] = -1;
+    s.PrizeOption[14] = -1;
+    s.ScoreTeams = teams;
+    s.computeDerived();
+    return s;
+}
+
+// Switches prizes on: {position, amount in dollars}. The number of random winners a week
+// (PrizeValue[12]) has no switch and is set directly.
+inline void setPrizes(Season& s, std::initializer_list<std::pair<int, int>> prizes)
+{
+    for (const auto& [position, amount] : prizes) {
+        s.PrizeOption[position] = 1;
+        s.PrizeValue[position] = amount;
+    }
+}
+
+// The weekly prizes most weekly tests use: high 100, second high 50, low 30; playoff high 80, low 40.
+inline Season weeklySeason(int teams, int regular, int playoff = 0)
+{
+    Season s = testSeason(teams, regular, playoff);
+    setPrizes(s, {{1, 100}, {2, 50}, {4, 30}, {9, 80}, {11, 40}});
+    return s;
+}
+
+// Ties split the prize or pay every tied ticket in full; unsold winners are not paid or give way
+// to the next closest sold ticket.
+inline void setRules(Season& s, bool split, bool nextClosest)
+{
+    s.PrizeOption[12] = split ? 0 : -1;
+    s.PrizeOption[13] = split ? -1 : 0;
+    s.PrizeOption[14] = nextClosest ? 0 : -1;
+    s.PrizeOption[15] = nextClosest ? -1 : 0;
+}
+
+inline void setUnsold(Season& s, const QStringList& sequences)
+{
+    s.UnsoldCount = int(sequences.size());
+    for (int n = 1; n <= s.UnsoldCount; ++n)
+        s.UnsoldSeq[n] = sequences[n - 1];
+    s.computeDerived();
+}
+
+// Stores one week's scores in team order (Bye for a team that does not play).
+inline void setScores(Season& s, int week, const std::vector<int>& scores)
+{
+    s.Score[week][0] = week;
+    for (int t = 1; t <= int(scores.size()); ++t)
+        s.Score[week][t] = scores[t - 1];
+    if (week > s.ScoredWeeks)
+        s.ScoredWeeks = week;
+}
+
+// The largest season the program holds: 48 teams (1128 tickets), 25 regular and 4 playoff weeks,
+// all scored 0..45 with a bye now and then; every prize on, `randomWinners` random winners a week,
+// tickets 101..150 and 1001..1128 unsold.
+inline Season largestSeason(int randomWinners)
+{
+    Season s = testSeason(MaxTeams, 25, 4);
+    setPrizes(s, {{1, 100}, {2, 50}, {4, 25}, {6, 10}, {7, 1000}, {8, 500}, {9, 200}, {11, 100}});
+    s.PrizeValue[12] = randomWinners;
+    setUnsold(s, {QStringLiteral("101,150"), QStringLiteral("1001,1128")});
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> score(0, 45);
+    std::uniform_int_distribution<int> bye(0, 15);
+    for (int w = 1; w <= s.TotalWeeks; ++w) {
+        std::vector<int> week;
+        for (int t = 1; t <= s.TeamCount; ++t)
+            week.push_back(bye(random) == 0 ? Bye : score(random));
+        setScores(s, w, week);
+    }
+    return s;
+}
+
+// Readable failure output for texts and lists of lines.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& lines, std::ostream* os)
+{
+    *os << "\n";
+    for (const QString& line : lines)
+        *os << "  |" << line.toStdString() << "|\n";
+}
