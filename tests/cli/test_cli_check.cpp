@@ -1,58 +1,16 @@
-#include "season/Season.h"
+#include "CliRunner.h"
+
 #include "season/SeasonFile.h"
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
-
-namespace {
-
-struct CliRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-CliRun runCli(const QString& home, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(KICKPOOL_BIN "/kickpool-cli"),
-                  QStringList{"--home", home, "--today", "2026-11-20"} + arguments);
-    process.waitForFinished(30000);
-    CliRun run;
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray demoSeason()
-{
-    QFile file(QStringLiteral(KICKPOOL_DIST "/Files/Kickpool.txt"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-}  // namespace
-
 TEST(CliCheck, DemoSeasonSummary)
 {
-    QTemporaryDir home;
-    const QByteArray demo = demoSeason();
+    const CliHome home;
+    const QByteArray demo = home.seasonBytes();
     ASSERT_FALSE(demo.isEmpty());
-    writeFile(home.filePath("Files/Kickpool.txt"), demo);
 
-    const CliRun run = runCli(home.path(), {"check"});
+    const CliRun run = home.run({"check"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     const QStringList lines = run.out.split('\n');
@@ -64,9 +22,7 @@ TEST(CliCheck, DemoSeasonSummary)
     EXPECT_EQ(lines[12], "No problems found.");
     EXPECT_EQ(lines[13], "");  // the last line ends like the others
     // Checking does not write anything.
-    QFile after(home.filePath("Files/Kickpool.txt"));
-    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
-    EXPECT_EQ(after.readAll(), demo);
+    EXPECT_EQ(home.seasonBytes(), demo);
     EXPECT_EQ(QDir(home.filePath("Files")).entryList(QDir::Files), QStringList{"Kickpool.txt"});
 }
 
@@ -92,13 +48,13 @@ TEST(CliCheck, SmallSeasonExactlyAndItsProblems)
     s.ScoreTeams = 4;
     s.Score[1] = {1, 21, 17, -1, 1000};
 
-    QTemporaryDir home;
-    writeFile(home.filePath("Files/Kickpool.txt"), seasonFileBytes(s));
-    CliRun run = runCli(home.path(), {"check"});
+    const CliHome home(false);
+    home.writeSeason(seasonFileBytes(s));
+    CliRun run = home.run({"check"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.out,
-              "Season file: " + QDir::toNativeSeparators(home.filePath("Files/Kickpool.txt")) + "\n"
+              "Season file: " + QDir::toNativeSeparators(home.seasonPath()) + "\n"
               "Front:    \"Boosters\", \"FOOTBALL\", \"\", \"Info\"\n"
               "Address:  \"Boosters\", \"1 Main St\", \"\", \"Town\"\n"
               "Teams:    4, Bears to Lions\n"
@@ -117,20 +73,20 @@ TEST(CliCheck, SmallSeasonExactlyAndItsProblems)
     QByteArray edited = seasonFileBytes(s);
     edited.replace("\r\n4\r\n\"Bears\"", "\r\n3\r\n\"Bears\"");
     edited.replace("\"Lions\"\r\n", "");
-    writeFile(home.filePath("Files/Kickpool.txt"), edited);
-    run = runCli(home.path(), {"check"});
+    home.writeSeason(edited);
+    run = home.run({"check"});
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.out.endsWith("Problem:  scores are stored for 4 teams, the season has 3\n")) << run.out.toStdString();
 }
 
 TEST(CliCheck, DamagedOrMissingFileIsRefused)
 {
-    QTemporaryDir home;
-    QByteArray damaged = demoSeason();
+    const CliHome home;
+    QByteArray damaged = home.seasonBytes();
     damaged.replace("\r\n10\r\n", "\r\nten\r\n");  // the ticket price, line 11
-    writeFile(home.filePath("Files/Kickpool.txt"), damaged);
+    home.writeSeason(damaged);
 
-    CliRun run = runCli(home.path(), {"check"});
+    CliRun run = home.run({"check"});
     const QString copy = damagedCopyName(damaged);
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");
@@ -141,8 +97,8 @@ TEST(CliCheck, DamagedOrMissingFileIsRefused)
                        "Run 'Update Annual Data' and SAVE\n");
     EXPECT_TRUE(QFile::exists(home.filePath("Files/" + copy)));
 
-    QFile::remove(home.filePath("Files/Kickpool.txt"));
-    run = runCli(home.path(), {"check"});
+    QFile::remove(home.seasonPath());
+    run = home.run({"check"});
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "FILE NOT FOUND\n"
@@ -153,25 +109,23 @@ TEST(CliCheck, DamagedOrMissingFileIsRefused)
 
 TEST(CliCheck, UnknownCommandsAndBadArgumentsShowTheUsage)
 {
-    QTemporaryDir home;
-    CliRun run = runCli(home.path(), {"frobnicate"});
+    const CliHome home(false);
+    CliRun run = home.run({"frobnicate"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_TRUE(run.err.startsWith("kickpool-cli: unknown command frobnicate\nusage: kickpool-cli ")) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains("\n  check ")) << run.err.toStdString();
 
-    run = runCli(home.path(), {"check", "extra"});
+    run = home.run({"check", "extra"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "kickpool-cli: check takes no arguments\n"
                        "usage: kickpool-cli [--home DIR] [--today YYYY-MM-DD] [--pdf FILE] check\n");
 
-    run = runCli(home.path(), {});
+    run = home.run({});
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(run.err.startsWith("kickpool-cli: no command given\n"));
 
-    QProcess badDate;
-    badDate.start(QStringLiteral(KICKPOOL_BIN "/kickpool-cli"), {"--home", home.path(), "--today", "2026-02-30", "check"});
-    badDate.waitForFinished(30000);
-    EXPECT_EQ(badDate.exitCode(), 1);
-    EXPECT_EQ(QString::fromUtf8(badDate.readAllStandardError()), "kickpool-cli: --today needs a date such as 2026-09-07\n");
+    run = runCli({"--home", home.path(), "--today", "2026-02-30", "check"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "kickpool-cli: --today needs a date such as 2026-09-07\n");
 }

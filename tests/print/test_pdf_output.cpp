@@ -1,5 +1,6 @@
 #include "JobRenderer.h"
 #include "OutputPrinter.h"
+#include "PdfReadBack.h"
 #include "print/PrintJob.h"
 
 #include <QBuffer>
@@ -7,59 +8,12 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QPrinter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-QString runTool(const QString& program, const QStringList& args)
-{
-    QProcess process;
-    process.start(program, args);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return QStringLiteral("<%1 failed: %2>").arg(program, QString::fromLocal8Bit(process.readAllStandardError()));
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// The text of one page (or all pages), laid out as printed.
-QStringList pdfLines(const QString& file, int page = 0)
-{
-    QStringList args{QStringLiteral("-layout")};
-    if (page > 0)
-        args << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l") << QString::number(page);
-    args << file << QStringLiteral("-");
-    QString text = runTool(QStringLiteral("pdftotext"), args);
-    text.remove(QLatin1Char('\f'));
-    QStringList lines = text.split(QLatin1Char('\n'));
-    for (QString& line : lines) {
-        while (line.endsWith(QLatin1Char(' ')))
-            line.chop(1);
-    }
-    return lines;
-}
-
-struct PageSize {
-    double width = 0;
-    double height = 0;
-};
-
-// Width and height in points of every page.
-QVector<PageSize> pageSizes(const QString& file)
-{
-    const QString info = runTool(QStringLiteral("pdfinfo"),
-                                 {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("999"), file});
-    QVector<PageSize> sizes;
-    static const QRegularExpression pageLine(QStringLiteral(R"(Page\s+\d+ size:\s+([\d.]+) x ([\d.]+))"));
-    auto it = pageLine.globalMatch(info);
-    while (it.hasNext()) {
-        const auto m = it.next();
-        sizes.append({m.captured(1).toDouble(), m.captured(2).toDouble()});
-    }
-    return sizes;
-}
 
 struct Word {
     double x = 0;  // left edge in points
