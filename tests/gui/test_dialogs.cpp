@@ -1,3 +1,5 @@
+#include "TestFiles.h"
+
 #include "dialogs/Button.h"
 #include "dialogs/InputDialog.h"
 #include "dialogs/MessageDialog.h"
@@ -20,12 +22,6 @@
 #include <functional>
 
 namespace {
-
-class RecordingSounds final : public SoundPlayer {
-public:
-    void play(const QString& path) override { played.append(path); }
-    QStringList played;
-};
 
 // Runs `act` on the modal dialog once it shows. Should `act` leave it open, the dialog is ended
 // after a while so that a faulty dialog fails the test instead of hanging it.
@@ -235,12 +231,8 @@ TEST(MessageDialogScreen, ErrorCueSoundsWhenTheFileIsThere)
     EXPECT_EQ(session.message(16), 1);
     EXPECT_TRUE(sounds.played.isEmpty());
 
-    ASSERT_TRUE(QDir(home.path()).mkpath(QStringLiteral("Sounds")));
-    for (const char* name : {"Sounds/error.wav", "Sounds/Question.wav"}) {
-        QFile file(QDir(home.path()).filePath(QString::fromLatin1(name)));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("RIFF");
-    }
+    for (const char* name : {"Sounds/error.wav", "Sounds/Question.wav"})
+        ASSERT_TRUE(writeFile(home.filePath(QLatin1String(name)), "RIFF"));
     whenDialogShows([&](QDialog& d) {
         EXPECT_EQ(sounds.played.size(), 1);  // already when the dialog opens
         click(d, "cmdBox1");
@@ -401,12 +393,8 @@ TEST(InputDialogScreen, QuestionCueOnlyForAddressNameCopiesAndFronts)
 {
     QTemporaryDir home;
     ASSERT_TRUE(home.isValid());
-    ASSERT_TRUE(QDir(home.path()).mkpath(QStringLiteral("Sounds")));
-    for (const char* name : {"Sounds/error.wav", "Sounds/Question.wav"}) {
-        QFile file(QDir(home.path()).filePath(QString::fromLatin1(name)));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("RIFF");
-    }
+    for (const char* name : {"Sounds/error.wav", "Sounds/Question.wav"})
+        ASSERT_TRUE(writeFile(home.filePath(QLatin1String(name)), "RIFF"));
     RecordingSounds sounds;
     QtDialogs dialogs;
     Session session(home.path(), Services{&dialogs, nullptr, &sounds});

@@ -1,38 +1,16 @@
-#include "dialogs/Button.h"
-#include "dialogs/ScriptedDialogs.h"
-#include "main/MainScreen.h"
-#include "print/RecordingPrinter.h"
-#include "reports/Letter.h"
-#include "season/SeasonFile.h"
-#include "season/Session.h"
+#include "MainScreenHarness.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QDir>
-#include <QFile>
+#include "dialogs/Button.h"
+#include "reports/Letter.h"
+
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
-
-class RecordingSounds final : public SoundPlayer {
-public:
-    void play(const QString& path) override { played.append(path); }
-    QStringList played;
-};
 
 // A printer without a device: the jobs of a run go to a PDF whose path finishRun() returns.
 class PdfRunPrinter final : public Printer {
@@ -61,100 +39,7 @@ const QStringList StartUpLines{
     "For technical support email: support@kickpool.example",
 };
 
-QByteArray demoSeasonBytes()
-{
-    QFile file(QStringLiteral(KICKPOOL_DIST "/Files/Kickpool.txt"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-class MainScreenTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        QApplication::setQuitOnLastWindowClosed(false);
-        ASSERT_TRUE(home.isValid());
-    }
-
-    void TearDown() override
-    {
-        screen.reset();
-    }
-
-    void placeDemoSeason()
-    {
-        demo = demoSeasonBytes();
-        ASSERT_FALSE(demo.isEmpty());
-        writeFile(QStringLiteral("Files/Kickpool.txt"), demo);
-    }
-
-    void writeFile(const QString& relative, const QByteArray& bytes)
-    {
-        const QString path = home.filePath(relative);
-        QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    QByteArray seasonFileOnDisk() const
-    {
-        QFile file(home.filePath(QStringLiteral("Files/Kickpool.txt")));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    // Opens the main screen, scaled for the primary screen or for `screenSize` when given.
-    void start(Printer* printer = nullptr, QSize screenSize = {})
-    {
-        screen.reset();
-        session = std::make_unique<Session>(home.path(),
-                                            Services{&dialogs, &clock, &sounds, printer ? printer : &recorder});
-        screen = screenSize.isValid() ? std::make_unique<MainScreen>(*session, screenSize)
-                                      : std::make_unique<MainScreen>(*session);
-        screen->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(screen.get()));
-    }
-
-    template <class T>
-    T* find(const QString& name) const
-    {
-        T* widget = screen->findChild<T*>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
-        return widget;
-    }
-    QRadioButton* option(int index) const { return find<QRadioButton>(QStringLiteral("optSelection%1").arg(index)); }
-    QCheckBox* chkPrint() const { return find<QCheckBox>("ChkPrint"); }
-    QPushButton* button(const char* name) const { return find<QPushButton>(QLatin1String(name)); }
-    QListWidget* list() const { return find<QListWidget>("List1"); }
-    QLineEdit* box(int n) const { return find<QLineEdit>(QStringLiteral("Text%1").arg(n)); }
-    QLabel* label(int n) const { return find<QLabel>(QStringLiteral("Label%1").arg(n)); }
-
-    void click(QAbstractButton* target) const { QTest::mouseClick(target, Qt::LeftButton); }
-
-    QStringList shownLines() const
-    {
-        QStringList lines;
-        for (int row = 0; row < list()->count(); ++row)
-            lines.append(list()->item(row)->text());
-        return lines;
-    }
-
-    int checkedOptions() const
-    {
-        int count = 0;
-        for (int index = 1; index <= 6; ++index)
-            count += option(index)->isChecked() ? 1 : 0;
-        return count;
-    }
-
-    QTemporaryDir home;
-    QByteArray demo;
-    ScriptedDialogs dialogs;
-    FixedClock clock{QDate(2026, 11, 20)};
-    RecordingSounds sounds;
-    RecordingPrinter recorder;
-    std::unique_ptr<Session> session;
-    std::unique_ptr<MainScreen> screen;
-};
+class MainScreenTest : public MainScreenHarness {};
 
 }  // namespace
 
@@ -162,15 +47,7 @@ TEST_F(MainScreenTest, StartsWithoutSeasonFileOnDefaults)
 {
     start();
     EXPECT_EQ(dialogs.messages, QVector<int>{16});
-    const Season& s = session->season;
-    EXPECT_EQ(s.RegularWeeks, 17);
-    EXPECT_EQ(s.TotalWeeks, 17);
-    EXPECT_EQ(s.TeamCount, 32);
-    EXPECT_EQ(s.TicketCount, 496);
-    EXPECT_EQ(s.SoldCount, 496);
-    EXPECT_EQ(session->TodayText, "November 20, 2026");
-    EXPECT_TRUE(session->QuestionSound.endsWith(QDir::toNativeSeparators("Sounds/Question.wav")));
-    EXPECT_TRUE(session->ErrorSound.endsWith(QDir::toNativeSeparators("Sounds/error.wav")));
+    EXPECT_EQ(session->season.TicketCount, 496);
 
     EXPECT_EQ(shownLines(), StartUpLines);
     EXPECT_EQ(checkedOptions(), 0);
@@ -192,7 +69,7 @@ TEST_F(MainScreenTest, StartsWithoutSeasonFileOnDefaults)
 
 TEST_F(MainScreenTest, DamagedSeasonFileIsReportedAndTheScreenStillOpens)
 {
-    writeFile(QStringLiteral("Files/Kickpool.txt"), "\"Club\"\r\nnot a season\r\n");
+    ASSERT_TRUE(writeFile(seasonPath(), "\"Club\"\r\nnot a season\r\n"));
     start();
     EXPECT_EQ(dialogs.messages, QVector<int>{30});
     EXPECT_EQ(session->season.TicketCount, 496);
@@ -275,16 +152,16 @@ TEST_F(MainScreenTest, LetterCopiesAreSeparatePrintJobs)
     EXPECT_TRUE(dialogs.shown.isEmpty());
     EXPECT_EQ(checkedOptions(), 0);
 
-    dialogs.answerInput("0").answerInput("101").answerInput("3");
+    dialogs.answerInput("3");
     click(option(2));
-    EXPECT_EQ(dialogs.inputs, (QVector<int>{6, 6, 6}));
+    EXPECT_EQ(dialogs.inputs, QVector<int>{6});
     EXPECT_EQ(shownLines(), letter);
     EXPECT_TRUE(button("cmdHeader")->isVisible());
-    ASSERT_EQ(recorder.jobs.size(), 3);
+    ASSERT_EQ(printer.jobs.size(), 3);
     QStringList printed{"", "", "", ""};
     for (const QString& line : letter)
         printed << " " + line;
-    for (const PrintJob& job : recorder.jobs) {
+    for (const PrintJob& job : printer.jobs) {
         EXPECT_EQ(job.lines(), printed);
         EXPECT_EQ(job.ops().last().kind, PrintOp::Kind::EndDoc);
     }
@@ -292,29 +169,29 @@ TEST_F(MainScreenTest, LetterCopiesAreSeparatePrintJobs)
     // Enter in the list runs the letter again, asking for copies again.
     dialogs.answerInput("2");
     QTest::keyClick(list(), Qt::Key_Return);
-    EXPECT_EQ(dialogs.inputs.size(), 4);
-    EXPECT_EQ(recorder.jobs.size(), 5);
+    EXPECT_EQ(dialogs.inputs.size(), 2);
+    EXPECT_EQ(printer.jobs.size(), 5);
     EXPECT_EQ(shownLines(), letter);
 
     // Enter on the option just chosen does the same.
     dialogs.answerInput("1");
     QTest::keyClick(option(2), Qt::Key_Return);
-    EXPECT_EQ(dialogs.inputs.size(), 5);
-    EXPECT_EQ(recorder.jobs.size(), 6);
+    EXPECT_EQ(dialogs.inputs.size(), 3);
+    EXPECT_EQ(printer.jobs.size(), 6);
 
     // Cancel ends quietly: nothing listed, nothing printed.
     dialogs.answerInput("4", 2);
     QTest::keyClick(screen.get(), Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(dialogs.inputs.size(), 6);
-    EXPECT_EQ(recorder.jobs.size(), 6);
+    EXPECT_EQ(dialogs.inputs.size(), 4);
+    EXPECT_EQ(printer.jobs.size(), 6);
     EXPECT_EQ(list()->count(), 0);
     EXPECT_TRUE(button("cmdHeader")->isVisible());
 
     // Unticking shows the letter on the screen alone.
     click(chkPrint());
     EXPECT_EQ(shownLines(), letter);
-    EXPECT_EQ(dialogs.inputs.size(), 6);
-    EXPECT_EQ(recorder.jobs.size(), 6);
+    EXPECT_EQ(dialogs.inputs.size(), 4);
+    EXPECT_EQ(printer.jobs.size(), 6);
     EXPECT_EQ(dialogs.unscripted, 0);
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
@@ -344,8 +221,7 @@ TEST_F(MainScreenTest, PdfPrintoutIsNamedUnderTheList)
 TEST_F(MainScreenTest, RunAgainAndPrinterBoxKeepFilledPromptBoxes)
 {
     placeDemoSeason();
-    writeFile("Sounds/Question.wav", "RIFF");
-    writeFile("Sounds/error.wav", "RIFF");
+    placeSounds();
     start();
 
     click(option(5));
@@ -440,14 +316,14 @@ TEST_F(MainScreenTest, ReturnAddressChangedThenSavedOnlyOnYes)
     EXPECT_EQ(lines.mid(4, 4), (QStringList{"       Lakeside Boosters", "       PO Box 12",
                                             "       Riverside, OH 45001", ""}));
     EXPECT_EQ(lines.last(), "       Lakeside Boosters");
-    EXPECT_EQ(seasonFileOnDisk(), demo);
+    EXPECT_EQ(readFile(seasonPath()), demo);
 
     // No to the warning saves nothing; the change stays in memory.
     dialogs.answerMessage(7);
     click(button("cmdSave"));
     EXPECT_EQ(dialogs.messages, QVector<int>{26});
     EXPECT_FALSE(button("cmdSave")->isVisible());
-    EXPECT_EQ(seasonFileOnDisk(), demo);
+    EXPECT_EQ(readFile(seasonPath()), demo);
     EXPECT_EQ(session->season.ReturnAddress[1], "Lakeside Boosters");
 
     // Choosing a selection takes the save button away again.
@@ -482,7 +358,7 @@ TEST_F(MainScreenTest, ResetReturnsToIdleAndKeepsTheSeason)
     click(button("cmdHeader"));
     dialogs.answerInput("1");
     click(chkPrint());
-    ASSERT_EQ(recorder.jobs.size(), 1);
+    ASSERT_EQ(printer.jobs.size(), 1);
     box(2)->show();
     box(2)->setText("5");
     label(2)->show();
@@ -503,7 +379,7 @@ TEST_F(MainScreenTest, ResetReturnsToIdleAndKeepsTheSeason)
     EXPECT_EQ(session->season, before);
     EXPECT_EQ(session->season.ReturnAddress[1], "Changed Club");
     EXPECT_EQ(dialogs.shown.size(), shownBefore);
-    EXPECT_EQ(recorder.jobs.size(), 1);
+    EXPECT_EQ(printer.jobs.size(), 1);
 
     // With nothing selected, Enter does nothing.
     QTest::keyClick(list(), Qt::Key_Return);
@@ -539,7 +415,7 @@ TEST_F(MainScreenTest, ExitAsksAndNoKeepsEverything)
     EXPECT_TRUE(screen->close());
     EXPECT_FALSE(screen->isVisible());
     EXPECT_EQ(dialogs.messages, (QVector<int>{25, 25, 25}));
-    EXPECT_EQ(seasonFileOnDisk(), demo);  // unsaved changes are not saved
+    EXPECT_EQ(readFile(seasonPath()), demo);  // unsaved changes are not saved
 }
 
 // Scaled for the common screen sizes, with every control shown: none covers another, all lie

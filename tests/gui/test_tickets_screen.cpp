@@ -1,24 +1,11 @@
-#include "dialogs/ScriptedDialogs.h"
-#include "main/MainScreen.h"
-#include "print/RecordingPrinter.h"
-#include "season/SeasonFile.h"
-#include "season/Session.h"
-#include "tickets/TicketBacks.h"
+#include "MainScreenHarness.h"
+#include "TestSeason.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QRadioButton>
-#include <QTemporaryDir>
-#include <QTest>
+#include "tickets/TicketBacks.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <utility>
 
 namespace {
 
@@ -37,68 +24,15 @@ public:
     QString failure;
 };
 
-Season sixTicketSeason()
-{
-    Season s;
-    s.FrontText[1] = QStringLiteral("Lakeside Boosters");
-    s.TicketPrice = 5;
-    s.Odds = 10;
-    s.RegularWeeks = 2;
-    s.RegularDate[1] = QStringLiteral("Sep  7");
-    s.RegularDate[2] = QStringLiteral("Sep 14");
-    s.PlayoffWeeks = 1;
-    s.PlayoffDate[1] = QStringLiteral("Sep 21");
-    s.TeamCount = 4;
-    s.TeamName = {QString(), QStringLiteral("Bears"), QStringLiteral("Colts"), QStringLiteral("Eagles"),
-                  QStringLiteral("Lions")};
-    s.TicketSize = 2;
-    s.ScoreTeams = 4;
-    return s;
-}
-
-class TicketsScreen : public ::testing::Test {
+// Four teams (six tickets), two regular weeks and one playoff week, ticket size 2.
+class TicketsScreen : public MainScreenHarness {
 protected:
     void SetUp() override
     {
-        QApplication::setQuitOnLastWindowClosed(false);
-        ASSERT_TRUE(home.isValid());
-        QDir().mkpath(home.filePath(QStringLiteral("Files")));
-        QFile file(home.filePath(QStringLiteral("Files/Kickpool.txt")));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(seasonFileBytes(sixTicketSeason()));
-        file.close();
-        session = std::make_unique<Session>(home.path(), Services{&dialogs, &clock, nullptr, &printer});
-        screen = std::make_unique<MainScreen>(*session);
-        screen->show();
-        screen->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(screen.get()));
-    }
-
-    template <class T>
-    T* find(const QString& name) const
-    {
-        T* widget = screen->findChild<T*>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
-        return widget;
-    }
-    QLineEdit* box(int n) const { return find<QLineEdit>(QStringLiteral("Text%1").arg(n)); }
-    QLabel* label(int n) const { return find<QLabel>(QStringLiteral("Label%1").arg(n)); }
-    QListWidget* list() const { return find<QListWidget>(QStringLiteral("List1")); }
-
-    QStringList shownLines() const
-    {
-        QStringList lines;
-        for (int row = 0; row < list()->count(); ++row)
-            lines.append(list()->item(row)->text());
-        return lines;
-    }
-
-    void typeAndEnter(const QString& text)
-    {
-        QWidget* focused = QApplication::focusWidget();
-        ASSERT_NE(focused, nullptr);
-        QTest::keyClicks(focused, text);
-        QTest::keyClick(focused, Qt::Key_Return);
+        Season s = testSeason(4, 2, 1);
+        s.TicketSize = 2;
+        writeSeason(s);
+        start(&failingPrinter);
     }
 
     // The three numbers typed in turn, each box getting the focus when its turn comes.
@@ -114,19 +48,14 @@ protected:
 
     QStringList helpLines() const { return ticketBackHelpLines(session->season); }
 
-    QTemporaryDir home;
-    ScriptedDialogs dialogs;
-    FixedClock clock{QDate(2026, 11, 20)};
-    FailingPrinter printer;
-    std::unique_ptr<Session> session;
-    std::unique_ptr<MainScreen> screen;
+    FailingPrinter failingPrinter;
 };
 
 }  // namespace
 
 TEST_F(TicketsScreen, PromptsPausesAndPrintsOneJobPerBack)
 {
-    QTest::mouseClick(find<QRadioButton>(QStringLiteral("optSelection5")), Qt::LeftButton);
+    click(option(5));
     EXPECT_EQ(shownLines(), helpLines());
     EXPECT_EQ(shownLines()[1], QStringLiteral("Value is any number from 1 to 6 inclusive."));
     for (int n = 1; n <= 3; ++n)
@@ -140,30 +69,30 @@ TEST_F(TicketsScreen, PromptsPausesAndPrintsOneJobPerBack)
     typeRange(QStringLiteral("2"), QStringLiteral("5"), QStringLiteral("2"));
     EXPECT_EQ(dialogs.messages, QVector<int>{7});
     EXPECT_EQ(shownLines(), ticketBackLines(session->season, 2, 5));
-    EXPECT_TRUE(printer.jobs.isEmpty());
+    EXPECT_TRUE(failingPrinter.jobs.isEmpty());
     for (int n = 1; n <= 3; ++n)
         EXPECT_EQ(box(n)->text(), QString());
     EXPECT_EQ(QApplication::focusWidget(), box(1));
 
     // Printed: one job per back. The box re-runs the selection, which starts with its prompts.
-    QTest::mouseClick(find<QCheckBox>(QStringLiteral("ChkPrint")), Qt::LeftButton, {}, QPoint(5, 5));
+    click(chkPrint());
     EXPECT_EQ(shownLines(), helpLines());
     dialogs = ScriptedDialogs();
     typeRange(QStringLiteral("1"), QStringLiteral("6"), QStringLiteral("none"));
     EXPECT_TRUE(dialogs.messages.isEmpty());  // a pause count of 0 never pauses
-    ASSERT_EQ(printer.jobs.size(), 6);
+    ASSERT_EQ(failingPrinter.jobs.size(), 6);
     for (int t = 1; t <= 6; ++t)
-        EXPECT_EQ(printer.jobs[t - 1], ticketBackJob(session->season, t));
-    EXPECT_EQ(printer.jobs[0].ops()[2].value, 9.12);
+        EXPECT_EQ(failingPrinter.jobs[t - 1], ticketBackJob(session->season, t));
+    EXPECT_EQ(failingPrinter.jobs[0].ops()[2].value, 9.12);
 
     // Cancel at the pause: the run stops after the ticket just produced.
-    printer.jobs.clear();
+    failingPrinter.jobs.clear();
     dialogs = ScriptedDialogs();
     dialogs.answerMessage(2);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    pressEnter();
     typeRange(QStringLiteral("1"), QStringLiteral("6"), QStringLiteral("2"));
     EXPECT_EQ(dialogs.messages, QVector<int>{7});
-    EXPECT_EQ(printer.jobs.size(), 2);
+    EXPECT_EQ(failingPrinter.jobs.size(), 2);
     EXPECT_EQ(shownLines(), ticketBackLines(session->season, 1, 2));
     for (int n = 1; n <= 3; ++n)
         EXPECT_EQ(box(n)->text(), QString());
@@ -172,7 +101,7 @@ TEST_F(TicketsScreen, PromptsPausesAndPrintsOneJobPerBack)
 
 TEST_F(TicketsScreen, InputErrorsAndAPrinterFailure)
 {
-    QTest::mouseClick(find<QRadioButton>(QStringLiteral("optSelection5")), Qt::LeftButton);
+    click(option(5));
 
     // A range outside the tickets, then an inverted range: the message, the boxes emptied, the
     // prompts again.
@@ -189,19 +118,19 @@ TEST_F(TicketsScreen, InputErrorsAndAPrinterFailure)
         EXPECT_EQ(box(n)->text(), QString());
 
     // The printer fails: the failure is shown in red on Label3, and the run goes on to the end.
-    QTest::mouseClick(find<QCheckBox>(QStringLiteral("ChkPrint")), Qt::LeftButton, {}, QPoint(5, 5));
-    printer.failing = true;
+    click(chkPrint());
+    failingPrinter.failing = true;
     dialogs = ScriptedDialogs();
     typeRange(QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("10"));
     EXPECT_EQ(label(3)->text(), QStringLiteral("#1 The printer is out of paper"));
     EXPECT_TRUE(label(3)->isVisible());
     EXPECT_EQ(label(3)->palette().color(label(3)->foregroundRole()), QColor(Qt::red));
-    EXPECT_EQ(printer.jobs.size(), 2);
+    EXPECT_EQ(failingPrinter.jobs.size(), 2);
     EXPECT_EQ(shownLines(), ticketBackLines(session->season, 5, 6));
 
     // The next run shows the caption again.
-    printer.failing = false;
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    failingPrinter.failing = false;
+    pressEnter();
     EXPECT_EQ(label(3)->text(), QStringLiteral("# To Print Before Pause"));
     EXPECT_NE(label(3)->palette().color(label(3)->foregroundRole()), QColor(Qt::red));
 }

@@ -1,0 +1,124 @@
+#pragma once
+
+// The main screen in a temporary home folder, with scripted dialogs, a recording printer and
+// recorded sound cues, driven through its controls by their names as the operator drives it.
+
+#include "TestFiles.h"
+
+#include "dialogs/ScriptedDialogs.h"
+#include "main/MainScreen.h"
+#include "print/RecordingPrinter.h"
+#include "season/SeasonFile.h"
+#include "season/Session.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+class MainScreenHarness : public ::testing::Test {
+protected:
+    MainScreenHarness() { QApplication::setQuitOnLastWindowClosed(false); }
+    void TearDown() override { screen.reset(); }
+
+    QString seasonPath() const { return home.filePath(QStringLiteral("Files/Kickpool.txt")); }
+    void writeSeason(const Season& season) { ASSERT_TRUE(writeFile(seasonPath(), seasonFileBytes(season))); }
+    void placeDemoSeason()
+    {
+        demo = demoSeasonBytes();
+        ASSERT_FALSE(demo.isEmpty());
+        ASSERT_TRUE(writeFile(seasonPath(), demo));
+    }
+    // Both sound cues in the home's Sounds folder.
+    void placeSounds()
+    {
+        for (const char* name : {"Sounds/error.wav", "Sounds/Question.wav"})
+            ASSERT_TRUE(writeFile(home.filePath(QLatin1String(name)), "RIFF"));
+    }
+    // The season as the file holds it now, dated as the screen dates it.
+    Session saved()
+    {
+        Session reader(home.path(), Services{nullptr, &clock, nullptr, nullptr});
+        LoadSeason(reader);
+        return reader;
+    }
+
+    // Opens the main screen, scaled for the primary screen or for `screenSize` when given, and
+    // makes it the active window. The jobs go to `printer` unless another one is given.
+    void start(Printer* otherPrinter = nullptr, QSize screenSize = {})
+    {
+        screen.reset();
+        session = std::make_unique<Session>(home.path(),
+                                            Services{&dialogs, &clock, &sounds, otherPrinter ? otherPrinter : &printer});
+        screen = screenSize.isValid() ? std::make_unique<MainScreen>(*session, screenSize)
+                                      : std::make_unique<MainScreen>(*session);
+        screen->show();
+        screen->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(screen.get()));
+    }
+
+    template <class T>
+    T* find(const QString& name) const
+    {
+        T* widget = screen->findChild<T*>(name);
+        EXPECT_NE(widget, nullptr) << name.toStdString();
+        return widget;
+    }
+    QRadioButton* option(int index) const { return find<QRadioButton>(QStringLiteral("optSelection%1").arg(index)); }
+    QCheckBox* chkPrint() const { return find<QCheckBox>(QStringLiteral("ChkPrint")); }
+    QPushButton* button(const char* name) const { return find<QPushButton>(QLatin1String(name)); }
+    QListWidget* list() const { return find<QListWidget>(QStringLiteral("List1")); }
+    QLineEdit* box(int n) const { return find<QLineEdit>(QStringLiteral("Text%1").arg(n)); }
+    QLabel* label(int n) const { return find<QLabel>(QStringLiteral("Label%1").arg(n)); }
+
+    void click(QAbstractButton* target) const { QTest::mouseClick(target, Qt::LeftButton); }
+    // Enter in the control that has the focus.
+    void pressEnter() const
+    {
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_NE(focused, nullptr);
+        QTest::keyClick(focused, Qt::Key_Return);
+    }
+    // Types into the control that has the focus and presses Enter there.
+    void typeAndEnter(const QString& text) const
+    {
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_NE(focused, nullptr);
+        QTest::keyClicks(focused, text);
+        QTest::keyClick(focused, Qt::Key_Return);
+    }
+
+    // The lines List1 shows.
+    QStringList shownLines() const
+    {
+        QStringList lines;
+        for (int row = 0; row < list()->count(); ++row)
+            lines.append(list()->item(row)->text());
+        return lines;
+    }
+    int checkedOptions() const
+    {
+        int count = 0;
+        for (int index = 1; index <= 6; ++index)
+            count += option(index)->isChecked() ? 1 : 0;
+        return count;
+    }
+
+    QTemporaryDir home;
+    QByteArray demo;
+    ScriptedDialogs dialogs;
+    FixedClock clock{QDate(2026, 11, 20)};
+    RecordingSounds sounds;
+    RecordingPrinter printer;
+    std::unique_ptr<Session> session;
+    std::unique_ptr<MainScreen> screen;
+};
