@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRegularExpression>
 
 OutputPrinter::OutputPrinter(QString homeFolder, bool toFile)
     : home_(std::move(homeFolder)), toFile_(toFile || !hasDefaultPrinter())
@@ -26,12 +27,31 @@ void OutputPrinter::print(const PrintJob& job)
         lastError_ = error;
 }
 
+namespace {
+
+// A run of numbered documents ("Ticket back 2" .. "Ticket back 4") is named by its range
+// ("Ticket backs 2 to 4"); any other run by its first document.
+QString runName(const QVector<PrintJob>& jobs)
+{
+    const QString first = jobs.first().name();
+    const QString last = jobs.last().name();
+    static const QRegularExpression numbered(QStringLiteral("^(.*\\S) (\\d+)$"));
+    const QRegularExpressionMatch a = numbered.match(first);
+    const QRegularExpressionMatch b = numbered.match(last);
+    if (jobs.size() < 2 || !a.hasMatch() || !b.hasMatch() || a.captured(1) != b.captured(1)
+        || a.captured(2) == b.captured(2))
+        return first;
+    return QStringLiteral("%1s %2 to %3").arg(a.captured(1), a.captured(2), b.captured(2));
+}
+
+}  // namespace
+
 QString OutputPrinter::finishRun()
 {
     if (pending_.isEmpty())
         return {};
     const QVector<PrintJob> jobs = std::exchange(pending_, {});
-    QString name = jobs.first().name();
+    QString name = runName(jobs);
     if (name.trimmed().isEmpty())
         name = QStringLiteral("Printout");
     QString path = pdfPath(home_, name, QDateTime::currentDateTime());

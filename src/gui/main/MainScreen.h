@@ -98,8 +98,9 @@ private:
     // Opens another screen in place of this one; with `hideMain` false this one stays visible.
     // A screen that this version does not have leaves this one as it is and says so.
     void showScreen(OtherScreen which, bool hideMain);
-    // Shows a one-line note under the list (where a printout went, a screen that is missing).
-    void showNote(const QString& text, const QString& tip = {});
+    // Shows a one-line note under the list (where a printout went, a screen that is missing, in
+    // red a printout that failed).
+    void showNote(const QString& text, const QString& tip = {}, bool failure = false);
 
     Session& session_;
 

@@ -95,19 +95,27 @@ void MainScreen::showScreen(OtherScreen which, bool hideMain)
     slot.screen->activateWindow();
 }
 
+// A failure that the selection did not show itself is shown here and taken from the printer, so
+// that it is never blamed on a later printout.
 void MainScreen::finishPrintRun()
 {
     Printer* printer = session_.services.printer;
     if (!printer)
         return;
     const QString pdf = printer->finishRun();
+    const QString failure = printer->takeFailure();
+    if (!failure.isEmpty()) {
+        showNote(QStringLiteral("Printing failed: ") + failure, {}, true);
+        return;
+    }
     if (pdf.isEmpty())
         return;
     showNote(QStringLiteral("No printer found; the printout was saved as ") + pdf, pdf);
 }
 
-void MainScreen::showNote(const QString& text, const QString& tip)
+void MainScreen::showNote(const QString& text, const QString& tip, bool failure)
 {
+    labelPrinted_->setStyleSheet(failure ? QStringLiteral("color: red") : QString());
     labelPrinted_->setText(text);
     labelPrinted_->setToolTip(tip);
     labelPrinted_->show();
