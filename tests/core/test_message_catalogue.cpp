@@ -1,5 +1,4 @@
 #include "dialogs/InputCatalogue.h"
-#include "dialogs/ScriptedDialogs.h"
 #include "dialogs/MessageCatalogue.h"
 #include "season/Session.h"
 
@@ -249,33 +248,4 @@ TEST(InputCatalogue, TitlesStartingTextsLinesAndCues)
 
     EXPECT_TRUE(inputEntry(session, 8).title.isEmpty());
     EXPECT_TRUE(inputEntry(session, 0).lines.isEmpty());
-}
-
-TEST(ScriptedDialogsRecord, WhatWasShownAndTheStartingText)
-{
-    ScriptedDialogs dialogs;
-    Session session({}, Services{&dialogs});
-    session.season.TeamCount = 32;
-    session.season.computeDerived();
-    session.season.ReturnAddress[1] = QStringLiteral("Lakeside Lions Club");
-    session.InputText = QStringLiteral("left over");
-
-    dialogs.answerMessage(7).acceptInput().answerInput(QStringLiteral("PO Box 9"), 1).answerInput({}, 2);
-    EXPECT_EQ(session.message(19), 7);
-    // Enter without typing on the first address line gives back the address line itself.
-    EXPECT_EQ(session.input(1), 1);
-    EXPECT_EQ(session.InputText, QStringLiteral("Lakeside Lions Club"));
-    EXPECT_EQ(session.input(2), 1);
-    EXPECT_EQ(session.InputText, QStringLiteral("PO Box 9"));
-    EXPECT_EQ(session.input(3), 2);
-    // Unscripted: a message is answered OK, input is cancelled.
-    EXPECT_EQ(session.message(3), 1);
-    EXPECT_EQ(dialogs.unscripted, 1);
-
-    EXPECT_EQ(dialogs.shown, (QStringList{"message 19", "input 1", "input 2", "input 3", "message 3"}));
-    ASSERT_EQ(dialogs.messageTexts.size(), 2);
-    EXPECT_EQ(dialogs.messageTexts[0][2], QStringLiteral("32 teams was not found."));
-    EXPECT_EQ(dialogs.messageTexts[1], (QStringList{"INPUT ERROR", "", "", "Enter Week # Again"}));
-    ASSERT_EQ(dialogs.inputTexts.size(), 3);
-    EXPECT_EQ(dialogs.inputTexts[1].last(), QStringLiteral("   ADDRESS LINE 1"));
 }

@@ -1,3 +1,5 @@
+#include "TestFiles.h"
+
 #include "dialogs/ScriptedDialogs.h"
 #include "season/Season.h"
 #include "season/SeasonFile.h"
@@ -20,20 +22,8 @@ struct SeasonHome {
 
     QString filesFolder() const { return dir.filePath(QStringLiteral("Files")); }
     QString seasonPath() const { return dir.filePath(QStringLiteral("Files/Kickpool.txt")); }
-
-    void writeSeasonFile(const QByteArray& bytes) const
-    {
-        QDir().mkpath(filesFolder());
-        QFile file(seasonPath());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QByteArray seasonFile() const { return readAll(seasonPath()); }
-    static QByteArray readAll(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    void writeSeasonFile(const QByteArray& bytes) const { ASSERT_TRUE(writeFile(seasonPath(), bytes)); }
+    QByteArray seasonFile() const { return readFile(seasonPath()); }
     QStringList damagedCopies() const
     {
         return QDir(filesFolder()).entryList({QStringLiteral("Kickpool.damaged-*")}, QDir::Files);
@@ -316,7 +306,7 @@ void expectDamaged(const QByteArray& bytes, int line, const QString& expected)
     EXPECT_EQ(home.dialogs.shown, QStringList{"message 30"});
     EXPECT_EQ(home.session.MsgDetail, (QStringList{"Kickpool.txt", QString::number(line), expected, copy}));
     EXPECT_EQ(home.damagedCopies(), QStringList{copy});
-    EXPECT_EQ(SeasonHome::readAll(home.filesFolder() + "/" + copy), bytes);
+    EXPECT_EQ(readFile(home.filesFolder() + "/" + copy), bytes);
     EXPECT_EQ(home.seasonFile(), bytes);
 
     Season expectedSeason = before;
@@ -392,33 +382,26 @@ TEST(SeasonFileSave, UnwritableFileShowsMessage31AndKeepsEverything)
     // "Files" is a file, so the folder cannot be made.
     {
         SeasonHome home;
-        QFile blocker(home.filesFolder());
-        ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-        blocker.write("not a folder");
-        blocker.close();
+        ASSERT_TRUE(writeFile(home.filesFolder(), "not a folder"));
         home.session.season = fourTeamSeason();
         EXPECT_FALSE(SaveSeason(home.session));
         EXPECT_EQ(home.dialogs.shown, QStringList{"message 31"});
         ASSERT_EQ(home.session.MsgDetail.size(), 1);
         EXPECT_TRUE(home.session.MsgDetail[0].contains("Files")) << home.session.MsgDetail[0].toStdString();
         EXPECT_EQ(home.session.season, fourTeamSeason());
-        EXPECT_EQ(SeasonHome::readAll(home.filesFolder()), "not a folder");
+        EXPECT_EQ(readFile(home.filesFolder()), "not a folder");
     }
     // The season file's place is taken by a folder: the save cannot replace it.
     {
         SeasonHome home;
-        QDir().mkpath(home.seasonPath());
-        QFile inside(home.seasonPath() + "/keep.txt");
-        ASSERT_TRUE(inside.open(QIODevice::WriteOnly));
-        inside.write("kept");
-        inside.close();
+        ASSERT_TRUE(writeFile(home.seasonPath() + "/keep.txt", "kept"));
         home.session.season = fourTeamSeason();
         EXPECT_FALSE(SaveSeason(home.session));
         EXPECT_EQ(home.dialogs.shown, QStringList{"message 31"});
         ASSERT_EQ(home.session.MsgDetail.size(), 1);
         EXPECT_FALSE(home.session.MsgDetail[0].isEmpty());
         EXPECT_EQ(home.session.season, fourTeamSeason());
-        EXPECT_EQ(SeasonHome::readAll(home.seasonPath() + "/keep.txt"), "kept");
+        EXPECT_EQ(readFile(home.seasonPath() + "/keep.txt"), "kept");
         EXPECT_EQ(QDir(home.filesFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                   QStringList{"Kickpool.txt"});
     }

@@ -2,6 +2,7 @@
 
 #include "dialogs/Button.h"
 #include "dialogs/InputDialog.h"
+#include "dialogs/MessageCatalogue.h"
 #include "dialogs/MessageDialog.h"
 #include "dialogs/QtDialogs.h"
 #include "season/Session.h"
@@ -88,30 +89,22 @@ void pressEnter()
     QTest::keyClick(focus, Qt::Key_Return);
 }
 
-struct Shown {
-    QString title;
-    QStringList lines;
-    QStringList visibleButtons;
-    QStringList captions;
-    QList<int> faces;
-    QList<int> captionColours;
-};
-
-Shown whatIsShown(QDialog& dialog)
+// The title, the lines and the visible buttons of a message dialog, as they are shown.
+MessageEntry whatIsShown(QDialog& dialog, QStringList& buttonNames)
 {
-    Shown shown;
+    MessageEntry shown;
     if (auto* title = child<QLineEdit>(dialog, "Text1")) {
         shown.title = title->text();
         EXPECT_TRUE(title->isReadOnly());
     }
-    shown.lines = gridLines(dialog);
+    for (const QString& line : gridLines(dialog))
+        shown.lines.append(MessageLine{line, QString()});
+    buttonNames.clear();
     for (const char* name : {"cmdBox1", "cmdBox2", "cmdBox3"}) {
         auto* button = child<Button>(dialog, name);
         if (button && button->isVisible()) {
-            shown.visibleButtons.append(QString::fromLatin1(name));
-            shown.captions.append(button->text());
-            shown.faces.append(button->faceColour());
-            shown.captionColours.append(button->captionColour());
+            buttonNames.append(QLatin1String(name));
+            shown.buttons.append(MessageButton{button->text(), button->faceColour(), button->captionColour(), 0});
         }
     }
     return shown;
@@ -126,63 +119,35 @@ TEST(MessageDialogScreen, ShowsTheEntryAndEachButtonGivesItsAnswer)
     session.season.TeamCount = 32;
     session.season.computeDerived();
 
-    // A question: Yes on a yellow face, No on a green one, red captions; Yes 6, No 7.
-    Shown shown;
-    whenDialogShows([&](QDialog& d) {
-        shown = whatIsShown(d);
-        EXPECT_TRUE(d.windowTitle().isEmpty());
-        EXPECT_FALSE(d.windowFlags() & Qt::WindowCloseButtonHint);
-        EXPECT_EQ(d.minimumSize(), d.maximumSize());
-        click(d, "cmdBox1");
-    });
-    EXPECT_EQ(session.message(25), 6);
-    EXPECT_EQ(session.MsgResult, 6);
-    EXPECT_EQ(shown.title, QStringLiteral("EXIT PROGRAM?"));
-    EXPECT_EQ(shown.lines, (QStringList{"", "", "", "Exit Program?"}));
-    EXPECT_EQ(shown.visibleButtons, (QStringList{"cmdBox1", "cmdBox2"}));
-    EXPECT_EQ(shown.captions, (QStringList{"Yes", "No"}));
-    EXPECT_EQ(shown.faces, (QList<int>{65535, 65280}));
-    EXPECT_EQ(shown.captionColours, (QList<int>{255, 255}));
-
-    whenDialogShows([](QDialog& d) { click(d, "cmdBox2"); });
-    EXPECT_EQ(session.message(21), 7);
-
-    // A warning question: a red Yes with a white caption.
-    whenDialogShows([&](QDialog& d) {
-        shown = whatIsShown(d);
-        click(d, "cmdBox1");
-    });
-    EXPECT_EQ(session.message(8), 6);
-    EXPECT_EQ(shown.faces, (QList<int>{255, 65280}));
-    EXPECT_EQ(shown.captionColours, (QList<int>{16777215, 255}));
-    whenDialogShows([](QDialog& d) { click(d, "cmdBox2"); });
-    EXPECT_EQ(session.message(2), 7);
-
-    // The pause: OK 1, Cancel 2.
-    whenDialogShows([&](QDialog& d) {
-        shown = whatIsShown(d);
-        click(d, "cmdBox2");
-    });
-    EXPECT_EQ(session.message(7), 2);
-    EXPECT_EQ(shown.captions, (QStringList{"OK", "Cancel"}));
-    EXPECT_EQ(shown.faces, (QList<int>{65280, 65535}));
-    whenDialogShows([](QDialog& d) { click(d, "cmdBox1"); });
-    EXPECT_EQ(session.message(7), 1);
-
-    // A notice: one green OK, alone, with the number it inserts.
-    session.MsgResult = 7;
-    whenDialogShows([&](QDialog& d) {
-        shown = whatIsShown(d);
-        click(d, "cmdBox3");
-    });
-    EXPECT_EQ(session.message(6), 1);
-    EXPECT_EQ(shown.title, QStringLiteral("INPUT ERROR"));
-    EXPECT_EQ(shown.lines,
-              (QStringList{"", "First # <1 or First # >496 or Last # >496", "", "Enter Ticket Numbers Again"}));
-    EXPECT_EQ(shown.visibleButtons, (QStringList{"cmdBox3"}));
-    EXPECT_EQ(shown.captions, (QStringList{"OK"}));
-    EXPECT_EQ(shown.faces, (QList<int>{65280}));
-    EXPECT_EQ(shown.captionColours, (QList<int>{255}));
+    // A question, a warning question, the pause and a notice that inserts a number: the entry's
+    // texts, its buttons as cmdBox1 and cmdBox2 or cmdBox3 alone, and each button's answer.
+    for (int id : {25, 8, 7, 6}) {
+        const MessageEntry entry = messageEntry(session, id);
+        for (int pressed = 0; pressed < entry.buttons.size(); ++pressed) {
+            SCOPED_TRACE(testing::Message() << "message " << id << ", button " << pressed + 1);
+            MessageEntry shown;
+            QStringList names;
+            whenDialogShows([&](QDialog& d) {
+                shown = whatIsShown(d, names);
+                EXPECT_TRUE(d.windowTitle().isEmpty());
+                EXPECT_FALSE(d.windowFlags() & Qt::WindowCloseButtonHint);
+                EXPECT_EQ(d.minimumSize(), d.maximumSize());
+                if (pressed < names.size())
+                    click(d, qPrintable(names[pressed]));
+            });
+            EXPECT_EQ(session.message(id), entry.buttons[pressed].answer);
+            EXPECT_EQ(session.MsgResult, entry.buttons[pressed].answer);
+            EXPECT_EQ(shown.title, entry.title);
+            EXPECT_EQ(dialogTextLines(shown.title, shown.lines), messageTextLines(entry));
+            EXPECT_EQ(names, (entry.paired ? QStringList{"cmdBox1", "cmdBox2"} : QStringList{"cmdBox3"}));
+            ASSERT_EQ(shown.buttons.size(), entry.buttons.size());
+            for (int n = 0; n < entry.buttons.size(); ++n) {
+                EXPECT_EQ(shown.buttons[n].caption, entry.buttons[n].caption);
+                EXPECT_EQ(shown.buttons[n].face, entry.buttons[n].face);
+                EXPECT_EQ(shown.buttons[n].captionColour, entry.buttons[n].captionColour);
+            }
+        }
+    }
 }
 
 TEST(MessageDialogScreen, EnterPressesTheFocusedButtonAndNothingElseClosesIt)
@@ -226,13 +191,13 @@ TEST(MessageDialogScreen, ErrorCueSoundsWhenTheFileIsThere)
     QtDialogs dialogs;
     Session session(home.path(), Services{&dialogs, nullptr, &sounds});
 
-    // No Sounds folder: silence, and the message is still shown.
+    // No error cue (the question cue alone is there): silence, and the message is still shown.
+    ASSERT_TRUE(writeFile(home.filePath("Sounds/Question.wav"), "RIFF"));
     whenDialogShows([](QDialog& d) { click(d, "cmdBox3"); });
     EXPECT_EQ(session.message(16), 1);
     EXPECT_TRUE(sounds.played.isEmpty());
 
-    for (const char* name : {"Sounds/error.wav", "Sounds/Question.wav"})
-        ASSERT_TRUE(writeFile(home.filePath(QLatin1String(name)), "RIFF"));
+    ASSERT_TRUE(writeFile(home.filePath("Sounds/error.wav"), "RIFF"));
     whenDialogShows([&](QDialog& d) {
         EXPECT_EQ(sounds.played.size(), 1);  // already when the dialog opens
         click(d, "cmdBox1");

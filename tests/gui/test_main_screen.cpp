@@ -43,20 +43,27 @@ class MainScreenTest : public MainScreenHarness {};
 
 }  // namespace
 
-TEST_F(MainScreenTest, StartsWithoutSeasonFileOnDefaults)
+// Without a season file, and with a damaged one: the message, the built-in season, the notice
+// lines and nothing selected.
+TEST_F(MainScreenTest, StartsOnDefaultsWithoutAUsableSeasonFile)
 {
-    start();
-    EXPECT_EQ(dialogs.messages, QVector<int>{16});
-    EXPECT_EQ(session->season.TicketCount, 496);
-
-    EXPECT_EQ(shownLines(), StartUpLines);
-    EXPECT_EQ(checkedOptions(), 0);
-    EXPECT_FALSE(chkPrint()->isChecked());
-    EXPECT_FALSE(button("cmdHeader")->isVisible());
-    EXPECT_FALSE(button("cmdSave")->isVisible());
-    for (int n = 1; n <= 3; ++n) {
-        EXPECT_FALSE(box(n)->isVisible());
-        EXPECT_FALSE(label(n)->isVisible());
+    for (const bool damaged : {false, true}) {
+        SCOPED_TRACE(damaged ? "damaged" : "missing");
+        if (damaged)
+            ASSERT_TRUE(writeFile(seasonPath(), "\"Club\"\r\nnot a season\r\n"));
+        dialogs = ScriptedDialogs();
+        start();
+        EXPECT_EQ(dialogs.messages, QVector<int>{damaged ? 30 : 16});
+        EXPECT_EQ(session->season.TicketCount, 496);
+        EXPECT_EQ(shownLines(), StartUpLines);
+        EXPECT_EQ(checkedOptions(), 0);
+        EXPECT_FALSE(chkPrint()->isChecked());
+        EXPECT_FALSE(button("cmdHeader")->isVisible());
+        EXPECT_FALSE(button("cmdSave")->isVisible());
+        for (int n = 1; n <= 3; ++n) {
+            EXPECT_FALSE(box(n)->isVisible());
+            EXPECT_FALSE(label(n)->isVisible());
+        }
     }
 
     // The screen works on the defaults: the letter comes up with no address and no prizes.
@@ -64,17 +71,7 @@ TEST_F(MainScreenTest, StartsWithoutSeasonFileOnDefaults)
     EXPECT_EQ(shownLines(), letterLines(*session));
     EXPECT_EQ(shownLines().size(), 21);
     EXPECT_TRUE(button("cmdHeader")->isVisible());
-    EXPECT_EQ(dialogs.messages, QVector<int>{16});
-}
-
-TEST_F(MainScreenTest, DamagedSeasonFileIsReportedAndTheScreenStillOpens)
-{
-    ASSERT_TRUE(writeFile(seasonPath(), "\"Club\"\r\nnot a season\r\n"));
-    start();
     EXPECT_EQ(dialogs.messages, QVector<int>{30});
-    EXPECT_EQ(session->season.TicketCount, 496);
-    EXPECT_EQ(shownLines(), StartUpLines);
-    EXPECT_TRUE(screen->isVisible());
 }
 
 TEST_F(MainScreenTest, ControlsCaptionsAndPlaces)
@@ -157,14 +154,7 @@ TEST_F(MainScreenTest, LetterCopiesAreSeparatePrintJobs)
     EXPECT_EQ(dialogs.inputs, QVector<int>{6});
     EXPECT_EQ(shownLines(), letter);
     EXPECT_TRUE(button("cmdHeader")->isVisible());
-    ASSERT_EQ(printer.jobs.size(), 3);
-    QStringList printed{"", "", "", ""};
-    for (const QString& line : letter)
-        printed << " " + line;
-    for (const PrintJob& job : printer.jobs) {
-        EXPECT_EQ(job.lines(), printed);
-        EXPECT_EQ(job.ops().last().kind, PrintOp::Kind::EndDoc);
-    }
+    EXPECT_EQ(printer.jobs, QVector<PrintJob>(3, letterJob(*session)));
 
     // Enter in the list runs the letter again, asking for copies again.
     dialogs.answerInput("2");
