@@ -60,7 +60,7 @@ QString OutputPrinter::finishRun()
         path = pdfPath(home_, QStringLiteral("%1 (%2)").arg(name).arg(n), QDateTime::currentDateTime());
     QString error;
     if (!writePdf(jobs, path, &error)) {
-        lastError_ = error;
+        lastError_ = QStringLiteral("%1 (%2)").arg(error, QDir::toNativeSeparators(path));
         return {};
     }
     return path;
