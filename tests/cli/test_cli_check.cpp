@@ -1,4 +1,5 @@
 #include "CliRunner.h"
+#include "TestSeason.h"
 
 #include "season/SeasonFile.h"
 
@@ -28,25 +29,15 @@ TEST(CliCheck, DemoSeasonSummary)
 
 TEST(CliCheck, SmallSeasonExactlyAndItsProblems)
 {
-    Season s;
+    Season s = testSeason(4, 2);
     s.FrontText = {QString(), "Boosters", "FOOTBALL", "", "Info"};
     s.ReturnAddress = {QString(), "Boosters", "1 Main St", "", "Town"};
     s.Seed = -5;
-    s.TicketPrice = 5;
     s.Odds = 12.5f;
-    s.RegularWeeks = 2;
-    s.RegularDate[1] = "Sep  7";
-    s.RegularDate[2] = "Sep 14";
-    s.TeamCount = 4;
-    s.TeamName = {QString(), "Bears", "Colts", "Eagles", "Lions"};
-    s.UnsoldCount = 2;
-    s.UnsoldSeq[1] = "5,6";
-    s.UnsoldSeq[2] = "";
-    s.PrizeOption = {0, 1, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, -1, 0, -1, 0};
-    s.PrizeValue = {0, 1500, 0, 0, 5, 0, 0, 0, 0, 0, 0, 0, 0};
-    s.ScoredWeeks = 1;
-    s.ScoreTeams = 4;
-    s.Score[1] = {1, 21, 17, -1, 1000};
+    setUnsold(s, {"5,6", ""});
+    setPrizes(s, {{1, 1500}, {4, 5}});
+    setRules(s, false, false);
+    setScores(s, 1, {21, 17, Bye, 1000});
 
     const CliHome home(false);
     home.writeSeason(seasonFileBytes(s));
@@ -57,22 +48,22 @@ TEST(CliCheck, SmallSeasonExactlyAndItsProblems)
               "Season file: " + QDir::toNativeSeparators(home.seasonPath()) + "\n"
               "Front:    \"Boosters\", \"FOOTBALL\", \"\", \"Info\"\n"
               "Address:  \"Boosters\", \"1 Main St\", \"\", \"Town\"\n"
-              "Teams:    4, Bears to Lions\n"
-              "Weeks:    2 in all: 2 regular (Sep  7 to Sep 14), 0 playoff\n"
+              "Teams:    4, Team 01 to Team 04\n"
+              "Weeks:    2 in all: 2 regular (Sep 01 to Sep 02), 0 playoff\n"
               "Tickets:  6, 4 sold; unsold: 5,6\n"
               "Price:    $5 a ticket; seed -5; odds 1 in 12.5; ticket size 0\n"
               "Prizes:   weekly, regular season: high $1,500, low $5\n"
               "          grand prize: none\n"
               "          weekly, playoffs: none\n"
               "          ties pay the full amount; unsold winning tickets are not paid\n"
-              "Scores:   1 week (Sep  7), 4 teams each\n"
+              "Scores:   1 week (Sep 01), 4 teams each\n"
               "Problem:  week 1, team 4: score 1000 is not 0 to 999\n");
 
     // A hand-edited file: scores kept for four teams, while the season has three.
     s.Score[1][4] = 30;
     QByteArray edited = seasonFileBytes(s);
-    edited.replace("\r\n4\r\n\"Bears\"", "\r\n3\r\n\"Bears\"");
-    edited.replace("\"Lions\"\r\n", "");
+    edited.replace("\r\n4\r\n\"Team 01\"", "\r\n3\r\n\"Team 01\"");
+    edited.replace("\"Team 04\"\r\n", "");
     home.writeSeason(edited);
     run = home.run({"check"});
     EXPECT_EQ(run.status, 0);

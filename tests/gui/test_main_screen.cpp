@@ -12,25 +12,6 @@
 
 namespace {
 
-// A printer without a device: the jobs of a run go to a PDF whose path finishRun() returns.
-class PdfRunPrinter final : public Printer {
-public:
-    void print(const PrintJob& job) override
-    {
-        jobs.append(job);
-        ++pending;
-    }
-    QString finishRun() override
-    {
-        if (pending == 0)
-            return {};
-        pending = 0;
-        return QStringLiteral("/home/club/Prints/Letter to winners 2026-11-20 10-00-00.pdf");
-    }
-    QVector<PrintJob> jobs;
-    int pending = 0;
-};
-
 const QStringList StartUpLines{
     "Updates of Kickpool are announced by e-mail.",
     "",
@@ -186,28 +167,6 @@ TEST_F(MainScreenTest, LetterCopiesAreSeparatePrintJobs)
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
-TEST_F(MainScreenTest, PdfPrintoutIsNamedUnderTheList)
-{
-    placeDemoSeason();
-    PdfRunPrinter printer;
-    start(&printer);
-    auto* note = find<QLabel>("LabelPrinted");
-    EXPECT_FALSE(note->isVisible());
-
-    click(chkPrint());
-    dialogs.answerInput("1");
-    click(option(2));
-    ASSERT_EQ(printer.jobs.size(), 1);
-    EXPECT_TRUE(note->isVisible());
-    EXPECT_TRUE(note->text().contains("/home/club/Prints/Letter to winners 2026-11-20 10-00-00.pdf"));
-    EXPECT_EQ(shownLines(), letterLines(*session));
-
-    // A run that prints nothing takes the note away.
-    click(chkPrint());
-    EXPECT_FALSE(note->isVisible());
-    EXPECT_EQ(printer.jobs.size(), 1);
-}
-
 TEST_F(MainScreenTest, RunAgainAndPrinterBoxKeepFilledPromptBoxes)
 {
     placeDemoSeason();
@@ -330,8 +289,7 @@ TEST_F(MainScreenTest, ReturnAddressChangedThenSavedOnlyOnYes)
     dialogs.answerMessage(6);
     click(button("cmdSave"));
     EXPECT_FALSE(button("cmdSave")->isVisible());
-    Session reread(home.path());
-    EXPECT_EQ(LoadSeason(reread), LoadOutcome::Loaded);
+    const Session reread = saved();
     EXPECT_EQ(reread.season.ReturnAddress[1], "Lakeside Boosters");
     EXPECT_EQ(reread.season.ReturnAddress[2], "");
     EXPECT_EQ(reread.season.ReturnAddress[3], "PO Box 12");
