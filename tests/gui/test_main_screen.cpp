@@ -224,6 +224,9 @@ TEST_F(MainScreenTest, OtherScreensClearTheWorkAreaAndNeverLeaveNoWindow)
         EXPECT_FALSE(button("cmdSave")->isVisible()) << index;
         EXPECT_FALSE(button("cmdHeader")->isVisible()) << index;
         EXPECT_TRUE(anyWindowShown()) << index;
+        EXPECT_EQ(find<QLabel>("LabelPrinted")->text(),
+                  (index == 3 ? "Update Annual Data" : "Tickets - Print Front")
+                      + QStringLiteral(" is not part of this version of Kickpool."));
     }
     click(option(2));
     dialogs.answerInput("x", 2);
@@ -233,6 +236,8 @@ TEST_F(MainScreenTest, OtherScreensClearTheWorkAreaAndNeverLeaveNoWindow)
     EXPECT_EQ(list()->count(), 0);
     EXPECT_FALSE(button("cmdSave")->isVisible());
     EXPECT_TRUE(anyWindowShown());
+    EXPECT_TRUE(find<QLabel>("LabelPrinted")->isVisible());
+    EXPECT_EQ(find<QLabel>("LabelPrinted")->text(), "DATA FILES is not part of this version of Kickpool.");
 }
 
 TEST_F(MainScreenTest, ReturnAddressChangedThenSavedOnlyOnYes)
