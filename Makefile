@@ -2,6 +2,7 @@
 # make test   installs what is missing, builds, runs every test
 # make bench  builds and runs the benchmarks
 BUILD ?= build
+MAKEFLAGS += --no-print-directory
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 .PHONY: all deps build run test bench clean
