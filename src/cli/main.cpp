@@ -8,8 +8,13 @@
 #include "season/Session.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QDir>
 #include <QGuiApplication>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 #include <cstdio>
 #include <cstring>
@@ -89,6 +94,21 @@ QString argumentCount(const CliCommand& command)
     return QStringLiteral("%1 to %2 arguments").arg(command.minArgs).arg(command.maxArgs);
 }
 
+// Without a runtime folder the GUI side of Qt warns on stderr, which holds only the program's
+// own messages; give it a private one, as a desktop session would.
+void providePrivateRuntimeFolder()
+{
+#ifdef Q_OS_UNIX
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return;
+    const QString folder = QDir::tempPath() + QStringLiteral("/kickpool-runtime-%1").arg(getuid());
+    if (!QDir().mkpath(folder))
+        return;
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
+#endif
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -98,6 +118,7 @@ int main(int argc, char** argv)
     if (wantsPdf(argc, argv)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
+        providePrivateRuntimeFolder();
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);

@@ -33,6 +33,7 @@ TEST(CliLetter, DemoSeasonLetterAndItsPrintedCopy)
     const CliRun printed = home.run({"--pdf", pdf, "letter"});
     EXPECT_EQ(printed.status, 0);
     EXPECT_EQ(printed.out, run.out);
+    EXPECT_EQ(printed.err, "");  // stderr carries only the program's own messages
     QStringList pageLines = pdfLines(pdf);
     pageLines.removeAll(QString());
     QStringList letterText = letter;
