@@ -61,10 +61,10 @@ QStringList prizeLines(const Season& s)
         playoff.append(QStringLiteral("low ") + dollars(s.PrizeValue[11]));
 
     const QString ties = s.PrizeOption[12] == -1 ? QStringLiteral("ties pay the full amount")
-        : s.PrizeOption[13] == -1                ? QStringLiteral("ties split the prize money")
+        : s.tiesSplitPrize()               ? QStringLiteral("ties split the prize money")
                                                  : QStringLiteral("no rule for ties chosen");
     const QString unsold = s.PrizeOption[14] == -1 ? QStringLiteral("unsold winning tickets are not paid")
-        : s.PrizeOption[15] == -1 ? QStringLiteral("unsold winning tickets pass to the next closest sold ticket")
+        : s.unsoldWinnerPassesOn() ? QStringLiteral("unsold winning tickets pass to the next closest sold ticket")
                                   : QStringLiteral("no rule for unsold winning tickets chosen");
     return {QStringLiteral("Prizes:   weekly, regular season: ") + list(regular),
             QStringLiteral("          grand prize: ") + list(grand),

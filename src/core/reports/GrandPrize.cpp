@@ -15,16 +15,6 @@ namespace {
 
 constexpr int RowsPerPage = 57;
 
-bool splitsTies(const Season& season)
-{
-    return season.PrizeOption[13] == -1;
-}
-
-bool replacesUnsoldWinners(const Season& season)
-{
-    return season.PrizeOption[15] == -1;
-}
-
 QString groupHeading(int position, bool split, int size)
 {
     const bool low = position == GrandPrizeLow;
@@ -159,12 +149,8 @@ QVector<TicketStanding> seasonRanking(const Season& season, int weeks)
     std::stable_sort(ranking.begin(), ranking.end(),
                      [](const TicketStanding& a, const TicketStanding& b) { return a.value > b.value; });
 
-    if (replacesUnsoldWinners(season) && season.UnsoldCount != 0) {
-        const UnsoldTickets unsold(season);
-        ranking.erase(std::remove_if(ranking.begin(), ranking.end(),
-                                     [&](const TicketStanding& s) { return unsold.isUnsold(s.ticket); }),
-                      ranking.end());
-    }
+    if (season.unsoldWinnerPassesOn() && season.UnsoldCount != 0)
+        UnsoldTickets(season).removeUnsold(ranking, [](const TicketStanding& s) { return s.ticket; });
     return ranking;
 }
 
@@ -178,7 +164,7 @@ QVector<GrandPrizeGroup> grandPrizeGroups(const Season& season)
     auto group = [&](int position, QVector<int> tickets) {
         GrandPrizeGroup g;
         g.position = position;
-        g.split = splitsTies(season);
+        g.split = season.tiesSplitPrize();
         g.divisor = g.split ? tickets.size() : 1;
         g.tickets = std::move(tickets);
         g.cents = shareCents(season.PrizeValue[position], g.divisor);

@@ -48,6 +48,11 @@ struct Season {
     void computeDerived();
 
     bool isRegularWeek(int week) const { return week <= RegularWeeks; }
+    // Method for ties: tied tickets split the prize money (otherwise each is paid in full).
+    bool tiesSplitPrize() const { return PrizeOption[13] == -1; }
+    // Payment of an unsold winning ticket: the next closest sold ticket takes its place
+    // (otherwise it is not paid).
+    bool unsoldWinnerPassesOn() const { return PrizeOption[15] == -1; }
     // Date text of week 1..TotalWeeks: the regular dates, then the playoff dates.
     QString weekDate(int week) const;
 

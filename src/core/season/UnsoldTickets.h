@@ -3,6 +3,8 @@
 #include <QString>
 #include <QVector>
 
+#include <algorithm>
+
 struct Season;
 
 // One unsold ticket sequence: first..last, both included. An empty text reads as 0..0.
@@ -24,6 +26,15 @@ public:
     bool isUnsold(int ticket) const;
     bool empty() const { return ranges_.isEmpty(); }
     const QVector<TicketRange>& ranges() const { return ranges_; }
+
+    // Removes the entries whose ticket is unsold, keeping the order of the rest.
+    template <typename Entries, typename TicketOf>
+    void removeUnsold(Entries& entries, TicketOf ticketOf) const
+    {
+        entries.erase(std::remove_if(entries.begin(), entries.end(),
+                                     [&](const auto& entry) { return isUnsold(ticketOf(entry)); }),
+                      entries.end());
+    }
 
 private:
     QVector<TicketRange> ranges_;

@@ -10,16 +10,6 @@
 
 namespace {
 
-bool splitMode(const Season& season)
-{
-    return season.PrizeOption[13] == -1;
-}
-
-bool useNextClosestSold(const Season& season)
-{
-    return season.PrizeOption[15] == -1;
-}
-
 // One prize group: the awards of the given entries of the ranked list, in the order given.
 AwardGroup prizeGroup(const Season& season, const UnsoldTickets& unsold, const QVector<RankedEntry>& ranked,
                       PrizeCategory category, bool split, const QVector<int>& entries, int divisor)
@@ -86,12 +76,8 @@ QVector<RankedEntry> rankedList(const Season& season, int week)
     for (RankedEntry& entry : ranked)
         entry.ticket = ticketOfPair(teams, entry.pair.first, entry.pair.second, week);
 
-    if (useNextClosestSold(season) && season.UnsoldCount != 0) {
-        const UnsoldTickets unsold(season);
-        ranked.erase(std::remove_if(ranked.begin(), ranked.end(),
-                                    [&](const RankedEntry& e) { return unsold.isUnsold(e.ticket); }),
-                     ranked.end());
-    }
+    if (season.unsoldWinnerPassesOn() && season.UnsoldCount != 0)
+        UnsoldTickets(season).removeUnsold(ranked, [](const RankedEntry& e) { return e.ticket; });
     return ranked;
 }
 
@@ -159,7 +145,7 @@ QVector<AwardGroup> prizeGroups(const Season& season, bool regular, const QVecto
         return groups;
 
     const UnsoldTickets unsold(season);
-    const bool split = splitMode(season);
+    const bool split = season.tiesSplitPrize();
     const auto& option = season.PrizeOption;
     const auto totalAt = [&](int index) { return ranked[index].total; };
     const auto add = [&](PrizeCategory category, const QVector<int>& entries, int divisor) {

@@ -40,13 +40,6 @@ void MainScreen::cmdReset_Click()
 {
     setAllOptionsOff();
     chkPrint_->setChecked(false);
-    list_->clear();
-    for (int n = 1; n <= 3; ++n) {
-        text_[n]->clear();
-        text_[n]->hide();
-        label_[n]->hide();
-    }
-    cmdHeader_->hide();
+    Clear();
     cmdSave_->hide();
-    labelPrinted_->hide();
 }
