@@ -11,6 +11,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#if defined(Q_OS_UNIX)
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 // A session on a temporary home folder with scripted dialogs and a fixed date.
@@ -131,6 +136,35 @@ Season fullSeason()
     }
     return s;
 }
+
+#if defined(Q_OS_UNIX)
+// Root writes into any folder. While this lives, a test run by root acts as the user "nobody",
+// so that folder permissions hold for it as they hold for a club's treasurer.
+class ActAsOrdinaryUser {
+public:
+    ActAsOrdinaryUser()
+    {
+        if (geteuid() != 0)
+            return;
+        const passwd* nobody = getpwnam("nobody");
+        const uid_t uid = nobody ? nobody->pw_uid : 65534;
+        const gid_t gid = nobody ? nobody->pw_gid : 65534;
+        switched_ = setegid(gid) == 0 && seteuid(uid) == 0;
+    }
+    ~ActAsOrdinaryUser()
+    {
+        if (switched_) {
+            EXPECT_EQ(seteuid(0), 0);
+            EXPECT_EQ(setegid(0), 0);
+        }
+    }
+    ActAsOrdinaryUser(const ActAsOrdinaryUser&) = delete;
+    ActAsOrdinaryUser& operator=(const ActAsOrdinaryUser&) = delete;
+
+private:
+    bool switched_ = false;
+};
+#endif
 
 }  // namespace
 
@@ -405,21 +439,32 @@ TEST(SeasonFileSave, UnwritableFileShowsMessage31AndKeepsEverything)
         EXPECT_EQ(QDir(home.filesFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                   QStringList{"Kickpool.txt"});
     }
-    // A read-only Files folder beside an old file, where the system honours it (not for root).
+#if defined(Q_OS_UNIX)
+    // A read-only Files folder beside an old file: everyone may read it, nobody may write in it.
     {
         SeasonHome home;
         home.writeSeasonFile(FourTeamFile);
-        QFile::setPermissions(home.filesFolder(), QFile::ReadOwner | QFile::ExeOwner);
-        QFile probe(home.filesFolder() + "/probe");
-        if (probe.open(QIODevice::WriteOnly)) {
-            probe.remove();
-        } else {
-            home.session.season = fullSeason();
-            EXPECT_FALSE(SaveSeason(home.session));
-            EXPECT_EQ(home.dialogs.shown, QStringList{"message 31"});
-            EXPECT_EQ(home.seasonFile(), FourTeamFile);
-            EXPECT_EQ(home.session.season, fullSeason());
+        const auto readAndEnter = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
+                                  | QFile::ReadOther | QFile::ExeOther;
+        ASSERT_TRUE(QFile::setPermissions(home.dir.path(), readAndEnter | QFile::WriteOwner));
+        ASSERT_TRUE(QFile::setPermissions(home.filesFolder(), readAndEnter));
+        home.session.season = fullSeason();
+        bool saved = true;
+        {
+            ActAsOrdinaryUser user;
+            QFile probe(home.filesFolder() + "/probe");
+            ASSERT_FALSE(probe.open(QIODevice::WriteOnly)) << "the Files folder is writable after all";
+            saved = SaveSeason(home.session);
         }
-        QFile::setPermissions(home.filesFolder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(home.filesFolder(), readAndEnter | QFile::WriteOwner);
+        EXPECT_FALSE(saved);
+        EXPECT_EQ(home.dialogs.shown, QStringList{"message 31"});
+        ASSERT_EQ(home.session.MsgDetail.size(), 1);
+        EXPECT_FALSE(home.session.MsgDetail[0].isEmpty());
+        EXPECT_EQ(home.seasonFile(), FourTeamFile);
+        EXPECT_EQ(QDir(home.filesFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                  QStringList{"Kickpool.txt"});
+        EXPECT_EQ(home.session.season, fullSeason());
     }
+#endif
 }
