@@ -10,7 +10,7 @@
 // play them.
 TEST(SoundCues, PathsLieInTheSoundsFolderOfHome)
 {
-    for (const QString home : {QStringLiteral("/opt/kickpool"), QStringLiteral("/opt/kickpool/")}) {
+    for (const QString& home : {QStringLiteral("/opt/kickpool"), QStringLiteral("/opt/kickpool/")}) {
         Session session(home);
         SetSounds(session);
         // A home folder that ends with a separator gets no second one.

@@ -90,9 +90,11 @@ TEST(TicketBacks, PrintedBackOfATicket)
     for (int size = 0; size <= 4; ++size) {
         s.TicketSize = size;
         QVector<double> sizes;
-        for (const PrintOp& op : ticketBackJob(s, 1).ops())
+        const PrintJob job = ticketBackJob(s, 1);
+        for (const PrintOp& op : job.ops()) {
             if (op.kind == PrintOp::Kind::FontSize)
                 sizes.append(op.value);
+        }
         EXPECT_EQ(sizes, (QVector<double>{weekSizes[size], numberSizes[size]})) << "ticket size " << size;
     }
 }

@@ -377,7 +377,8 @@ TEST(InputDialogScreen, QuestionCueOnlyForAddressNameCopiesAndFronts)
         const bool cue = id == 1 || id == 6 || id == 7;
         EXPECT_EQ(playedOnOpening, cue ? 1 : 0) << "input " << id;
         ASSERT_EQ(sounds.played.size(), cue ? 1 : 0) << "input " << id;
-        if (cue)
+        if (cue) {
             EXPECT_EQ(QFileInfo(sounds.played[0]), question) << "input " << id;
+        }
     }
 }

@@ -30,8 +30,9 @@ TEST_F(MainScreenTest, StartsOnDefaultsWithoutAUsableSeasonFile)
 {
     for (const bool damaged : {false, true}) {
         SCOPED_TRACE(damaged ? "damaged" : "missing");
-        if (damaged)
+        if (damaged) {
             ASSERT_TRUE(writeFile(seasonPath(), "\"Club\"\r\nnot a season\r\n"));
+        }
         dialogs = ScriptedDialogs();
         start();
         EXPECT_EQ(dialogs.messages, QVector<int>{damaged ? 30 : 16});

@@ -46,8 +46,9 @@ class CliHome {
 public:
     explicit CliHome(bool withDemo = true)
     {
-        if (withDemo)
+        if (withDemo) {
             EXPECT_TRUE(writeFile(seasonPath(), demoSeasonBytes()));
+        }
     }
 
     QString path() const { return dir_.path(); }

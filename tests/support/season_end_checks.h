@@ -145,8 +145,9 @@ inline void expectSummaryShowsReports(const Season& s, const QVector<QStringList
         if (w == s.RegularWeeks)
             regularTotals = weekTotals;
     }
-    if (unsoldSeen)
+    if (unsoldSeen) {
         EXPECT_GT(notPaid, 0) << "the season should hold unsold winners";
+    }
 
     // The grand prize row shows what the last regular week's report paid, in the week after it.
     const QString& gpRow = summary[gp + 1];

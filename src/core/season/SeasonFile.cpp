@@ -425,7 +425,7 @@ QByteArray seasonFileBytes(const Season& s)
     out.wholes(s.PrizeOption, 1, PrizeOptionCount);
     out.wholes(s.PrizeValue, 1, PrizeValueCount);
     const int scoredWeeks = bounded(s.ScoredWeeks, MaxScoredWeeks);
-    out.wholes(std::array<int, 2>{scoredWeeks, bounded(s.ScoreTeams, MaxTeams)}, 0, 1);
+    out.wholes(QVector<int>{scoredWeeks, bounded(s.ScoreTeams, MaxTeams)}, 0, 1);
     // Each row holds the week number and one score per team of the season.
     for (int w = 1; w <= scoredWeeks; ++w)
         out.wholes(s.Score[w], 0, teamCount);
