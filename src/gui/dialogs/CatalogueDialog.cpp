@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QPainter>
 #include <QScreen>
 #include <QTableWidget>
 
@@ -108,4 +109,12 @@ void CatalogueDialog::closeEvent(QCloseEvent* event)
         event->accept();
     else
         event->ignore();
+}
+
+void CatalogueDialog::paintEvent(QPaintEvent* event)
+{
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(QColor(128, 128, 128));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

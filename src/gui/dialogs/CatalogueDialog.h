@@ -36,6 +36,9 @@ protected:
     void finish(int answer);
 
     void closeEvent(QCloseEvent* event) override;
+    // A thin edge, so the dialog stands out from a white window behind it even where the
+    // desktop draws no frame.
+    void paintEvent(QPaintEvent* event) override;
 
     Session& session_;
     FlexList flexlist_;
