@@ -15,7 +15,6 @@
 
 namespace {
 
-const QString kReportFont = QStringLiteral("Courier New");
 constexpr double kDefaultPoints = 10.0;
 constexpr double kTwipsPerInch = 1440.0;
 
@@ -27,7 +26,7 @@ QPageLayout pageLayout(QPageLayout::Orientation orientation)
 
 QString familyFor(const QString& requested)
 {
-    if (requested.compare(kReportFont, Qt::CaseInsensitive) == 0)
+    if (requested.compare(ReportFontName, Qt::CaseInsensitive) == 0)
         return reportFontFamily();
     return requested;
 }
@@ -196,13 +195,13 @@ QString reportFontFamily()
 {
     static QString family;
     if (family.isEmpty()) {
-        if (QFontDatabase::hasFamily(kReportFont)) {
-            family = kReportFont;
+        if (QFontDatabase::hasFamily(ReportFontName)) {
+            family = ReportFontName;
         } else {
             const QString standIn = QStringLiteral("Liberation Mono");
             if (QFontDatabase::hasFamily(standIn))
-                QFont::insertSubstitution(kReportFont, standIn);
-            family = QFontDatabase::hasFamily(standIn) ? standIn : kReportFont;
+                QFont::insertSubstitution(ReportFontName, standIn);
+            family = QFontDatabase::hasFamily(standIn) ? standIn : ReportFontName;
         }
     }
     return family;

@@ -5,6 +5,9 @@
 #include <QStringList>
 #include <QVector>
 
+// The fixed-pitch font of every report, on screen and on paper: the columns line up in it.
+inline const QString ReportFontName = QStringLiteral("Courier New");
+
 // One operation sent to the printer.
 struct PrintOp {
     enum class Kind { FontName, FontSize, Bold, Line, NewPage, EndDoc, Orientation, Quality, Image };

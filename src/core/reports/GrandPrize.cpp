@@ -223,7 +223,7 @@ PrintJob grandPrizePreviewJob(const Session& session)
     const QStringList ticketHeading = pageHeading(session, weeks, true);
 
     PrintJob job(QStringLiteral("Grand prize standings"));
-    job.fontName(QStringLiteral("Courier New")).bold(true).fontSize(10);
+    job.fontName(ReportFontName).bold(true).fontSize(10);
     for (int r = 1; r <= rows.byPosition.size(); ++r) {
         if (startsPage(r)) {
             if (r != 1)

@@ -122,7 +122,7 @@ QStringList letterLines(const Session& session)
 PrintJob letterJob(const Session& session)
 {
     PrintJob job(QStringLiteral("Letter to winners"));
-    job.fontName(QStringLiteral("Courier New")).fontSize(12).bold(true);
+    job.fontName(ReportFontName).fontSize(12).bold(true);
     for (int n = 0; n < 4; ++n)
         job.line();
     for (const QString& line : letterLines(session))

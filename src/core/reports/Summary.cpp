@@ -186,7 +186,7 @@ QStringList summaryLines(const Session& session)
 QVector<PrintJob> summaryJobs(const Session& session, const QStringList& lines)
 {
     PrintJob job(QStringLiteral("Annual summary"));
-    job.fontName(QStringLiteral("Courier New")).bold(true).line().fontSize(14);
+    job.fontName(ReportFontName).bold(true).line().fontSize(14);
     job.line(seasonTitleLine(session.season, 4, 54));
     job.fontSize(12);
     for (const QString& line : lines)

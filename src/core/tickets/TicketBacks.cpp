@@ -179,7 +179,7 @@ PrintJob ticketBackJob(const Season& season, int ticket)
 PrintJob ticketBackJob(const Season& season, int ticket, const TicketBackMargins& margins)
 {
     PrintJob job(QStringLiteral("Ticket back %1").arg(ticket));
-    job.fontName(QStringLiteral("Courier New")).bold(true).fontSize(weekFontSize(season.TicketSize));
+    job.fontName(ReportFontName).bold(true).fontSize(weekFontSize(season.TicketSize));
     for (int n = 0; n < margins.top; ++n)
         job.line();
     for (const QString& line : ticketBackWeekLines(season, ticket))

@@ -64,7 +64,7 @@ HeadingText headingText(PrizeCategory category)
 PrintJob reportJobStart(const Season& season, int part)
 {
     PrintJob job(part == 1 ? QStringLiteral("Weekly report") : QStringLiteral("Weekly report, winners"));
-    job.fontName(QStringLiteral("Courier New")).bold(true).line().fontSize(14);
+    job.fontName(ReportFontName).bold(true).line().fontSize(14);
     job.line(seasonTitleLine(season, 4, 54)).line().fontSize(12);
     return job;
 }

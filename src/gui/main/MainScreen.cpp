@@ -1,5 +1,7 @@
 #include "main/MainScreen.h"
 
+#include "print/PrintJob.h"
+
 #include "dialogs/Button.h"
 #include "season/Layout.h"
 #include "season/Scale.h"
@@ -37,7 +39,7 @@ QFont designFont(double points, bool bold = false)
 
 QFont listFont()
 {
-    QFont font(QStringLiteral("Courier New"));
+    QFont font(ReportFontName);
     font.setStyleHint(QFont::Monospace);
     font.setFixedPitch(true);
     font.setPointSizeF(11);
