@@ -148,104 +148,21 @@ TEST(MessageCatalogue, EveryEntryAsTheUserSeesIt)
     }
 }
 
-TEST(MessageCatalogue, GapsMissingDetailsAndPlainText)
+TEST(MessageCatalogue, FourDigitNumbersAndTheScoreRequest)
 {
     Session session;
-    // Ids the catalogue does not hold show nothing and offer no button.
-    for (int id : {0, 27, 28, 32, -1}) {
-        const MessageEntry entry = messageEntry(session, id);
-        EXPECT_TRUE(entry.title.isEmpty()) << id;
-        EXPECT_TRUE(entry.buttons.isEmpty()) << id;
-    }
-    // Details that were not given read as empty texts.
-    session.MsgDetail = {QStringLiteral("Kickpool.txt")};
-    const MessageEntry damaged = messageEntry(session, 30);
-    EXPECT_EQ(damaged.lines[0].text, QStringLiteral("Kickpool.txt"));
-    EXPECT_EQ(damaged.lines[1].text, QStringLiteral("Line :  expected"));
-    EXPECT_EQ(damaged.lines[2].text, QStringLiteral("A copy was kept as "));
-    session.MsgDetail.clear();
-    EXPECT_EQ(messageEntry(session, 31).lines[1].text, QString());
-
-    // Numbers are written without blanks, also with four digits.
     session.season.TeamCount = 48;
     session.season.computeDerived();
-    session.i = 28;
-    session.WeekNo = 12;
     EXPECT_EQ(messageEntry(session, 6).lines[1].text, QStringLiteral("First # <1 or First # >1128 or Last # >1128"));
-    EXPECT_EQ(messageEntry(session, 9).lines[3].text, QStringLiteral("Week # 29 MUST be entered first"));
-    EXPECT_EQ(messageEntry(session, 1).lines[1].text, QStringLiteral("Scores for week # 12 already exist!"));
+    EXPECT_TRUE(messageEntry(session, 27).buttons.isEmpty());
 
-    // The plain text of a message: title, then every line, empty ones included.
-    session.season.TeamCount = 32;
-    EXPECT_EQ(messageTextLines(messageEntry(session, 19)),
-              (QStringList{"SCORES FILE NOT FOUND", "A Scores file with ", "32 teams was not found.",
-                           "A NEW file MUST be created.", "Scores MUST start at Week # 1."}));
-    EXPECT_EQ(messageTextLines(messageEntry(session, 3)), (QStringList{"INPUT ERROR", "", "", "Enter Week # Again"}));
-}
-
-TEST(InputCatalogue, TitlesStartingTextsLinesAndCues)
-{
-    Session session;
-    session.season.ReturnAddress = {QString(), QStringLiteral("Lakeside Lions Club"),
-                                    QStringLiteral("PO Box 12"), QString(), QStringLiteral("Springfield, IL 62701")};
-    session.season.TeamName[3] = QStringLiteral("Bears");
+    // A team's score: the week in the title, the team number and its name in capitals.
     session.season.TeamName[12] = QStringLiteral("49ers Gold");
     session.InputText = QStringLiteral("17");
     session.WeekNo = 5;
-    session.i = 3;
-
-    // The return address: each request starts with its address line, an empty one stays empty.
-    const char* lastLines[] = {"", "   NAME OF ORGANIZATION", "   ADDRESS LINE 1", "   ADDRESS LINE 2",
-                               "   CITY, STATE & ZIP CODE"};
-    for (int id = 1; id <= 4; ++id) {
-        SCOPED_TRACE(id);
-        const InputEntry entry = inputEntry(session, id);
-        EXPECT_EQ(entry.title, QStringLiteral("INPUT YOUR RETURN ADDRESS"));
-        EXPECT_EQ(entry.startText, session.season.ReturnAddress[id]);
-        EXPECT_TRUE(entry.clearsInputText);
-        EXPECT_EQ(entry.questionSound, id == 1);
-        const QVector<MessageLine> expected{{"", "N"},
-                                            {"    If a line is not used, leave line blank.", "0"},
-                                            {"", "N"},
-                                            {"    Press 'ENTER' or click 'OK'", "0"},
-                                            {"", "N"},
-                                            {QString::fromUtf8(lastLines[id]), "B0"}};
-        EXPECT_EQ(entry.lines, expected);
-    }
-    EXPECT_EQ(inputEntry(session, 3).startText, QString());
-
-    // A team's score: the week in the title, the team number and its name in capitals.
+    session.i = 12;
     const InputEntry score = inputEntry(session, 5);
     EXPECT_EQ(score.title, QStringLiteral("INPUT SCORES FOR WEEK # 5"));
     EXPECT_EQ(score.startText, QStringLiteral("17"));
-    EXPECT_FALSE(score.clearsInputText);
-    EXPECT_FALSE(score.questionSound);
-    const QVector<MessageLine> scoreLines{{" IMPORTANT", "RB0"},
-                                          {" If a team 'Does Not Play' (has bye week)", "0"},
-                                          {" Leave (or Make) score blank", "0"},
-                                          {"", "N"},
-                                          {" Enter Score - Press 'Enter' or click 'OK' when done", "0"},
-                                          {" 3 BEARS", "B0"}};
-    EXPECT_EQ(score.lines, scoreLines);
-    session.i = 12;
-    EXPECT_EQ(inputEntry(session, 5).lines.last().text, QStringLiteral(" 12 49ERS GOLD"));
-
-    // How many to print: the proposed number starts the box, the question cue sounds.
-    const InputEntry copies = inputEntry(session, 6);
-    EXPECT_EQ(copies.title, QStringLiteral("LETTER TO WINNERS"));
-    EXPECT_EQ(copies.startText, QStringLiteral("17"));
-    EXPECT_TRUE(copies.questionSound);
-    const QVector<MessageLine> copiesLines{{"", "N"}, {"", "N"}, {"", "N"},
-                                           {" Press 'Enter' or click 'OK' when done", "0"},
-                                           {"", "N"}, {" NUMBER OF COPIES", "B0"}};
-    EXPECT_EQ(copies.lines, copiesLines);
-    const InputEntry fronts = inputEntry(session, 7);
-    EXPECT_EQ(fronts.title, QStringLiteral("PRINT FRONT OF TICKETS"));
-    EXPECT_TRUE(fronts.questionSound);
-    EXPECT_EQ(fronts.lines.size(), 6);
-    EXPECT_EQ(fronts.lines[3].text, QStringLiteral(" Press 'Enter' or click 'OK' when done"));
-    EXPECT_EQ(fronts.lines.last(), (MessageLine{" NUMBER OF TICKETS TO PRINT", "B0"}));
-
-    EXPECT_TRUE(inputEntry(session, 8).title.isEmpty());
-    EXPECT_TRUE(inputEntry(session, 0).lines.isEmpty());
+    EXPECT_EQ(score.lines.last(), (MessageLine{" 12 49ERS GOLD", "B0"}));
 }

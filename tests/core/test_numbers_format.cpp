@@ -3,43 +3,26 @@
 
 #include <gtest/gtest.h>
 
-TEST(MoneyInCents, SharesRoundHalvesToEven)
+TEST(MoneyInCents, SharesCurrencyAndConvertRoundHalvesToEven)
 {
     EXPECT_EQ(shareCents(100, 3), 3333);
     EXPECT_EQ(shareCents(200, 3), 6667);
-    EXPECT_EQ(shareCents(1, 8), 12);   // 12.5 cents
-    EXPECT_EQ(shareCents(3, 8), 38);   // 37.5 cents
-    EXPECT_EQ(shareCents(5, 8), 62);   // 62.5 cents
-    EXPECT_EQ(shareCents(-1, 8), -12);
-    EXPECT_EQ(shareCents(25, 1), 2500);
-    EXPECT_EQ(divideHalfEven(7, 2), 4);
-    EXPECT_EQ(divideHalfEven(5, 2), 2);
+    EXPECT_EQ(shareCents(1, 8), 12);  // 12.5 cents
+    EXPECT_EQ(shareCents(3, 8), 38);  // 37.5 cents
     EXPECT_EQ(divideHalfEven(-5, 2), -2);
-    EXPECT_EQ(divideHalfEven(5, -2), -2);
     EXPECT_EQ(divideHalfEven(-7, -2), 4);
-}
 
-TEST(MoneyInCents, CurrencyAndConvert)
-{
     EXPECT_EQ(currency(123450), "$1,234.50");
     EXPECT_EQ(currency(100000000), "$1,000,000.00");
-    EXPECT_EQ(currency(99999), "$999.99");
     EXPECT_EQ(currency(5), "$0.05");
-    EXPECT_EQ(currency(0), "$0.00");
     EXPECT_EQ(currency(-123450), "($1,234.50)");
-    EXPECT_EQ(currency(500, false), "$5");
     EXPECT_EQ(currency(25000000, false), "$250,000");
 
-    EXPECT_EQ(Convert(25.0), "25.00");
-    EXPECT_EQ(Convert(12.5), "12.50");
-    EXPECT_EQ(Convert(33.333), "33.33");
     EXPECT_EQ(Convert(100.0 / 3.0), "33.33");
     EXPECT_EQ(Convert(0.125), "0.12");
     EXPECT_EQ(Convert(0.375), "0.38");
     EXPECT_EQ(Convert(1234.5), "1234.50");
-    EXPECT_EQ(Convert(qint64(3333)), "33.33");
     EXPECT_EQ(Convert(qint64(-5)), "-0.05");
-    EXPECT_EQ(Convert(qint64(2500)), "25.00");
 }
 
 TEST(TypedNumbers, LeadingNumberAndHalvesToEven)
@@ -47,19 +30,11 @@ TEST(TypedNumbers, LeadingNumberAndHalvesToEven)
     EXPECT_EQ(leadingNumber("12abc"), 12.0);
     EXPECT_EQ(leadingNumber("abc"), 0.0);
     EXPECT_EQ(leadingNumber(" -3"), -3.0);
-    EXPECT_EQ(leadingNumber("2.5"), 2.5);
-    EXPECT_EQ(leadingNumber(""), 0.0);
     EXPECT_EQ(leadingNumber("401,450"), 401.0);
-    EXPECT_EQ(leadingNumber("-"), 0.0);
-    EXPECT_EQ(leadingNumber("7."), 7.0);
-
     EXPECT_EQ(toInteger(2.5), 2);
     EXPECT_EQ(toInteger(3.5), 4);
     EXPECT_EQ(toInteger(-2.5), -2);
-    EXPECT_EQ(toInteger(-3.5), -4);
-    EXPECT_EQ(toInteger(0.5), 0);
     EXPECT_EQ(toInteger(2.51), 3);
-    EXPECT_EQ(toInteger(leadingNumber("21.5 points")), 22);
 }
 
 TEST(FormatPatterns, PlacesLiteralsAndLongTexts)
@@ -67,27 +42,12 @@ TEST(FormatPatterns, PlacesLiteralsAndLongTexts)
     EXPECT_EQ(Format("7", "@@@"), "  7");
     EXPECT_EQ(Format("7", "!@@@"), "7  ");
     EXPECT_EQ(Format(qint64(5), "Week @@:"), "Week  5:");
-    EXPECT_EQ(Format("Bears", "!@@@@@@@@ |"), "Bears    |");
-    EXPECT_EQ(Format(qint64(-12), "@@@@"), " -12");
-    EXPECT_EQ(Format("", "@@"), "  ");
     EXPECT_EQ(Format("", "!@@x"), "  x");
-
     // A text longer than its places is written whole, the literals kept around it.
-    EXPECT_EQ(Format("12345", "@@@"), "12345");
-    EXPECT_EQ(Format("abcdef", "!@@@"), "abcdef");
     EXPECT_EQ(Format("12345", "x@@@y"), "x12345y");
     EXPECT_EQ(Format("abcdef", "!@@@|"), "abcdef|");
-
     // "#" places show the digits and no fill.
-    EXPECT_EQ(Format(qint64(7), "###"), "7");
-    EXPECT_EQ(Format(qint64(1234), "##"), "1234");
     EXPECT_EQ(Format(qint64(42), "(###)"), "(42)");
-
-    EXPECT_EQ(alignRight("ab", 5), "   ab");
-    EXPECT_EQ(alignLeft("ab", 5), "ab   ");
     EXPECT_EQ(alignRight("abcdef", 3), "abcdef");
-    EXPECT_EQ(alignLeft("abcdef", 3), "abcdef");
-    EXPECT_EQ(alignRight(qint64(496), 6), "   496");
-    EXPECT_EQ(blanks(3), "   ");
     EXPECT_EQ(blanks(-1), "");
 }

