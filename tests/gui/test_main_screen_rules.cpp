@@ -7,46 +7,13 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#include <utility>
-
 namespace {
-
-// A printer that can be told to fail: one job on its way to the device, or the whole run when it
-// is written to a file at the end.
-class TroublePrinter final : public Printer {
-public:
-    void print(const PrintJob& job) override
-    {
-        jobs.append(job);
-        if (std::exchange(failNextJob, false))
-            failure = QStringLiteral("Paper jam");
-    }
-    QString finishRun() override
-    {
-        if (std::exchange(failRun, false))
-            failure = QStringLiteral("The output could not be opened.");
-        return {};
-    }
-    QString takeFailure() override { return std::exchange(failure, {}); }
-
-    QVector<PrintJob> jobs;
-    bool failNextJob = false;
-    bool failRun = false;
-    QString failure;
-};
 
 class MainScreenRules : public MainScreenHarness {
 protected:
     QLabel* note() const { return find<QLabel>(QStringLiteral("LabelPrinted")); }
-    static bool shownRed(QLabel* l) { return l->palette().color(l->foregroundRole()) == QColor(Qt::red); }
 
     void tickPrinter() const { QTest::mouseClick(chkPrint(), Qt::LeftButton, {}, QPoint(5, 5)); }
-    void typeTicketRange(const QString& first, const QString& last, const QString& pause) const
-    {
-        typeAndEnter(first);
-        typeAndEnter(last);
-        typeAndEnter(pause);
-    }
 };
 
 }  // namespace
@@ -69,8 +36,7 @@ TEST_F(MainScreenRules, APrintoutThatFailsIsSaidInRedAndNotBlamedOnTheNextTicket
 
     // The ticket back that follows prints well: no failure on Label3, no note.
     click(option(5));
-    EXPECT_FALSE(note()->isVisible());
-    typeTicketRange(QStringLiteral("7"), QStringLiteral("7"), QStringLiteral("0"));
+    typeTicketRange({"7", "7", "0"});
     ASSERT_EQ(trouble.jobs.size(), 2);
     EXPECT_EQ(label(3)->text(), QStringLiteral("# To Print Before Pause"));
     EXPECT_FALSE(shownRed(label(3)));
@@ -110,12 +76,12 @@ TEST_F(MainScreenRules, APdfOfTicketBacksIsNamedByItsRange)
     };
 
     click(option(5));
-    typeTicketRange(QStringLiteral("2"), QStringLiteral("4"), QStringLiteral("0"));
+    typeTicketRange({"2", "4", "0"});
     savedAs(QStringLiteral("Ticket backs 2 to 4"));
 
     // One ticket back keeps its own name; copies of one letter keep the letter's.
     pressEnter();
-    typeTicketRange(QStringLiteral("9"), QStringLiteral("9"), QStringLiteral("0"));
+    typeTicketRange({"9", "9", "0"});
     savedAs(QStringLiteral("Ticket back 9"));
     dialogs.answerInput(QStringLiteral("2"));
     click(option(2));

@@ -24,6 +24,33 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
+
+// A printer that keeps its jobs and can be told to fail: the next job, every job, or the whole
+// run when it is written to a file at the end.
+class TroublePrinter final : public Printer {
+public:
+    void print(const PrintJob& job) override
+    {
+        jobs.append(job);
+        if (failEveryJob || std::exchange(failNextJob, false))
+            failure = jobFailure;
+    }
+    QString finishRun() override
+    {
+        if (std::exchange(failRun, false))
+            failure = QStringLiteral("The output could not be opened.");
+        return {};
+    }
+    QString takeFailure() override { return std::exchange(failure, {}); }
+
+    QVector<PrintJob> jobs;
+    bool failNextJob = false;
+    bool failEveryJob = false;
+    bool failRun = false;
+    QString jobFailure = QStringLiteral("Paper jam");
+    QString failure;
+};
 
 class MainScreenHarness : public ::testing::Test {
 protected:
@@ -96,6 +123,16 @@ protected:
         QTest::keyClicks(focused, text);
         QTest::keyClick(focused, Qt::Key_Return);
     }
+
+    // The three ticket numbers typed in turn, each box getting the focus when its turn comes.
+    void typeTicketRange(const QStringList& numbers) const
+    {
+        for (int n = 1; n <= numbers.size(); ++n) {
+            EXPECT_EQ(QApplication::focusWidget(), box(n));
+            typeAndEnter(numbers[n - 1]);
+        }
+    }
+    static bool shownRed(QLabel* l) { return l->palette().color(l->foregroundRole()) == QColor(Qt::red); }
 
     // The lines List1 shows.
     QStringList shownLines() const
