@@ -1,6 +1,6 @@
 #pragma once
 
-// Runs the built kickpool-cli as a process, in a temporary home folder of its own.
+// Runs the built kickpool-cli in a temporary home folder of its own, dated November 20, 2024.
 
 #include "TestFiles.h"
 
@@ -18,37 +18,19 @@ struct CliRun {
     QString err;
 };
 
-// Runs kickpool-cli with exactly these arguments.
-inline CliRun runCli(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(KICKPOOL_BIN "/kickpool-cli"), arguments);
-    const bool ended = process.waitForFinished(60000);
-    CliRun run;
-    run.status = ended && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
-
 // The lines as kickpool-cli writes them: each ended by a line feed.
 inline QString asOutput(const QStringList& lines)
 {
-    QString text;
-    for (const QString& line : lines)
-        text += line + QLatin1Char('\n');
-    return text;
+    return lines.isEmpty() ? QString() : lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
-// A temporary home folder, holding a copy of the demo season unless told otherwise. Its runs and
-// its sessions are dated November 20, 2024.
+// A home folder holding a copy of the demo season unless told otherwise.
 class CliHome {
 public:
     explicit CliHome(bool withDemo = true)
     {
-        if (withDemo) {
-            EXPECT_TRUE(writeFile(seasonPath(), demoSeasonBytes()));
-        }
+        if (withDemo)
+            writeSeason(demoSeasonBytes());
     }
 
     QString path() const { return dir_.path(); }
@@ -59,7 +41,12 @@ public:
 
     CliRun run(const QStringList& arguments) const
     {
-        return runCli(QStringList{"--home", path(), "--today", "2024-11-20"} + arguments);
+        QProcess process;
+        process.start(QStringLiteral(KICKPOOL_BIN "/kickpool-cli"),
+                      QStringList{"--home", path(), "--today", "2024-11-20"} + arguments);
+        const bool ended = process.waitForFinished(60000);
+        return {ended && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
     }
 
     // The season as the program loads it from this home.

@@ -17,19 +17,17 @@ inline QString runTool(const QString& program, const QStringList& args)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// The text lines of one page, or of every page when `page` is 0, as `pdftotext -layout` lays
-// them out, without trailing blanks.
+// The lines of one page, or of every page when `page` is 0, as `pdftotext -layout` lays them
+// out, without trailing blanks.
 inline QStringList pdfLines(const QString& file, int page = 0)
 {
     QStringList args{QStringLiteral("-layout")};
     if (page > 0)
         args << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l") << QString::number(page);
-    QString text = runTool(QStringLiteral("pdftotext"), args << file << QStringLiteral("-"));
-    QStringList lines = text.remove(QLatin1Char('\f')).split(QLatin1Char('\n'));
-    for (QString& line : lines) {
-        while (line.endsWith(QLatin1Char(' ')))
-            line.chop(1);
-    }
+    static const QRegularExpression trailingBlanks(QStringLiteral(" +$"));
+    QStringList lines = runTool(QStringLiteral("pdftotext"), args << file << QStringLiteral("-")).remove(QLatin1Char('\f')).split(QLatin1Char('\n'));
+    for (QString& line : lines)
+        line.remove(trailingBlanks);
     return lines;
 }
 
@@ -51,8 +49,7 @@ struct PageSize {
 // Width and height in points of every page.
 inline QVector<PageSize> pageSizes(const QString& file)
 {
-    const QString info = runTool(QStringLiteral("pdfinfo"),
-                                 {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("9999"), file});
+    const QString info = runTool(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("9999"), file});
     static const QRegularExpression pageLine(QStringLiteral(R"(Page\s+\d+ size:\s+([\d.]+) x ([\d.]+))"));
     QVector<PageSize> sizes;
     for (auto it = pageLine.globalMatch(info); it.hasNext();) {

@@ -17,6 +17,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace season_end {
 
@@ -29,14 +31,18 @@ struct PaidByReport {
     int unsoldNotPaid = 0;
 };
 
-inline qint64 centsOf(QString money)
-{
-    return money.remove(QLatin1Char('$')).remove(QLatin1Char(',')).remove(QLatin1Char('.')).toLongLong();
-}
-
 inline PaidByReport readReport(const QStringList& lines)
 {
-    static const QRegularExpression payment(QStringLiteral(R"(^    [ \d]{3}\d     (\$[\d,]+\.\d\d)$)"));
+    static const QRegularExpression payment(QStringLiteral(R"(^    [ \d]{3}\d     \$([\d,]+\.\d\d)$)"));
+    // The heading of a group of winners and the columns its payments go to (a shared prize
+    // goes half to each).
+    static const std::pair<const char*, std::vector<SummaryColumn>> groups[] = {
+        {"Random", {RandomColumn, RandomColumn}},
+        {"High and 2nd High", {HighColumn, SecondHighColumn}},
+        {"2nd High", {SecondHighColumn, SecondHighColumn}},
+        {"High", {HighColumn, HighColumn}},
+        {"Low", {LowColumn, LowColumn}},
+    };
     PaidByReport paid;
     const int heading = lines.indexOf(QStringLiteral(
         "   TICKET #  AMOUNT  -------- WINNERS NAME ---------    SOLD BY    CHECK #"));
@@ -44,49 +50,26 @@ inline PaidByReport readReport(const QStringList& lines)
     QString group;
     for (int n = heading + 1; n < lines.size(); ++n) {
         const QString& line = lines[n];
-        if (line.startsWith(QStringLiteral("   Next "))) {
+        if (line.startsWith(QStringLiteral("   Next ")))
             group = line;
-            continue;
-        }
-        if (line.contains(QStringLiteral("Unsold Ticket #"))) {
-            ++paid.unsoldNotPaid;
-            continue;
-        }
+        paid.unsoldNotPaid += line.contains(QStringLiteral("Unsold Ticket #"));
         const QRegularExpressionMatch m = payment.match(line);
         if (!m.hasMatch())
             continue;
-        const qint64 cents = centsOf(m.captured(1));
+        const qint64 cents = m.captured(1).remove(QLatin1Char(',')).remove(QLatin1Char('.')).toLongLong();
         CategorySums& sums = group.contains(QStringLiteral("Grand Prize")) ? paid.grandPrize : paid.week;
-        if (group.contains(QStringLiteral("Random"))) {
-            sums.halfCents[RandomColumn] += 2 * cents;
-            ++paid.randomWinners;
-        } else if (group.contains(QStringLiteral("High and 2nd High"))) {
-            sums.halfCents[HighColumn] += cents;
-            sums.halfCents[SecondHighColumn] += cents;
-        } else if (group.contains(QStringLiteral("2nd High"))) {
-            sums.halfCents[SecondHighColumn] += 2 * cents;
-        } else if (group.contains(QStringLiteral("High"))) {
-            sums.halfCents[HighColumn] += 2 * cents;
-        } else if (group.contains(QStringLiteral("Low"))) {
-            sums.halfCents[LowColumn] += 2 * cents;
-        } else {
+        const auto found = std::find_if(std::begin(groups), std::end(groups),
+                                        [&](const auto& g) { return group.contains(QLatin1String(g.first)); });
+        if (found == std::end(groups)) {
             ADD_FAILURE() << "payment under an unknown heading: " << line.toStdString();
+            continue;
         }
+        for (SummaryColumn column : found->second)
+            sums.halfCents[column] += cents;
         sums.totalHalfCents += 2 * cents;
+        paid.randomWinners += found == std::begin(groups);
     }
     return paid;
-}
-
-// The amounts of a summary row from `from` on: cells of 10 characters (two blanks and 8), a blank
-// cell read as -1.
-inline QVector<double> summaryCells(const QString& row, int from, int count)
-{
-    QVector<double> out;
-    for (int c = 0; c < count; ++c) {
-        const QString cell = row.mid(from + 10 * c, 10).trimmed();
-        out.append(cell.isEmpty() ? -1 : cell.toDouble());
-    }
-    return out;
 }
 
 inline void expectShown(double shown, qint64 halfCents, const char* what, int week)
@@ -103,18 +86,6 @@ inline void expectSummaryShowsReports(const Season& s, const QVector<QStringList
     ASSERT_EQ(reports.size(), s.TotalWeeks + 1);
     const int gp = summary.indexOf(QStringLiteral("           Grand Prize"));
     ASSERT_GT(gp, 0);
-    const QStringList weekRows = summary.mid(0, gp);
-    auto rowOf = [&](int w) {
-        const QString start = blanks(11) + alignRight(w, 2) + blanks(3) + s.weekDate(w);
-        const auto row = std::find_if(weekRows.begin(), weekRows.end(),
-                                      [&](const QString& line) { return line.startsWith(start); });
-        EXPECT_EQ(std::count_if(weekRows.begin(), weekRows.end(),
-                                [&](const QString& line) { return line.startsWith(start); }),
-                  1)
-            << "row of week " << w;
-        return row == weekRows.end() ? QString() : *row;
-    };
-
     qint64 payoutHalfCents = 0;
     int notPaid = 0;
     PaidByReport grand;
@@ -129,7 +100,15 @@ inline void expectSummaryShowsReports(const Season& s, const QVector<QStringList
         else
             EXPECT_EQ(paid.grandPrize.totalHalfCents, 0) << "week " << w;
 
-        const QVector<double> shown = summaryCells(rowOf(w), 22, 5);
+        // The week's row: cells of 10 characters from column 22, a blank cell read as -1.
+        const QStringList rows = summary.mid(0, gp).filter(
+            QRegularExpression(QStringLiteral("^") + QRegularExpression::escape(blanks(11) + alignRight(w, 2) + blanks(3) + s.weekDate(w))));
+        ASSERT_EQ(rows.size(), 1) << "row of week " << w;
+        double shown[5];
+        for (int c = 0; c < 5; ++c) {
+            const QString cell = rows[0].mid(22 + 10 * c, 10).trimmed();
+            shown[c] = cell.isEmpty() ? -1 : cell.toDouble();
+        }
         if (w <= s.RegularWeeks) {
             expectShown(shown[0], paid.week.halfCents[RandomColumn], "random", w);
             expectShown(shown[2], paid.week.halfCents[SecondHighColumn], "second high", w);
@@ -207,10 +186,9 @@ inline const QVector<QStringList>& sixTeamScores()
 
 inline void storeSixTeamScores(Season& s)
 {
-    const QVector<QStringList>& scores = sixTeamScores();
-    for (int w = 1; w < scores.size(); ++w) {
+    for (int w = 1; w < sixTeamScores().size(); ++w) {
         std::vector<int> week;
-        for (const QString& score : scores[w])
+        for (const QString& score : sixTeamScores()[w])
             week.push_back(score.isEmpty() ? Bye : score.toInt());
         setScores(s, w, week);
     }
