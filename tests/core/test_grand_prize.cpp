@@ -50,9 +50,6 @@ TEST(GrandPrizeValues, AByeAddsNothingAndPlayoffWeeksNeverCount)
     const Season s = fourTeamsWithByes();
     // Week 1: 30 10 15 20 25 5 (team 3's bye leaves its partner's score);
     // week 2: 3 10 0 7 3 7 (pair (1,2) had two byes).
-    EXPECT_EQ(ticketValues(s, 2), (QVector<int>{0, 33, 20, 15, 27, 28, 12}));
-    EXPECT_EQ(ticketValues(s, 0), (QVector<int>{0, 0, 0, 0, 0, 0, 0}));
-
     EXPECT_EQ(seasonRanking(s, 2), (QVector<TicketStanding>{{1, 33}, {5, 28}, {4, 27}, {2, 20}, {3, 15}, {6, 12}}));
 }
 
@@ -60,8 +57,7 @@ TEST(GrandPrizeSection, OneLowestAndOneHighestTicket)
 {
     Session session;
     session.season = fourTeamsWithByes();
-    const QStringList lines = GrandPrizeLines(session);
-    const QStringList expected = QStringList{
+    EXPECT_EQ(GrandPrizeLines(session), (QStringList{
         QStringLiteral("   Next won Grand Prize Low Money:") + blanks(23) + Marks,
         FillIn,
         QStringLiteral("       6     $250.00"),
@@ -70,8 +66,7 @@ TEST(GrandPrizeSection, OneLowestAndOneHighestTicket)
         FillIn,
         QStringLiteral("       1     $500.00"),
         FillIn,
-    };
-    EXPECT_EQ(lines, expected);
+    }));
 }
 
 TEST(GrandPrizeSection, TiesSplitOrPayInFull)
@@ -158,9 +153,7 @@ TEST(GrandPrizeStandings, SixTeamsByPositionAndByTicket)
             QStringLiteral("     2   12   40       5    5   70       8    6   70      11    4   80") + blanks(18),
             QStringLiteral("     3   10   50       6   11   50       9    3   80      12    2   90") + blanks(18),
         };
-    const QStringList lines = grandPrizePreviewLines(session);
-    EXPECT_EQ(lines, expected);
-
+    EXPECT_EQ(grandPrizePreviewLines(session), expected);
     EXPECT_EQ(grandPrizePreviewJob(session).lines(), expected);
 }
 

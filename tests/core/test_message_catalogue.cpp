@@ -1,4 +1,3 @@
-#include "dialogs/InputCatalogue.h"
 #include "dialogs/MessageCatalogue.h"
 #include "season/Session.h"
 
@@ -148,21 +147,10 @@ TEST(MessageCatalogue, EveryEntryAsTheUserSeesIt)
     }
 }
 
-TEST(MessageCatalogue, FourDigitNumbersAndTheScoreRequest)
+TEST(MessageCatalogue, FourDigitTicketNumbers)
 {
     Session session;
     session.season.TeamCount = 48;
     session.season.computeDerived();
     EXPECT_EQ(messageEntry(session, 6).lines[1].text, QStringLiteral("First # <1 or First # >1128 or Last # >1128"));
-    EXPECT_TRUE(messageEntry(session, 27).buttons.isEmpty());
-
-    // A team's score: the week in the title, the team number and its name in capitals.
-    session.season.TeamName[12] = QStringLiteral("49ers Gold");
-    session.InputText = QStringLiteral("17");
-    session.WeekNo = 5;
-    session.i = 12;
-    const InputEntry score = inputEntry(session, 5);
-    EXPECT_EQ(score.title, QStringLiteral("INPUT SCORES FOR WEEK # 5"));
-    EXPECT_EQ(score.startText, QStringLiteral("17"));
-    EXPECT_EQ(score.lines.last(), (MessageLine{" 12 49ERS GOLD", "B0"}));
 }
