@@ -76,26 +76,22 @@ TEST(ScoreEntry, WeekChecksAndPrompt)
 }
 
 // The screen's tests go through first entries, re-reports, new seasons and cancels; here the
-// cases it does not reach.
-TEST(ScoreEntry, CorrectionOffersTheStoredScoresAndOtherTeamCountsAreRefused)
+// correction: a rejected score offers the stored one again, not the rejected text; weeks stored stay 5.
+TEST(ScoreEntry, CorrectionOffersTheStoredScores)
 {
     Season s = weeklySeason(4, 8);
     for (int w = 1; w <= 5; ++w)
         setScores(s, w, {w, 10 + w, Bye, 30});
-    {
-        // Correction of week 2: a rejected score offers the stored one again, not the rejected
-        // text. Weeks stored stay 5.
-        EntryFixture f(s);
-        f.dialogs.answerMessage(6).acceptInput().answerInput(QStringLiteral("-3")).acceptInput().acceptInput();
-        f.dialogs.answerInput(QStringLiteral("31"));
-        ScoreTexts texts;
-        EXPECT_EQ(enterWeekScores(f.session, 2, texts), EntryOutcome::Entered);
-        EXPECT_EQ(f.dialogs.messages, (QVector<int>{1, 29}));
-        EXPECT_EQ(f.dialogs.messageTexts[0][2], QStringLiteral("Scores for week # 2 already exist!"));
-        EXPECT_EQ(texts[2], QStringLiteral("12"));
-        EXPECT_EQ(texts[3], QStringLiteral("  "));
-        const Season saved = f.saved();
-        EXPECT_EQ(row(saved, 2), (std::vector<int>{2, 2, 12, Bye, 31}));
-        EXPECT_EQ(saved.ScoredWeeks, 5);
-    }
+    EntryFixture f(s);
+    f.dialogs.answerMessage(6).acceptInput().answerInput(QStringLiteral("-3")).acceptInput().acceptInput();
+    f.dialogs.answerInput(QStringLiteral("31"));
+    ScoreTexts texts;
+    EXPECT_EQ(enterWeekScores(f.session, 2, texts), EntryOutcome::Entered);
+    EXPECT_EQ(f.dialogs.messages, (QVector<int>{1, 29}));
+    EXPECT_EQ(f.dialogs.messageTexts[0][2], QStringLiteral("Scores for week # 2 already exist!"));
+    EXPECT_EQ(texts[2], QStringLiteral("12"));
+    EXPECT_EQ(texts[3], QStringLiteral("  "));
+    const Season saved = f.saved();
+    EXPECT_EQ(row(saved, 2), (std::vector<int>{2, 2, 12, Bye, 31}));
+    EXPECT_EQ(saved.ScoredWeeks, 5);
 }
