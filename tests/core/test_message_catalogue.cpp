@@ -145,11 +145,7 @@ TEST(MessageCatalogue, EveryEntryAsTheUserSeesIt)
             EXPECT_EQ(entry.buttons[n].answer, row.buttons[n].answer);
         }
     }
-}
 
-TEST(MessageCatalogue, FourDigitTicketNumbers)
-{
-    Session session;
     session.season.TeamCount = 48;
     session.season.computeDerived();
     EXPECT_EQ(messageEntry(session, 6).lines[1].text, QStringLiteral("First # <1 or First # >1128 or Last # >1128"));
