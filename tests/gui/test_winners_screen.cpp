@@ -59,7 +59,6 @@ TEST_F(WinnersScreen, AWholeSeasonOfWeeksThroughTheEnterKey)
     EXPECT_EQ(after.season.Score[1][3], Bye);
     const ScoreTexts typed{QString(), QStringLiteral("21"), QStringLiteral("17"), QStringLiteral("  "), QStringLiteral("30")};
     EXPECT_EQ(shownLines(), weeklyReportLines(after, 1, typed));
-    EXPECT_EQ(shownLines()[4], QStringLiteral("    1 Team 01        21      3 Team 03                4 Team 04        30"));
     EXPECT_TRUE(printer.jobs.isEmpty());
 
     // The next Enter starts again at the prompt.
@@ -73,7 +72,6 @@ TEST_F(WinnersScreen, AWholeSeasonOfWeeksThroughTheEnterKey)
     EXPECT_EQ(dialogs.messages, QVector<int>{1});
     after = saved();
     EXPECT_EQ(after.season.Score[1][4], 25);
-    EXPECT_EQ(after.season.Score[1][3], Bye);
     EXPECT_EQ(shownLines()[4], QStringLiteral("    1 Team 01        21      3 Team 03                4 Team 04        25"));
 
     // Reported again without a correction: the stored scores, with a blank before each number.
@@ -92,7 +90,6 @@ TEST_F(WinnersScreen, AWholeSeasonOfWeeksThroughTheEnterKey)
     typeAndEnter(QStringLiteral("2"));
     after = saved();
     EXPECT_EQ(printer.jobs, weeklyReportJobs(after, shownLines()));
-    EXPECT_EQ(printer.jobs.first().lines()[1], QStringLiteral("    Lakeside Boosters                             2024 NFL SEASON"));
 
     // Week 3 is the last week: printed, the list then shows the annual summary alone.
     printer.jobs.clear();

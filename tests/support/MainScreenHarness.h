@@ -108,21 +108,15 @@ protected:
     QLabel* label(int n) const { return find<QLabel>(QStringLiteral("Label%1").arg(n)); }
 
     void click(QAbstractButton* target) const { QTest::mouseClick(target, Qt::LeftButton); }
-    // Enter in the control that has the focus.
-    void pressEnter() const
-    {
-        QWidget* focused = QApplication::focusWidget();
-        ASSERT_NE(focused, nullptr);
-        QTest::keyClick(focused, Qt::Key_Return);
-    }
     // Types into the control that has the focus and presses Enter there.
-    void typeAndEnter(const QString& text) const
+    void typeAndEnter(const QString& text = {}) const
     {
         QWidget* focused = QApplication::focusWidget();
         ASSERT_NE(focused, nullptr);
         QTest::keyClicks(focused, text);
         QTest::keyClick(focused, Qt::Key_Return);
     }
+    void pressEnter() const { typeAndEnter(); }
 
     // The three ticket numbers typed in turn, each box getting the focus when its turn comes.
     void typeTicketRange(const QStringList& numbers) const
@@ -146,7 +140,7 @@ protected:
     {
         int count = 0;
         for (int index = 1; index <= 6; ++index)
-            count += option(index)->isChecked() ? 1 : 0;
+            count += option(index)->isChecked();
         return count;
     }
 
