@@ -13,13 +13,6 @@ namespace {
 
 class MainScreenTest : public MainScreenHarness {
 protected:
-    // The letter shown, its return address changed to "Changed Club" and not saved.
-    void changeAddress()
-    {
-        click(option(2));
-        dialogs.answerInput("Changed Club").answerInput("", 2);
-        click(button("cmdHeader"));
-    }
     // Nothing selected and no prompt or button of a selection shown.
     void expectIdle()
     {
@@ -185,49 +178,43 @@ TEST_F(MainScreenTest, ReturnAddressChangedThenSavedOnlyOnYes)
     EXPECT_EQ(dialogs.unscripted, 0);
 }
 
-TEST_F(MainScreenTest, ResetReturnsToIdleAndKeepsTheSeason)
+TEST_F(MainScreenTest, ExitNoAndResetKeepTheSeason)
 {
     placeDemoSeason();
     start();
-    changeAddress();
+    click(option(2));
+    dialogs.answerInput("Changed Club").answerInput("", 2);
+    click(button("cmdHeader"));
+    const QStringList letter = shownLines();
+    const Season before = session->season;
+
+    // No to leaving, by the button or the window's close box: still running, the change kept.
+    dialogs.answerMessage(7).answerMessage(7);
+    click(button("cmdExit"));
+    EXPECT_FALSE(screen->close());
+    EXPECT_EQ(dialogs.messages, (QVector<int>{25, 25}));
+    EXPECT_TRUE(screen->isVisible());
+    EXPECT_EQ(shownLines(), letter);
+    EXPECT_TRUE(button("cmdSave")->isVisible());
+
+    // RESET: nothing selected or shown, the season kept, nothing asked.
     dialogs.answerInput("1");
     click(chkPrint());
     box(2)->show();
     box(2)->setText("5");
     label(2)->show();
-    const Season before = session->season;
     const int shownBefore = dialogs.shown.size();
-
     click(button("cmdReset"));
     expectIdle();
     EXPECT_EQ(list()->count(), 0);
     EXPECT_EQ(session->season, before);
     EXPECT_EQ(dialogs.shown.size(), shownBefore);
     EXPECT_EQ(printer.jobs.size(), 1);
-}
 
-TEST_F(MainScreenTest, ExitAsksAndNoKeepsEverything)
-{
-    placeDemoSeason();
-    start();
-    changeAddress();
-    const QStringList letter = shownLines();
-    const Season before = session->season;
-
-    dialogs.answerMessage(7);
-    click(button("cmdExit"));
-    EXPECT_EQ(dialogs.messages, QVector<int>{25});
-    EXPECT_TRUE(screen->isVisible());
-    EXPECT_EQ(shownLines(), letter);
-    EXPECT_EQ(session->season, before);
-    EXPECT_TRUE(button("cmdSave")->isVisible());
-
-    // The window's close box asks the same.
-    dialogs.answerMessage(7).answerMessage(6);
-    EXPECT_FALSE(screen->close());
+    // Yes ends it, the unsaved change not saved.
+    dialogs.answerMessage(6);
     EXPECT_TRUE(screen->close());
-    EXPECT_EQ(dialogs.messages, (QVector<int>{25, 25, 25}));
-    EXPECT_EQ(readFile(seasonPath()), demo);  // unsaved changes are not saved
+    EXPECT_EQ(readFile(seasonPath()), demo);
 }
 
 // With every control shown: none covers another, all lie inside the window, every caption fits
