@@ -111,12 +111,10 @@ TEST(MessageDialogScreen, ShowsTheEntryAndEachButtonGivesItsAnswer)
             EXPECT_EQ(session.MsgResult, entry.buttons[pressed].answer);
             EXPECT_EQ(shown.title, entry.title);
             EXPECT_EQ(dialogTextLines(shown.title, shown.lines), messageTextLines(entry));
-            ASSERT_EQ(shown.buttons.size(), entry.buttons.size());
-            for (int n = 0; n < entry.buttons.size(); ++n) {
-                EXPECT_EQ(shown.buttons[n].caption, entry.buttons[n].caption);
-                EXPECT_EQ(shown.buttons[n].face, entry.buttons[n].face);
-                EXPECT_EQ(shown.buttons[n].captionColour, entry.buttons[n].captionColour);
-            }
+            auto expected = entry.buttons;  // caption and colours; the answer is checked above
+            for (MessageButton& b : expected)
+                b.answer = 0;
+            EXPECT_EQ(shown.buttons, expected);
         }
     }
 }
