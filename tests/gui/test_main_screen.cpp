@@ -16,7 +16,8 @@ protected:
     // Nothing selected and no prompt or button of a selection shown.
     void expectIdle()
     {
-        EXPECT_EQ(checkedOptions(), 0);
+        for (int index = 1; index <= 6; ++index)
+            EXPECT_FALSE(option(index)->isChecked()) << index;
         EXPECT_FALSE(chkPrint()->isChecked());
         EXPECT_FALSE(button("cmdHeader")->isVisible());
         EXPECT_FALSE(button("cmdSave")->isVisible());

@@ -136,13 +136,6 @@ protected:
             lines.append(list()->item(row)->text());
         return lines;
     }
-    int checkedOptions() const
-    {
-        int count = 0;
-        for (int index = 1; index <= 6; ++index)
-            count += option(index)->isChecked();
-        return count;
-    }
 
     QTemporaryDir home;
     QByteArray demo;
