@@ -86,19 +86,3 @@ QString Convert(qint64 cents)
     return (negative ? QStringLiteral("-") : QString())
         + QStringLiteral("%1.%2").arg(magnitude / 100).arg(magnitude % 100, 2, 10, QLatin1Char('0'));
 }
-
-QString Convert(double value)
-{
-    // Round through the decimal text of the single-precision value, as it would be written,
-    // so 33.333 gives 33.33 and 0.125 gives 0.12.
-    const QString text = QString::number(static_cast<double>(static_cast<float>(value)), 'g', 7);
-    const double parsed = text.toDouble();
-    const double scaled = parsed * 100.0;
-    // Decide halves on the decimal text, not on the binary value.
-    const qint64 whole = static_cast<qint64>(std::floor(std::fabs(scaled) + 1e-9));
-    const double fraction = std::fabs(scaled) - static_cast<double>(whole);
-    qint64 cents = whole;
-    if (fraction > 0.5 + 1e-7 || (std::fabs(fraction - 0.5) <= 1e-7 && (whole % 2 != 0)))
-        cents += 1;
-    return Convert(parsed < 0 ? -cents : cents);
-}

@@ -20,8 +20,5 @@ qint64 divideHalfEven(qint64 numerator, qint64 denominator);
 // Money as the reports show it: "$1,234.50" with two decimals, "$5" with none.
 QString currency(qint64 cents, bool withDecimals = true);
 
-// A number as text with exactly two decimals, rounded half to even: 25 -> "25.00",
-// 12.5 -> "12.50", 33.333 -> "33.33".
-QString Convert(double value);
-// The same for an amount already held in cents: 3333 -> "33.33".
+// An amount held in cents as text with exactly two decimals: 3333 -> "33.33", 2500 -> "25.00".
 QString Convert(qint64 cents);

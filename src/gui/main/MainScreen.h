@@ -60,9 +60,6 @@ public:
     // Empties List1 and the three prompt boxes, hides the boxes, their labels and
     // CHANGE YOUR ADDRESS.
     void Clear();
-    void clearWorkArea() { Clear(); }
-    // RUN AGAIN: the current selection once more, as Enter runs it.
-    void runAgain() { cmdRun_Click(); }
 
     // The report selections.
     void Winners();
