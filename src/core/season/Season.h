@@ -13,6 +13,21 @@ constexpr int PrizeOptionCount = 15;
 constexpr int PrizeValueCount = 12;
 constexpr int Bye = -1;  // score of a team that does not play that week
 
+// The prize categories, numbered as their switch in PrizeOption and their amount in PrizeValue.
+enum class Prize {
+    RegularHigh = 1,
+    RegularSecondHigh = 2,
+    RegularLow = 4,
+    RegularRandom = 6,  // the amount paid to each random winner
+    GrandHigh = 7,
+    GrandLow = 8,
+    PlayoffHigh = 9,
+    PlayoffLow = 11,
+};
+
+enum class TieMethod { None, PayFull, Split };      // PrizeOption 12 and 13
+enum class UnsoldRule { None, NotPaid, NextSold };  // PrizeOption 14 and 15
+
 // All data of one fund-raising season: the stored values (in the order of the season file)
 // and the values derived from them by computeDerived().
 struct Season {
@@ -48,11 +63,25 @@ struct Season {
     void computeDerived();
 
     bool isRegularWeek(int week) const { return week <= RegularWeeks; }
-    // Method for ties: tied tickets split the prize money (otherwise each is paid in full).
-    bool tiesSplitPrize() const { return PrizeOption[13] == -1; }
-    // Payment of an unsold winning ticket: the next closest sold ticket takes its place
-    // (otherwise it is not paid).
-    bool unsoldWinnerPassesOn() const { return PrizeOption[15] == -1; }
+
+    // The prize structure by name. Only the season file's reader and writer use the positions.
+    bool prizeOn(Prize prize) const { return PrizeOption[static_cast<int>(prize)] == 1; }
+    int prizeAmount(Prize prize) const { return PrizeValue[static_cast<int>(prize)]; }
+    void setPrizeOn(Prize prize, bool on) { PrizeOption[static_cast<int>(prize)] = on ? 1 : 0; }
+    void setPrizeAmount(Prize prize, int amount) { PrizeValue[static_cast<int>(prize)] = amount; }
+    // Random weekly winners of the regular season: how many a week (each paid prizeAmount(Prize::RegularRandom)).
+    int randomWinnersPerWeek() const { return PrizeValue[12]; }
+    void setRandomWinnersPerWeek(int count) { PrizeValue[12] = count; }
+    // Method for ties, each choice 0 (not chosen) or -1 (chosen); neither may be chosen.
+    TieMethod tieMethod() const;
+    void setTieMethod(TieMethod method);
+    // Payment of an unsold winning ticket, stored the same way.
+    UnsoldRule unsoldRule() const;
+    void setUnsoldRule(UnsoldRule rule);
+    // Tied tickets split the prize money (otherwise each is paid in full).
+    bool tiesSplitPrize() const { return tieMethod() == TieMethod::Split; }
+    // The next closest sold ticket takes an unsold winner's place (otherwise it is not paid).
+    bool unsoldWinnerPassesOn() const { return unsoldRule() == UnsoldRule::NextSold; }
     // Date text of week 1..TotalWeeks: the regular dates, then the playoff dates.
     QString weekDate(int week) const;
 

@@ -1,0 +1,35 @@
+#pragma once
+
+// Every numbered message of the catalogue by name; the number is the one the user sees.
+enum class MessageId {
+    ScoresAlreadyExist = 1,        // PREVIOUS SCORES FOUND (week)
+    StartNewSeason = 2,            // START OF NEW SEASON?
+    EnterWeekAgain = 3,            // INPUT ERROR, week
+    SaveAllChanges = 4,            // WARNING! save all changes (annual data, ticket front)
+    LastTicketBeforeFirst = 5,     // INPUT ERROR, last < first
+    TicketOutOfRange = 6,          // INPUT ERROR, first/last beyond the tickets
+    OutputPaused = 7,              // OUTPUT PAUSED
+    DeleteFile = 8,                // WARNING! delete selected file
+    PreviousWeekNotFound = 9,      // PREVIOUS WEEK NOT FOUND (next week to enter)
+    RegularWeeksTooMany = 10,      // WEEKS EXCEEDS MAXIMUM, regular
+    TotalWeeksTooMany = 11,        // WEEKS EXCEEDS MAXIMUM, regular plus playoff
+    PlayoffWeeksTooMany = 12,      // WEEKS EXCEEDS MAXIMUM, playoff
+    PriceOutOfRange = 13,          // INPUT ERROR, price
+    EstimatedSoldOutOfRange = 14,  // INPUT ERROR, estimated tickets sold
+    PrinterChoiceNotMade = 15,     // SELECTION NOT MADE
+    FileNotFound = 16,             // FILE NOT FOUND
+    CommaNotFound = 17,            // INPUT ERROR, sequence without comma
+    SequenceOutOfRange = 18,       // INPUT ERROR, sequence beyond the tickets
+    ScoresFileNotFound = 19,       // SCORES FILE NOT FOUND (team count)
+    FileNameNotEntered = 20,       // FILE NAME NOT ENTERED
+    FileNameExists = 21,           // FILE NAME EXISTS
+    FileNotSelected = 22,          // FILE NOT SELECTED
+    ReplaceCurrentFile = 23,       // WARNING! replace the file in use
+    FileCannotReplaceItself = 24,  // PERMISSION DENIED
+    ExitProgram = 25,              // EXIT PROGRAM?
+    SaveAllChangesMain = 26,       // WARNING! save all changes (main screen)
+    EnterScoreAgain = 29,          // INPUT ERROR, score
+    DamagedFile = 30,              // DAMAGED DATA FILE
+    FileNotSaved = 31,             // FILE NOT SAVED
+    // 32..34: season file safety; 35..39: data files screen.
+};
