@@ -31,6 +31,12 @@ int Session::message(int id)
     return MsgResult;
 }
 
+int Session::message(MessageId id, const QStringList& arguments)
+{
+    MsgDetail = arguments;
+    return message(static_cast<int>(id));
+}
+
 int Session::input(int id)
 {
     MsgId = id;

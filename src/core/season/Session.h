@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/MessageId.h"
 #include "season/Season.h"
 #include "season/Services.h"
 
@@ -39,6 +40,8 @@ public:
 
     // Shows message `id` through the dialog service and returns the answer.
     int message(int id);
+    // Shows a message with the texts it inserts, and returns the answer.
+    int message(MessageId id, const QStringList& arguments = {});
     // Asks for input `id` through the dialog service and returns MsgResult.
     int input(int id);
     // Plays a cue file when it exists; a missing file plays nothing.
