@@ -2,32 +2,49 @@
 #include "dialogs/QtDialogs.h"
 #include "main/MainScreen.h"
 #include "OutputPrinter.h"
+#include "season/HomeFolder.h"
 #include "season/QtSoundPlayer.h"
 #include "season/Services.h"
 #include "season/Session.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDir>
+#include <QIcon>
+
+#include <cstdio>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kickpool"));
+    setProgramIdentity();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Runs a season-long sports fund-raiser."));
-    parser.addHelpOption();
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption homeOption(
         QStringLiteral("home"),
-        QStringLiteral("The folder that holds Files/ and Sounds/ (default: the program's folder)."),
+        QStringLiteral("The folder that holds Files/, Sounds/ and Prints/."),
         QStringLiteral("DIR"));
     parser.addOption(homeOption);
-    parser.process(app);
 
-    const QString home = parser.isSet(homeOption)
-        ? QDir(parser.value(homeOption)).absolutePath()
-        : QApplication::applicationDirPath();
+    // --version, --help and a mistyped option are answered before the window system is
+    // reached, so that they work without a display.
+    QStringList arguments;
+    for (int n = 0; n < argc; ++n)
+        arguments.append(QString::fromLocal8Bit(argv[n]));
+    if (!parser.parse(arguments) || parser.isSet(helpOption) || parser.isSet(versionOption)) {
+        QCoreApplication textOnly(argc, argv);
+        parser.process(textOnly);  // prints the answer and ends the program
+    }
+
+    QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("kickpool"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("kickpool")));
+
+    const HomeFolder homeFolder = findHomeFolder(parser.value(homeOption));
+    if (!homeFolder.problem.isEmpty())
+        std::fprintf(stderr, "kickpool: %s\n", qPrintable(homeFolder.problem));
+    const QString& home = homeFolder.path;
 
     QtDialogs dialogs;
     SystemClock clock;

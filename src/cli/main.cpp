@@ -4,6 +4,7 @@
 #include "Commands.h"
 #include "JobRenderer.h"
 #include "print/RecordingPrinter.h"
+#include "season/HomeFolder.h"
 #include "season/Services.h"
 #include "season/Session.h"
 
@@ -30,6 +31,7 @@ struct Options {
     QStringList args;
     QString error;  // why the command line cannot be used
     bool help = false;
+    bool version = false;
 };
 
 Options parseOptions(const QStringList& arguments)
@@ -42,6 +44,10 @@ Options parseOptions(const QStringList& arguments)
             break;
         if (arg == QLatin1String("--help")) {
             options.help = true;
+            return options;
+        }
+        if (arg == QLatin1String("--version")) {
+            options.version = true;
             return options;
         }
         QString name = arg;
@@ -113,6 +119,7 @@ void providePrivateRuntimeFolder()
 
 int main(int argc, char** argv)
 {
+    setProgramIdentity();
     // Drawing a PDF needs the GUI application; with no display it draws offscreen.
     std::unique_ptr<QCoreApplication> app;
     if (wantsPdf(argc, argv)) {
@@ -135,6 +142,10 @@ int main(int argc, char** argv)
             out << line << '\n';
         return ExitStatus::Ok;
     }
+    if (options.version) {
+        out << versionLine() << '\n';
+        return ExitStatus::Ok;
+    }
     const CliCommand* command = options.error.isEmpty() ? findCliCommand(options.command) : nullptr;
     if (!command) {
         err << "kickpool-cli: "
@@ -155,8 +166,10 @@ int main(int argc, char** argv)
         clock = std::make_unique<FixedClock>(today);
     }
 
-    const QString home = options.home.isEmpty() ? QCoreApplication::applicationDirPath()
-                                                 : QDir(options.home).absolutePath();
+    const HomeFolder homeFolder = findHomeFolder(options.home);
+    if (!homeFolder.problem.isEmpty())
+        err << "kickpool-cli: " << homeFolder.problem << '\n';
+    const QString& home = homeFolder.path;
     CliDialogs dialogs(err);
     RecordingPrinter printer;
     Services services{&dialogs, clock.get(), nullptr, options.pdf.isEmpty() ? nullptr : &printer};

@@ -12,6 +12,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFont>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -204,6 +205,7 @@ void MainScreen::startUp(QSize screenSize)
               QString(),
               QStringLiteral("For technical support email: ")
                   + QStringLiteral("support@kickpool.example")});
+    showNote(QStringLiteral("Kickpool keeps its files in ") + QDir::toNativeSeparators(session_.home));
 
     SetSounds(session_);
 }

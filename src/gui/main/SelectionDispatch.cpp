@@ -6,6 +6,7 @@
 #include "season/Session.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -110,7 +111,7 @@ void MainScreen::finishPrintRun()
     }
     if (pdf.isEmpty())
         return;
-    showNote(QStringLiteral("No printer found; the printout was saved as ") + pdf, pdf);
+    showNote(QStringLiteral("No printer found; the printout was saved as ") + QDir::toNativeSeparators(pdf), pdf);
 }
 
 void MainScreen::showNote(const QString& text, const QString& tip, bool failure)
