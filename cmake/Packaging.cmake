@@ -6,11 +6,13 @@
 #   share/icons/hicolor/          the icon, as SVG and as PNG in the usual sizes
 #   share/doc/kickpool/           README.md, changelog.gz, copyright
 #   share/man/man1/               kickpool.1.gz, kickpool-cli.1.gz
+#   share/lintian/overrides/      kickpool
 #
 # The programs find share/kickpool from their own folder, so any prefix works.
 
 set(PACKAGING_DIR ${CMAKE_SOURCE_DIR}/packaging)
 set(PACKAGING_OUT ${CMAKE_BINARY_DIR}/packaging)
+set(KICKPOOL_DOCDIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/kickpool)
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
@@ -19,7 +21,7 @@ install(FILES ${CMAKE_SOURCE_DIR}/dist/Files/Kickpool.txt
         DESTINATION ${CMAKE_INSTALL_DATADIR}/kickpool RENAME Demo.txt)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/dist/Sounds DESTINATION ${CMAKE_INSTALL_DATADIR}/kickpool)
 install(FILES ${CMAKE_SOURCE_DIR}/README.md ${PACKAGING_DIR}/copyright
-        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+        DESTINATION ${KICKPOOL_DOCDIR})
 
 if(UNIX AND NOT APPLE)
   install(FILES ${PACKAGING_DIR}/kickpool.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -54,9 +56,21 @@ if(UNIX AND NOT APPLE)
   endforeach()
   install(FILES ${PACKAGING_OUT}/kickpool.1.gz ${PACKAGING_OUT}/kickpool-cli.1.gz
           DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-  install(FILES ${PACKAGING_OUT}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+  install(FILES ${PACKAGING_OUT}/changelog.gz DESTINATION ${KICKPOOL_DOCDIR})
 
   add_custom_target(packaging_files ALL DEPENDS ${icon_pngs} ${compressed})
+
+  install(FILES ${PACKAGING_DIR}/lintian-overrides
+          DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides RENAME kickpool)
+
+  # A stripped installation (the package's) also drops the compiler's notes from the programs.
+  install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+      foreach(program kickpool kickpool-cli)
+        execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+                        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/\${program}\")
+      endforeach()
+    endif()")
 endif()
 
 set(CPACK_PACKAGE_NAME kickpool)
@@ -71,8 +85,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-  "season-long sports ticket fund-raiser for clubs
-A club, school or charity sells one numbered ticket for every pair of teams
+  "A club, school or charity sells one numbered ticket for every pair of teams
 of a league; each ticket holds a different pair every week. Each week the
 treasurer types the scores, and Kickpool finds the winning tickets (highest,
 second-highest and lowest pair total, and random winners), applies the

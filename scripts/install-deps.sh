@@ -1,8 +1,12 @@
 #!/bin/sh
-# Installs the Debian packages that building and testing Kickpool need, when any is missing.
+# Installs the Debian packages that building and testing Kickpool need, when any is missing;
+# with --package also those that building its Debian package needs.
 set -e
 PACKAGES="qt6-base-dev qt6-multimedia-dev qt6-5compat-dev libgtest-dev libbenchmark-dev \
 fonts-liberation poppler-utils cmake g++ make"
+if [ "$1" = "--package" ]; then
+  PACKAGES="$PACKAGES dpkg-dev file librsvg2-bin"
+fi
 
 missing=""
 for p in $PACKAGES; do
