@@ -39,24 +39,6 @@ int columnWidth(Prize prize)
     }
 }
 
-QFont designFont(double points, bool bold = false)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-QFont listFont()
-{
-    QFont font(ReportFontName);
-    font.setStyleHint(QFont::Monospace);
-    font.setFixedPitch(true);
-    font.setPointSizeF(9);
-    return font;
-}
-
 }  // namespace
 
 Prizes::Prizes(Session& session, QWidget* parent) : Prizes(session, primaryScreenSize(), parent) {}
@@ -186,7 +168,7 @@ void Prizes::buildControls()
 
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("List1"));
-    list_->setFont(listFont());
+    list_->setFont(listFont(9));
     list_->setGeometry(6, 190, 788, 346);
     list_->setTextElideMode(Qt::ElideNone);
     list_->setUniformItemSizes(true);
@@ -226,11 +208,7 @@ void Prizes::Form_Load(QSize screenSize)
 {
     SetScale(session_, screenSize);
     applyLayout(this, session_);
-    // The style draws option and check box indicators at one fixed size; they grow with the text.
-    const int indicator = qMax(13, qRound(QFontMetrics(check_[1]->font()).height() * 0.8));
-    for (int n = 1; n <= 5; ++n)
-        frames_[n]->setStyleSheet(
-            QStringLiteral("QRadioButton::indicator, QCheckBox::indicator { width: %1px; height: %1px; }").arg(indicator));
+    scaleIndicators({frames_[1], frames_[2], frames_[3], frames_[4], frames_[5]}, check_[1]->font());
     SetSounds(session_);
 
     JJ = 0;
