@@ -29,24 +29,6 @@ namespace {
 constexpr int DesignWidth = 800;
 constexpr int DesignHeight = 560;
 
-QFont designFont(double points, bool bold = false)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-QFont listFont()
-{
-    QFont font(ReportFontName);
-    font.setStyleHint(QFont::Monospace);
-    font.setFixedPitch(true);
-    font.setPointSizeF(11);
-    return font;
-}
-
 }  // namespace
 
 MainScreen::MainScreen(Session& session, QWidget* parent)
@@ -170,7 +152,7 @@ void MainScreen::buildControls()
 
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("List1"));
-    list_->setFont(listFont());
+    list_->setFont(listFont(11));
     list_->setGeometry(8, 190, 784, 338);
     list_->setTextElideMode(Qt::ElideNone);
     list_->setUniformItemSizes(true);
@@ -189,7 +171,7 @@ void MainScreen::startUp(QSize screenSize)
 {
     SetScale(session_, screenSize);
     applyLayout(this, session_);
-    scaleIndicators();
+    scaleIndicators({frame2_, frame3_}, chkPrint_->font());
 
     LoadSeason(session_);
 
@@ -208,17 +190,6 @@ void MainScreen::startUp(QSize screenSize)
     showNote(QStringLiteral("Kickpool keeps its files in ") + QDir::toNativeSeparators(session_.home));
 
     SetSounds(session_);
-}
-
-// The style draws option and check box indicators at one fixed size; they grow with the text.
-void MainScreen::scaleIndicators()
-{
-    const int size = qMax(13, qRound(QFontMetrics(chkPrint_->font()).height() * 0.8));
-    const QString sheet = QStringLiteral("QRadioButton::indicator, QCheckBox::indicator"
-                                         " { width: %1px; height: %1px; }")
-                              .arg(size);
-    frame2_->setStyleSheet(sheet);
-    frame3_->setStyleSheet(sheet);
 }
 
 QLineEdit* MainScreen::text(int n) const

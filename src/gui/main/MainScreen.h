@@ -87,7 +87,6 @@ protected:
 private:
     void buildControls();
     void startUp(QSize screenSize);
-    void scaleIndicators();
     // Runs what the selected option runs; `chosen` tells choosing an option from RUN AGAIN.
     void runSelection(int index, bool chosen);
     // Ends the printing of one user action and says where a PDF went, if one was written.

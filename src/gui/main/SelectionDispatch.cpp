@@ -2,6 +2,7 @@
 #include "main/MainScreen.h"
 
 #include "dialogs/Button.h"
+#include "print/PrintRun.h"
 #include "season/Services.h"
 #include "season/Session.h"
 
@@ -100,18 +101,9 @@ void MainScreen::showScreen(OtherScreen which, bool hideMain)
 // that it is never blamed on a later printout.
 void MainScreen::finishPrintRun()
 {
-    Printer* printer = session_.services.printer;
-    if (!printer)
-        return;
-    const QString pdf = printer->finishRun();
-    const QString failure = printer->takeFailure();
-    if (!failure.isEmpty()) {
-        showNote(QStringLiteral("Printing failed: ") + failure, {}, true);
-        return;
-    }
-    if (pdf.isEmpty())
-        return;
-    showNote(QStringLiteral("No printer found; the printout was saved as ") + QDir::toNativeSeparators(pdf), pdf);
+    const PrintRunNote note = ::finishPrintRun(session_.services.printer);
+    if (!note.text.isEmpty())
+        showNote(note.text, note.tip, note.failure);
 }
 
 void MainScreen::showNote(const QString& text, const QString& tip, bool failure)

@@ -1,7 +1,9 @@
 #include "season/Layout.h"
 
+#include "print/PrintJob.h"
 #include "season/Session.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -84,4 +86,32 @@ void applyLayout(QWidget* window, const Session& session)
         scaleFont(c.widget, c.points, session.FontScale);
     }
     moveAndSize(window, scaled(self.geometry, session.ScaleX, session.ScaleY));
+}
+
+QFont designFont(double points, bool bold)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QFont listFont(double points)
+{
+    QFont font(ReportFontName);
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    font.setPointSizeF(points);
+    return font;
+}
+
+void scaleIndicators(std::initializer_list<QWidget*> containers, const QFont& font)
+{
+    const int size = qMax(13, qRound(QFontMetrics(font).height() * 0.8));
+    const QString sheet = QStringLiteral("QRadioButton::indicator, QCheckBox::indicator"
+                                         " { width: %1px; height: %1px; }")
+                              .arg(size);
+    for (QWidget* container : containers)
+        container->setStyleSheet(sheet);
 }

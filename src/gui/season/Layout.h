@@ -1,9 +1,20 @@
 #pragma once
 
+#include <QFont>
 #include <QSize>
+#include <initializer_list>
 
 class QWidget;
 class Session;
+
+// The fonts of the screens, at their design size (the layout scales them): "Arial" for the
+// controls, and the fixed-pitch report font for the lists that show report lines.
+QFont designFont(double points, bool bold = false);
+QFont listFont(double points);
+
+// The style draws option and check box indicators at one fixed size; this makes those inside
+// the given containers grow with `font` (after the layout has scaled it).
+void scaleIndicators(std::initializer_list<QWidget*> containers, const QFont& font);
 
 // The size of the primary screen in pixels (800 x 600 when there is no screen).
 QSize primaryScreenSize();

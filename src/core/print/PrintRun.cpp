@@ -1,0 +1,18 @@
+#include "print/PrintRun.h"
+
+#include "season/Services.h"
+
+#include <QDir>
+
+PrintRunNote finishPrintRun(Printer* printer)
+{
+    if (!printer)
+        return {};
+    const QString pdf = printer->finishRun();
+    const QString failure = printer->takeFailure();
+    if (!failure.isEmpty())
+        return {QStringLiteral("Printing failed: ") + failure, {}, true};
+    if (pdf.isEmpty())
+        return {};
+    return {QStringLiteral("No printer found; the printout was saved as ") + QDir::toNativeSeparators(pdf), pdf, false};
+}
