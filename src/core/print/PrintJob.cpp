@@ -81,11 +81,24 @@ PrintJob& PrintJob::image(const QByteArray& png, int left, int top, int width, i
     return *this;
 }
 
+PrintJob& PrintJob::text(const QString& text, int left, int top, int width, int height, bool centred)
+{
+    PrintOp o = op(PrintOp::Kind::Text);
+    o.text = text;
+    o.value = centred ? 1 : 0;
+    o.left = left;
+    o.top = top;
+    o.width = width;
+    o.height = height;
+    ops_.append(o);
+    return *this;
+}
+
 QStringList PrintJob::lines() const
 {
     QStringList out;
     for (const PrintOp& o : ops_) {
-        if (o.kind == PrintOp::Kind::Line)
+        if (o.kind == PrintOp::Kind::Line || o.kind == PrintOp::Kind::Text)
             out.append(o.text);
     }
     return out;

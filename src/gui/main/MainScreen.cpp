@@ -211,12 +211,7 @@ void MainScreen::startUp(QSize screenSize)
 // The style draws option and check box indicators at one fixed size; they grow with the text.
 void MainScreen::scaleIndicators()
 {
-    const int size = qMax(13, qRound(QFontMetrics(chkPrint_->font()).height() * 0.8));
-    const QString sheet = QStringLiteral("QRadioButton::indicator, QCheckBox::indicator"
-                                         " { width: %1px; height: %1px; }")
-                              .arg(size);
-    frame2_->setStyleSheet(sheet);
-    frame3_->setStyleSheet(sheet);
+    scaleOptionIndicators({frame2_, frame3_}, chkPrint_->font());
 }
 
 QLineEdit* MainScreen::text(int n) const

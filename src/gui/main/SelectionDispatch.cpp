@@ -2,6 +2,7 @@
 #include "main/MainScreen.h"
 
 #include "dialogs/Button.h"
+#include "main/PrintRunNote.h"
 #include "season/Services.h"
 #include "season/Session.h"
 
@@ -95,22 +96,12 @@ void MainScreen::showScreen(OtherScreen which, bool hideMain)
     slot.screen->activateWindow();
 }
 
-// A failure that the selection did not show itself is shown here and taken from the printer, so
-// that it is never blamed on a later printout.
+// A failure that the selection did not show itself is shown here.
 void MainScreen::finishPrintRun()
 {
-    Printer* printer = session_.services.printer;
-    if (!printer)
-        return;
-    const QString pdf = printer->finishRun();
-    const QString failure = printer->takeFailure();
-    if (!failure.isEmpty()) {
-        showNote(QStringLiteral("Printing failed: ") + failure, {}, true);
-        return;
-    }
-    if (pdf.isEmpty())
-        return;
-    showNote(QStringLiteral("No printer found; the printout was saved as ") + pdf, pdf);
+    const PrintRunNote note = endPrintRun(session_.services.printer);
+    if (!note.text.isEmpty())
+        showNote(note.text, note.file, note.failure);
 }
 
 void MainScreen::showNote(const QString& text, const QString& tip, bool failure)

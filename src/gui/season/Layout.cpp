@@ -2,6 +2,7 @@
 
 #include "season/Session.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -84,4 +85,14 @@ void applyLayout(QWidget* window, const Session& session)
         scaleFont(c.widget, c.points, session.FontScale);
     }
     moveAndSize(window, scaled(self.geometry, session.ScaleX, session.ScaleY));
+}
+
+void scaleOptionIndicators(const QList<QWidget*>& frames, const QFont& font)
+{
+    const int size = qMax(13, qRound(QFontMetrics(font).height() * 0.8));
+    const QString sheet = QStringLiteral("QRadioButton::indicator, QCheckBox::indicator"
+                                         " { width: %1px; height: %1px; }")
+                              .arg(size);
+    for (QWidget* frame : frames)
+        frame->setStyleSheet(sheet);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QSize>
 
+class QFont;
 class QWidget;
 class Session;
 
@@ -14,3 +16,7 @@ QSize primaryScreenSize();
 // composite widgets (scroll bars, headers, viewports) follow their widget. A font given in
 // pixels rather than points is left as it is.
 void applyLayout(QWidget* window, const Session& session);
+
+// The style draws option and check box indicators at one fixed size: makes those inside the
+// given frames grow with the height of `font`, as the scaled text does.
+void scaleOptionIndicators(const QList<QWidget*>& frames, const QFont& font);
