@@ -198,9 +198,12 @@ private:
             while (measured.endsWith(QLatin1Char(' ')))
                 measured.chop(1);
         }
-        const double wide = QFontMetricsF(f, &device_).horizontalAdvance(measured);
-        if (wide > box.width())
-            f.setPointSizeF(f.pointSizeF() * box.width() / wide * 0.995);
+        // Sizes come in whole device pixels, so a smaller size is measured again until it fits.
+        double wide = QFontMetricsF(f, &device_).horizontalAdvance(measured);
+        for (int tries = 0; wide > box.width() && tries < 10; ++tries) {
+            f.setPointSizeF(f.pointSizeF() * box.width() / wide * 0.99);
+            wide = QFontMetricsF(f, &device_).horizontalAdvance(measured);
+        }
         const QFontMetricsF metrics(f, &device_);
         const double x = centred ? box.left() + (box.width() - metrics.horizontalAdvance(op.text)) / 2 : box.left();
         const double baseline = box.top() + (box.height() - metrics.height()) / 2 + metrics.ascent();
