@@ -1,21 +1,8 @@
 #include "FrontSeason.h"
 
 #include "front/FrontPrint.h"
-#include "season/Format.h"
 
 #include <gtest/gtest.h>
-
-namespace {
-
-QStringList texts(const QVector<FrontLine>& lines)
-{
-    QStringList out;
-    for (const FrontLine& line : lines)
-        out.append(line.text);
-    return out;
-}
-
-}  // namespace
 
 TEST(TicketFront, FullFrontLineForLine)
 {
@@ -31,7 +18,7 @@ TEST(TicketFront, RulesHeadingsTopPrizeOddsAndTheBuyerFields)
     setPrizes(s, {{1, 500}, {9, 80}});
     s.setPrizeAmount(Prize::GrandHigh, 1000);
     s.Odds = 10000;
-    const QStringList lines = texts(frontLines(s));
+    const QStringList lines = frontTexts(frontLines(s));
     EXPECT_EQ(lines.mid(6, 6), (QStringList{"RULES" + blanks(12),
                                             "Two teams for each week are listed on back" + blanks(17),
                                             "BOTH teams must play to be a winner" + blanks(17),
@@ -47,11 +34,11 @@ TEST(TicketFront, RulesHeadingsTopPrizeOddsAndTheBuyerFields)
     // No playoff weeks: the playoff prize is listed without its heading. No prize at all: the
     // buyer fields still start at the same line.
     s.PlayoffWeeks = 0;
-    EXPECT_FALSE(texts(frontLines(s)).filter("Playoff Season").size());
-    EXPECT_TRUE(texts(frontLines(s)).contains("If teams have highest total score, win $80" + blanks(17)));
+    EXPECT_FALSE(frontTexts(frontLines(s)).filter("Playoff Season").size());
+    EXPECT_TRUE(frontTexts(frontLines(s)).contains("If teams have highest total score, win $80" + blanks(17)));
     Season bare = testSeason(4, 3);
     bare.Odds = 14.6f;
-    const QStringList bareLines = texts(frontLines(bare));
+    const QStringList bareLines = frontTexts(frontLines(bare));
     EXPECT_EQ(bareLines.size(), 41);
     EXPECT_EQ(bareLines.indexOf("Name    " + QString(24, '_') + blanks(11)), FrontLinesBeforeFields + 2);
     EXPECT_TRUE(bareLines.contains("Odds of Winning: 1 in 14.6" + blanks(19)));

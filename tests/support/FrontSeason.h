@@ -7,6 +7,7 @@
 #include "TestSeason.h"
 
 #include "front/FrontLines.h"
+#include "season/Format.h"
 
 inline Season fullFrontSeason(int ticketSize = 2)
 {
@@ -33,6 +34,14 @@ inline QString asCodedText(const QVector<FrontLine>& lines)
     for (const FrontLine& line : lines)
         text += line.format + QLatin1Char('\t') + line.text + QLatin1Char('\n');
     return text;
+}
+
+inline QStringList frontTexts(const QVector<FrontLine>& lines)
+{
+    QStringList texts;
+    for (const FrontLine& line : lines)
+        texts.append(line.text);
+    return texts;
 }
 
 // The texts of the lines that print something.

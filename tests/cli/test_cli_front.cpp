@@ -1,0 +1,36 @@
+#include "CliRunner.h"
+#include "FrontSeason.h"
+#include "PdfReadBack.h"
+
+#include <gtest/gtest.h>
+
+TEST(CliFront, LinesAndPagesOfFronts)
+{
+    const CliHome home(false);
+    home.writeSeason(seasonFileBytes(fullFrontSeason(2)));
+    CliRun run = home.run({"front"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, expectedFrontText());
+
+    // Landscape at size 2: three to a sheet, one sheet a copy.
+    run = home.run({"--pdf", home.filePath("fronts.pdf"), "front", "landscape", "2"});
+    EXPECT_EQ(run.status, 0);
+    const QVector<PdfPage> pages = pdfWords(home.filePath("fronts.pdf"));
+    ASSERT_EQ(pages.size(), 2);
+    for (const PdfPage& page : pages) {
+        EXPECT_GT(page.width, page.height);
+        int titles = 0;
+        for (const PdfWord& word : page.words)
+            titles += word.text == QStringLiteral("SCOREPOT");
+        EXPECT_EQ(titles, 3);
+    }
+    // The default: one upright front.
+    EXPECT_EQ(home.run({"--pdf", home.filePath("front.pdf"), "front"}).status, 0);
+    const QVector<PageSize> upright = pageSizes(home.filePath("front.pdf"));
+    ASSERT_EQ(upright.size(), 1);
+    EXPECT_LT(upright[0].width, upright[0].height);
+
+    EXPECT_EQ(home.run({"front", "sideways"}).status, 1);
+    EXPECT_EQ(home.run({"front", "portrait", "1000"}).status, 1);
+}
