@@ -4,11 +4,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(TicketFront, FullFrontLineForLine)
-{
-    EXPECT_EQ(asCodedText(frontLines(fullFrontSeason())), expectedFrontText());
-}
-
 TEST(TicketFront, RulesHeadingsTopPrizeOddsAndTheBuyerFields)
 {
     // Ties split, the next closest ticket paid, one regular prize on and a larger amount stored
@@ -42,86 +37,67 @@ TEST(TicketFront, RulesHeadingsTopPrizeOddsAndTheBuyerFields)
     EXPECT_EQ(bareLines.size(), 41);
     EXPECT_EQ(bareLines.indexOf("Name    " + QString(24, '_') + blanks(11)), FrontLinesBeforeFields + 2);
     EXPECT_TRUE(bareLines.contains("Odds of Winning: 1 in 14.6" + blanks(19)));
+
+    // A text of one character is written empty, and emptied in the season; two characters stay.
+    bare.FrontText[4] = QStringLiteral(" ");
+    EXPECT_TRUE(frontTexts(frontLines(bare)).contains(blanks(17)) && !frontTexts(frontLines(bare)).contains(blanks(18)));
+    EXPECT_TRUE(emptySingleCharacterTexts(bare) && bare.FrontText[4].isEmpty() && bare.FrontText[3] == "2024 NFL");
 }
 
-TEST(TicketFront, ATextOfOneCharacterIsRemoved)
-{
-    Season s = fullFrontSeason();
-    s.FrontText[4] = QStringLiteral(" ");
-    s.FrontText[1] = QStringLiteral("AB");
-    EXPECT_EQ(frontLines(s)[28].text, blanks(17));
-    EXPECT_TRUE(emptySingleCharacterTexts(s));
-    EXPECT_EQ(s.FrontText[4], QString());
-    EXPECT_EQ(s.FrontText[1], QStringLiteral("AB"));
-    EXPECT_FALSE(emptySingleCharacterTexts(s));
-}
-
-TEST(TicketFrontPrint, EveryStyleAndSizeFitsThePrintableArea)
+TEST(TicketFrontPrint, SheetsKeepTheirPlacesOrShrinkAllAlikeToThePrintableEdge)
 {
     const QVector<FrontLine> lines = frontLines(fullFrontSeason());
-    for (int size = 0; size <= 4; ++size) {
-        for (FrontStyle style : {FrontStyle::Portrait, FrontStyle::ThreeToSheet, FrontStyle::FourToSheet}) {
-            const QVector<FrontPlace> given = frontPlaces(size, style);
-            const bool suits = style == FrontStyle::Portrait || (style == FrontStyle::FourToSheet) == (size == 0);
-            ASSERT_EQ(given.size(), suits ? (style == FrontStyle::FourToSheet ? 4 : style == FrontStyle::ThreeToSheet ? 3 : 1) : 0);
-            EXPECT_EQ(frontSheetJob(lines, size, style).ops().isEmpty(), !suits);
-            if (!suits)
-                continue;
-            const bool landscape = style != FrontStyle::Portrait;
-            const QVector<FrontPlace> fitted = fitOnPage(given, landscape);
-            // Upright fronts and three to a sheet of sizes 1 and 2 are printed where given; the
-            // others are shrunk alike, as little as needed to reach the printable edge.
-            const bool keeps = style == FrontStyle::Portrait || size == 1 || size == 2;
-            EXPECT_EQ(fitted == given, keeps) << size;
-            const double scale = fitted[0].width / given[0].width;
-            double right = 0;
-            for (int m = 0; m < fitted.size(); ++m) {
-                const FrontPlace part = printedPart(fitted[m]);
-                EXPECT_GE(part.left, -1e-6);
-                EXPECT_GE(part.top, 0);
-                EXPECT_LE(part.bottom(), landscape ? PrintableWidthTwips : PrintableHeightTwips);
-                EXPECT_DOUBLE_EQ(fitted[m].height, given[m].height * scale);
-                EXPECT_NEAR(fitted[m].left - fitted[0].left, (given[m].left - given[0].left) * scale, 1e-6);
-                right = std::max(right, part.right());
-            }
-            const double width = landscape ? PrintableHeightTwips : PrintableWidthTwips;
-            EXPECT_LE(right, width + 1e-6);
-            if (!keeps) {
-                EXPECT_NEAR(right, width, 1e-6) << size;
-            }
+    const QStringList printed = printedTexts(lines);
+    using enum FrontStyle;
+    struct Case { int size; FrontStyle style; int copies; bool keeps; };
+    const Case cases[] = {{1, Portrait, 1, true}, {4, Portrait, 1, true}, {2, ThreeToSheet, 3, true},
+                          {3, ThreeToSheet, 3, false}, {4, ThreeToSheet, 3, false}, {0, FourToSheet, 4, false},
+                          {0, ThreeToSheet, 0, false}, {2, FourToSheet, 0, false}};
+    for (const Case& c : cases) {
+        const QVector<FrontPlace> given = frontPlaces(c.size, c.style);
+        const PrintJob job = frontSheetJob(lines, c.size, c.style);
+        ASSERT_EQ(given.size(), c.copies) << c.size;
+        if (c.copies == 0) {
+            EXPECT_TRUE(job.ops().isEmpty());
+            continue;
+        }
+        QStringList copies;
+        for (int m = 0; m < c.copies; ++m)
+            copies += printed;
+        EXPECT_EQ(job.lines(), copies);
+        const bool landscape = c.style != Portrait;
+        EXPECT_EQ(job.ops()[1].kind, landscape ? PrintOp::Kind::Orientation : PrintOp::Kind::FontName);
+        const QVector<FrontPlace> fitted = fitOnPage(given, landscape);
+        EXPECT_EQ(fitted == given, c.keeps) << c.size;
+        const double edge = landscape ? PrintableHeightTwips : PrintableWidthTwips;
+        EXPECT_NEAR(printedPart(fitted.last()).right(), c.keeps ? printedPart(given.last()).right() : edge, 1e-6);
+        const double scale = fitted[0].width / given[0].width;
+        for (int m = 0; m < fitted.size(); ++m) {
+            EXPECT_GE(printedPart(fitted[m]).left, -1e-6);
+            EXPECT_NEAR(fitted[m].left - fitted[0].left, (given[m].left - given[0].left) * scale, 1e-6);
+            EXPECT_NEAR(fitted[m].height, given[m].height * scale, 1e-6);
         }
     }
 }
 
-TEST(TicketFrontPrint, ASheetDrawsEachCopyRowByRowInItsPlace)
+TEST(TicketFrontPrint, RowsFollowEachOtherDownTheirPlace)
 {
     const QVector<FrontLine> lines = frontLines(fullFrontSeason());
-    const PrintJob job = frontSheetJob(lines, 2, FrontStyle::ThreeToSheet);
-    const QStringList printed = printedTexts(lines);
-    EXPECT_EQ(job.lines(), printed + printed + printed);
-    EXPECT_EQ(job.pageCount(), 1);
-    const QVector<PrintOp>& ops = job.ops();
-    EXPECT_EQ(ops.first(), PrintJob().quality(-4).ops().first());
-    EXPECT_EQ(ops[1], PrintJob().orientation(2).ops().first());
-    EXPECT_EQ(ops.last().kind, PrintOp::Kind::EndDoc);
-
-    // Rows follow each other down the place; the title is centred and bold, larger lines are
-    // taller, and the second copy stands one step to the right of the first.
-    const FrontPlace first = frontPlaces(2, FrontStyle::ThreeToSheet)[0];
-    QVector<PrintOp> texts;
-    double points[3] = {};
-    for (const PrintOp& op : ops) {
-        if (op.kind == PrintOp::Kind::FontSize && texts.size() < 3)
-            points[texts.size()] = op.value;
+    const FrontPlace place = frontPlaces(2, FrontStyle::Portrait)[0];
+    QVector<PrintOp> rows;
+    double points[2] = {};
+    const PrintJob job = frontSheetJob(lines, 2, FrontStyle::Portrait);
+    for (const PrintOp& op : job.ops()) {
+        if (op.kind == PrintOp::Kind::FontSize && rows.size() < 2)
+            points[rows.size()] = op.value;
         if (op.kind == PrintOp::Kind::Text)
-            texts.append(op);
+            rows.append(op);
     }
-    ASSERT_EQ(texts.size(), 3 * printed.size());
-    EXPECT_EQ(texts[0].value, 1);
-    EXPECT_EQ(texts[1].value, 0);
-    EXPECT_NEAR(points[1] / points[0], 14.0 / 10.0, 1e-9);  // "B4" and "CB0"
-    for (int n = 1; n < printed.size(); ++n)
-        EXPECT_GE(texts[n].top, texts[n - 1].top + texts[n - 1].height - 1) << n;
-    EXPECT_LE(texts[printed.size() - 1].top + texts[printed.size() - 1].height, first.bottom());
-    EXPECT_EQ(texts[printed.size()].left - texts[0].left, 4680);
+    ASSERT_EQ(rows.size(), printedTexts(lines).size());
+    EXPECT_EQ(rows[0].value, 1);  // the centred title
+    EXPECT_EQ(rows[1].value, 0);
+    EXPECT_NEAR(points[1] / points[0], 14.0 / 10.0, 1e-9);  // "B4" after "CB0"
+    for (int n = 1; n < rows.size(); ++n)
+        EXPECT_GE(rows[n].top, rows[n - 1].top + rows[n - 1].height - 1) << n;
+    EXPECT_LE(rows.last().top + rows.last().height, place.bottom());
 }

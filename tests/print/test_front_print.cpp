@@ -10,24 +10,19 @@
 
 #include <algorithm>
 
-// Every ticket size one to a page, then three to a sheet (sizes 1 to 4) and four to a sheet
-// (size 0), all in one PDF read back word by word. The title is as wide as a front can hold, so
-// that its centred line reaches both edges of every copy.
+// Every size one to a page, then three (sizes 1 to 4) or four (size 0) to a sheet, read back word
+// by word; the title is as wide as a front holds, so that it reaches both edges of every copy.
 TEST(TicketFrontPrintout, EveryWordOfEveryCopyLiesInsideThePrintableArea)
 {
     Season season = fullFrontSeason();
     season.FrontText[1] = QStringLiteral("LAKESIDE HIGH SCHOOL ATHLETIC BOOSTERS CLUB");
     const QVector<FrontLine> lines = frontLines(season);
     QVector<PrintJob> jobs;
-    QVector<int> copies;
-    for (int size = 0; size <= 4; ++size) {
+    const int copies[] = {1, 1, 1, 1, 1, 4, 3, 3, 3, 3};
+    for (int size = 0; size <= 4; ++size)
         jobs << frontSheetJob(lines, size, FrontStyle::Portrait);
-        copies << 1;
-    }
-    for (int size = 0; size <= 4; ++size) {
+    for (int size = 0; size <= 4; ++size)
         jobs << frontSheetJob(lines, size, size == 0 ? FrontStyle::FourToSheet : FrontStyle::ThreeToSheet);
-        copies << (size == 0 ? 4 : 3);
-    }
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("fronts.pdf"));
     ASSERT_TRUE(writePdf(jobs, file));

@@ -1,7 +1,7 @@
 #pragma once
 
 // The season of the ticket front tests: every prize on, ties paid in full, unsold winners passed
-// to the next closest ticket. tests/data/front_full.txt holds its front as CODE<TAB>TEXT lines.
+// on. tests/data/front_full.txt holds its front as kickpool-cli front writes it.
 
 #include "TestFiles.h"
 #include "TestSeason.h"
@@ -23,18 +23,7 @@ inline Season fullFrontSeason(int ticketSize = 2)
     return s;
 }
 
-inline QString expectedFrontText()
-{
-    return QString::fromUtf8(readFile(QStringLiteral(KICKPOOL_TEST_DATA "/front_full.txt")));
-}
-
-inline QString asCodedText(const QVector<FrontLine>& lines)
-{
-    QString text;
-    for (const FrontLine& line : lines)
-        text += line.format + QLatin1Char('\t') + line.text + QLatin1Char('\n');
-    return text;
-}
+inline QString expectedFrontText() { return QString::fromUtf8(readFile(QStringLiteral(KICKPOOL_TEST_DATA "/front_full.txt"))); }
 
 inline QStringList frontTexts(const QVector<FrontLine>& lines)
 {
