@@ -16,7 +16,7 @@
 namespace {
 
 constexpr double kDefaultPoints = 10.0;
-constexpr double kTwipsPerInch = 1440.0;
+constexpr double kTwipsPerInch = TwipsPerInch;
 
 QPageLayout pageLayout(QPageLayout::Orientation orientation)
 {
