@@ -15,6 +15,7 @@ const std::vector<CliCommand>& cliCommands()
         {"summary", "", "the annual summary", 0, 0, runSummary},
         {"letter", "", "the letter to winners", 0, 0, runLetter},
         {"estimate", "", "the payout estimate of the stored prize structure", 0, 0, runEstimate},
+        {"front", "[portrait|landscape] [COPIES]", "the ticket front, one \"CODE<TAB>TEXT\" line per line (with --pdf: COPIES pages)", 0, 2, runFront},
         {"check", "", "load the season file and report any problem in it", 0, 0, runCheck},
     };
     return commands;

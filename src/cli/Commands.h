@@ -65,3 +65,4 @@ int runLetter(CliContext& context);
 int runStandings(CliContext& context);
 int runSummary(CliContext& context);
 int runEstimate(CliContext& context);
+int runFront(CliContext& context);

@@ -16,7 +16,7 @@
 namespace {
 
 constexpr double kDefaultPoints = 10.0;
-constexpr double kTwipsPerInch = 1440.0;
+constexpr double kTwipsPerInch = TwipsPerInch;
 
 QPageLayout pageLayout(QPageLayout::Orientation orientation)
 {
@@ -92,6 +92,9 @@ public:
             case PrintOp::Kind::Image:
                 drawImage(op);
                 break;
+            case PrintOp::Kind::Text:
+                drawPlacedText(op);
+                break;
             }
         }
     }
@@ -104,7 +107,7 @@ private:
         QFont f(family_);
         f.setPointSizeF(points_);
         f.setBold(bold_);
-        f.setStyleHint(QFont::TypeWriter);
+        f.setStyleHint(family_ == reportFontFamily() ? QFont::TypeWriter : QFont::SansSerif);
         f.setKerning(false);
         return f;
     }
@@ -163,6 +166,13 @@ private:
         y_ += metrics.lineSpacing();
     }
 
+    QRectF boxOf(const PrintOp& op) const
+    {
+        const double perTwipX = device_.logicalDpiX() / kTwipsPerInch;
+        const double perTwipY = device_.logicalDpiY() / kTwipsPerInch;
+        return QRectF(op.left * perTwipX, op.top * perTwipY, op.width * perTwipX, op.height * perTwipY);
+    }
+
     void drawImage(const PrintOp& op)
     {
         if (!ensurePage())
@@ -170,12 +180,36 @@ private:
         QImage image;
         if (!image.loadFromData(op.image))
             return;
-        const double perTwipX = device_.logicalDpiX() / kTwipsPerInch;
-        const double perTwipY = device_.logicalDpiY() / kTwipsPerInch;
-        const QRectF target(op.left * perTwipX, op.top * perTwipY, op.width * perTwipX,
-                            op.height * perTwipY);
         painter_.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter_.drawImage(target, image);
+        painter_.drawImage(boxOf(op), image);
+    }
+
+    // Blanks at the end of a left-aligned text take no room; in a centred one they shift the
+    // visible part and count.
+    void drawPlacedText(const PrintOp& op)
+    {
+        if (!ensurePage() || op.text.isEmpty())
+            return;
+        const bool centred = op.value != 0;
+        const QRectF box = boxOf(op);
+        QFont f = font();
+        QString measured = op.text;
+        if (!centred) {
+            while (measured.endsWith(QLatin1Char(' ')))
+                measured.chop(1);
+        }
+        // Sizes come in whole device pixels, so a smaller size is measured again until it fits.
+        double wide = QFontMetricsF(f, &device_).horizontalAdvance(measured);
+        for (int tries = 0; wide > box.width() && tries < 10; ++tries) {
+            f.setPointSizeF(f.pointSizeF() * box.width() / wide * 0.99);
+            wide = QFontMetricsF(f, &device_).horizontalAdvance(measured);
+        }
+        const QFontMetricsF metrics(f, &device_);
+        const double x = centred ? box.left() + (box.width() - metrics.horizontalAdvance(op.text)) / 2 : box.left();
+        const double baseline = box.top() + (box.height() - metrics.height()) / 2 + metrics.ascent();
+        painter_.setFont(f);
+        painter_.setPen(Qt::black);
+        painter_.drawText(QPointF(x, baseline), op.text);
     }
 
     QPagedPaintDevice& device_;

@@ -14,7 +14,7 @@ class QPrinter;
 
 // Pages are US Letter; text and images are placed from the corner of the printable area, which
 // lies this many points in from every edge of the paper, as on a common office printer.
-inline constexpr double kPrintMarginPoints = 18;
+inline constexpr double kPrintMarginPoints = PrintMarginPoints;
 
 // The family that prints as "Courier New": the font itself when installed, otherwise its
 // metric-compatible stand-in, so that report columns line up. Needs a QGuiApplication.

@@ -29,3 +29,13 @@ TEST(FormatPatterns, PlacesLiteralsAndLongTexts)
     EXPECT_EQ(alignRight("abcdef", 3), "abcdef");
     EXPECT_EQ(blanks(-1), "");
 }
+
+TEST(FormatPatterns, NumbersInDigitPlaces)
+{
+    EXPECT_EQ(formatNumber(49.62, "###.#"), "49.6");
+    EXPECT_EQ(formatNumber(14.588235f, "###.#"), "14.6");
+    EXPECT_EQ(formatNumber(10000, "###.#"), "10000.");
+    EXPECT_EQ(formatNumber(0.25, "###.#"), ".3");  // halves away from zero
+    EXPECT_EQ(formatNumber(-2.25, "0.00#"), "-2.25");
+    EXPECT_EQ(formatNumber(7, "1 in #0.0 odds"), "1 in 7.0 odds");
+}

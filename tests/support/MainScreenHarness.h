@@ -93,10 +93,13 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(screen.get()));
     }
 
+    // The window whose controls a test drives: the main screen, or a screen open in its place.
+    virtual QWidget* window() const { return screen.get(); }
+
     template <class T>
     T* find(const QString& name) const
     {
-        T* widget = screen->findChild<T*>(name);
+        T* widget = window()->findChild<T*>(name);
         EXPECT_NE(widget, nullptr) << name.toStdString();
         return widget;
     }

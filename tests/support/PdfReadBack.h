@@ -58,3 +58,31 @@ inline QVector<PageSize> pageSizes(const QString& file)
     }
     return sizes;
 }
+
+// One word of a page as `pdftotext -bbox` finds it, with its box in points from the top left.
+struct PdfWord {
+    QString text;
+    double xMin = 0, yMin = 0, xMax = 0, yMax = 0;
+};
+struct PdfPage {
+    double width = 0, height = 0;
+    QVector<PdfWord> words;
+};
+
+// Every page of a PDF with the words on it.
+inline QVector<PdfPage> pdfWords(const QString& file)
+{
+    const QString html = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), file, QStringLiteral("-")});
+    static const QRegularExpression item(QStringLiteral(
+        R"re(<page width="([\d.]+)" height="([\d.]+)">|<word xMin="([-\d.]+)" yMin="([-\d.]+)" xMax="([-\d.]+)" yMax="([-\d.]+)">([^<]*)</word>)re"));
+    QVector<PdfPage> pages;
+    for (auto it = item.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        if (!m.captured(1).isEmpty())
+            pages.append({m.captured(1).toDouble(), m.captured(2).toDouble(), {}});
+        else if (!pages.isEmpty())
+            pages.last().words.append({m.captured(7), m.captured(3).toDouble(), m.captured(4).toDouble(),
+                                       m.captured(5).toDouble(), m.captured(6).toDouble()});
+    }
+    return pages;
+}

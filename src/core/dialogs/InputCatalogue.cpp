@@ -1,5 +1,6 @@
 #include "dialogs/InputCatalogue.h"
 
+#include "season/Numbers.h"
 #include "season/Session.h"
 
 namespace {
@@ -82,4 +83,16 @@ InputEntry inputEntry(const Session& session, int id)
 QStringList inputTextLines(const InputEntry& entry)
 {
     return dialogTextLines(entry.title, entry.lines);
+}
+
+int askCount(Session& session, int id, int most)
+{
+    for (;;) {
+        session.InputText = QStringLiteral("1");
+        if (session.input(id) == Answer::Cancel)
+            return 0;
+        const int count = toInteger(leadingNumber(session.InputText));
+        if (count >= 1 && count <= most)
+            return count;
+    }
 }

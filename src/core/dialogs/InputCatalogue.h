@@ -22,3 +22,7 @@ InputEntry inputEntry(const Session& session, int id);
 
 // The title followed by the texts of the instruction lines.
 QStringList inputTextLines(const InputEntry& entry);
+
+// Asks for a number of copies with input request `id` (proposing 1) until a number from 1 to
+// `most` is given. Returns 0 when the user cancels.
+int askCount(Session& session, int id, int most);

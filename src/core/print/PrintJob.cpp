@@ -7,6 +7,16 @@ PrintOp op(PrintOp::Kind kind)
     o.kind = kind;
     return o;
 }
+
+PrintOp boxed(PrintOp::Kind kind, int left, int top, int width, int height)
+{
+    PrintOp o = op(kind);
+    o.left = left;
+    o.top = top;
+    o.width = width;
+    o.height = height;
+    return o;
+}
 }  // namespace
 
 PrintJob& PrintJob::fontName(const QString& font)
@@ -71,12 +81,17 @@ PrintJob& PrintJob::quality(int value)
 
 PrintJob& PrintJob::image(const QByteArray& png, int left, int top, int width, int height)
 {
-    PrintOp o = op(PrintOp::Kind::Image);
+    PrintOp o = boxed(PrintOp::Kind::Image, left, top, width, height);
     o.image = png;
-    o.left = left;
-    o.top = top;
-    o.width = width;
-    o.height = height;
+    ops_.append(o);
+    return *this;
+}
+
+PrintJob& PrintJob::text(const QString& text, int left, int top, int width, int height, bool centred)
+{
+    PrintOp o = boxed(PrintOp::Kind::Text, left, top, width, height);
+    o.text = text;
+    o.value = centred ? 1 : 0;
     ops_.append(o);
     return *this;
 }
@@ -85,7 +100,7 @@ QStringList PrintJob::lines() const
 {
     QStringList out;
     for (const PrintOp& o : ops_) {
-        if (o.kind == PrintOp::Kind::Line)
+        if (o.kind == PrintOp::Kind::Line || o.kind == PrintOp::Kind::Text)
             out.append(o.text);
     }
     return out;

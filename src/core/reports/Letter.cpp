@@ -1,5 +1,6 @@
 #include "reports/Letter.h"
 
+#include "dialogs/InputCatalogue.h"
 #include "season/Format.h"
 #include "season/Numbers.h"
 #include "season/Session.h"
@@ -133,12 +134,5 @@ PrintJob letterJob(const Session& session)
 
 int askLetterCopies(Session& session)
 {
-    for (;;) {
-        session.InputText = QStringLiteral("1");
-        if (session.input(6) == 2)
-            return 0;
-        const int copies = toInteger(leadingNumber(session.InputText));
-        if (copies >= 1 && copies <= 100)
-            return copies;
-    }
+    return askCount(session, 6, 100);
 }

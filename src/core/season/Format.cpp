@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <cmath>
+
 QString Format(const QString& text, const QString& pattern)
 {
     QString body = pattern;
@@ -63,4 +65,42 @@ QString alignRight(const QString& text, int width)
 QString alignLeft(const QString& text, int width)
 {
     return text.size() >= width ? text : text + QString(width - text.size(), QLatin1Char(' '));
+}
+
+QString formatNumber(double value, const QString& pattern)
+{
+    auto isPlace = [](QChar c) { return c == QLatin1Char('#') || c == QLatin1Char('0') || c == QLatin1Char('.'); };
+    int first = 0;
+    while (first < pattern.size() && !isPlace(pattern[first]))
+        ++first;
+    if (first == pattern.size())
+        return pattern;
+    int last = first;
+    while (last + 1 < pattern.size() && isPlace(pattern[last + 1]))
+        ++last;
+    const QString places = pattern.mid(first, last - first + 1);
+    const int point = places.indexOf(QLatin1Char('.'));
+    const QString wholePlaces = point < 0 ? places : places.left(point);
+    const QString decimalPlaces = point < 0 ? QString() : places.mid(point + 1);
+    const int decimals = int(decimalPlaces.size());
+
+    const double scaled = std::round(std::fabs(value) * std::pow(10.0, decimals));
+    QString digits = QString::number(scaled, 'f', 0).rightJustified(decimals + 1, QLatin1Char('0'));
+    QString whole = digits.left(digits.size() - decimals);
+    QString fraction = digits.right(decimals);
+
+    const int wholeZeros = int(wholePlaces.count(QLatin1Char('0')));
+    while (whole.size() > wholeZeros && whole.startsWith(QLatin1Char('0')))
+        whole.remove(0, 1);
+    whole = whole.rightJustified(wholeZeros, QLatin1Char('0'));
+    const int fractionZeros = int(decimalPlaces.lastIndexOf(QLatin1Char('0'))) + 1;
+    while (fraction.size() > fractionZeros && fraction.endsWith(QLatin1Char('0')))
+        fraction.chop(1);
+
+    QString number = whole;
+    if (point >= 0)
+        number += QLatin1Char('.') + fraction;
+    if (value < 0 && scaled != 0)
+        number.prepend(QLatin1Char('-'));
+    return pattern.left(first) + number + pattern.mid(last + 1);
 }

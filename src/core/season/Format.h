@@ -15,3 +15,10 @@ QString alignRight(const QString& text, int width);
 QString alignLeft(const QString& text, int width);
 inline QString alignRight(qint64 number, int width) { return alignRight(QString::number(number), width); }
 inline QString blanks(int count) { return QString(count > 0 ? count : 0, QLatin1Char(' ')); }
+
+// Writes a number in a numeric pattern: "#" places show a digit only where the number has one,
+// "0" places always show one, and "." is the decimal point; the number is rounded to the places
+// after the point, halves away from zero. The whole part is never cut, and characters around
+// the places are written as they stand. "###.#" gives "49.6" for 49.62, "10000." for 10000 and
+// "14." for 14.
+QString formatNumber(double value, const QString& pattern);

@@ -2,6 +2,7 @@
 
 #include "season/Session.h"
 #include "dialogs/Button.h"
+#include "dialogs/GridFormat.h"
 
 #include <QAbstractItemView>
 #include <QFontMetrics>
@@ -15,17 +16,6 @@ namespace {
 
 constexpr int kRed = 255;
 constexpr int kYellow = 65535;
-
-// Size in points of a code's size digits, or 0 when it has none.
-double sizeOfCode(const QString& code, double fontScale)
-{
-    double size = 0;
-    if (code.contains(QLatin1Char('8'))) size = 8 * fontScale;
-    if (code.contains(QLatin1Char('0'))) size = 10 * fontScale;
-    if (code.contains(QLatin1Char('2'))) size = 12 * fontScale;
-    if (code.contains(QLatin1Char('4'))) size = 14 * fontScale;
-    return size;
-}
 
 }  // namespace
 
@@ -98,7 +88,7 @@ void FlexList::flexadditem(const QString& text, const QString& code, Session& se
         item->setForeground(colourFromBgr(kRed));
     if (code.contains(QLatin1Char('Y')))
         item->setBackground(colourFromBgr(kYellow));
-    const double size = sizeOfCode(code, session.FontScale);
+    const double size = formatCodePoints(code) * session.FontScale;
     if (size > 0)
         font.setPointSizeF(size);
     item->setTextAlignment(alignment);

@@ -97,8 +97,7 @@ void MainScreen::showScreen(OtherScreen which, bool hideMain)
     slot.screen->activateWindow();
 }
 
-// A failure that the selection did not show itself is shown here and taken from the printer, so
-// that it is never blamed on a later printout.
+// A failure that the selection did not show itself is shown here.
 void MainScreen::finishPrintRun()
 {
     const PrintRunNote note = ::finishPrintRun(session_.services.printer);

@@ -25,3 +25,4 @@ QSize primaryScreenSize();
 // composite widgets (scroll bars, headers, viewports) follow their widget. A font given in
 // pixels rather than points is left as it is.
 void applyLayout(QWidget* window, const Session& session);
+

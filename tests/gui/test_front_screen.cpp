@@ -1,0 +1,133 @@
+#include "FrontSeason.h"
+
+#include "MainScreenHarness.h"
+
+#include "front/Front.h"
+#include "front/FrontPrint.h"
+#include "front/FrontScreenTexts.h"
+
+#include <QComboBox>
+#include <QSignalSpy>
+#include <QTableWidget>
+
+// The ticket front screen opened directly on a season file of its own, scaled for 800 x 600.
+class FrontScreen : public MainScreenHarness {
+protected:
+    void open(int storedSize)
+    {
+        writeSeason(fullFrontSeason(storedSize));
+        session = std::make_unique<Session>(home.path(), Services{&dialogs, &clock, &sounds, &printer});
+        LoadSeason(*session);
+        reopen();
+    }
+    void reopen()
+    {
+        front = std::make_unique<Front>(*session, QSize(800, 600));
+        front->show();
+        front->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(front.get()));
+    }
+    QWidget* window() const override { return front.get(); }
+    QComboBox* sizes() const { return find<QComboBox>(QStringLiteral("Combo1")); }
+    QStringList previewTexts() const
+    {
+        const QTableWidget* preview = find<QTableWidget>(QStringLiteral("MSFlexGrid1"));
+        QStringList texts;
+        for (int row = 0; row < preview->rowCount(); ++row)
+            texts << preview->item(row, 0)->text();
+        return texts;
+    }
+    // Replaces the entry box's text by typing, then presses Enter.
+    void retype(const QString& text) const
+    {
+        ASSERT_EQ(QApplication::focusWidget(), box(1));
+        QTest::keyClick(box(1), Qt::Key_A, Qt::ControlModifier);
+        typeAndEnter(text);
+    }
+
+    std::unique_ptr<Front> front;
+};
+
+TEST_F(FrontScreen, SizeChoiceOffersTheSheetThatSuitsItAndResetOrReopeningBringsBackTheStoredSize)
+{
+    open(0);
+    EXPECT_EQ(box(3)->text(), QStringLiteral("496"));
+    EXPECT_EQ(sizes()->currentText(), QStringLiteral("TICKET SIZE - Heigth 5.75\", Width 2.75\" (4 per page)"));
+    EXPECT_EQ(shownLines(), ticketSizeHelp());
+    EXPECT_TRUE(option(7)->isVisible() && !option(6)->isVisible());
+
+    sizes()->setFocus();
+    QTest::keyClick(sizes(), Qt::Key_Down);
+    EXPECT_EQ(session->season.TicketSize, 1);
+    EXPECT_TRUE(option(6)->isVisible() && !option(7)->isVisible());
+
+    click(option(6));
+    click(button("cmdReset"));
+    EXPECT_EQ(sizes()->currentIndex(), 0);
+    EXPECT_EQ(session->season.TicketSize, 0);
+    EXPECT_TRUE(option(7)->isVisible() && !option(6)->isChecked());
+
+    sizes()->setFocus();
+    QTest::keyClick(sizes(), Qt::Key_Down);
+    QSignalSpy finished(front.get(), &SecondaryScreen::finished);
+    click(button("cmdExit"));
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_FALSE(front->isVisible());
+    reopen();
+    EXPECT_EQ(sizes()->currentIndex(), 0);
+    EXPECT_EQ(session->season.TicketSize, 0);
+}
+
+TEST_F(FrontScreen, TypedTextsShowInThePreviewAtOnceAndReachTheFileOnlyWithSaveAllChanges)
+{
+    open(2);
+    const QByteArray stored = readFile(seasonPath());
+    EXPECT_EQ(previewTexts(), frontTexts(frontLines(session->season)));
+
+    click(option(1));
+    EXPECT_EQ(label(1)->text(), QStringLiteral("TITLE OF YOUR ORGANIZATION"));
+    EXPECT_EQ(box(1)->text(), QStringLiteral("Lakeside Boosters"));
+    EXPECT_EQ(shownLines(), frontTextHelp(1));
+    retype(QStringLiteral("RIVERSIDE CLUB"));
+    EXPECT_EQ(previewTexts().first(), QStringLiteral("RIVERSIDE CLUB") + blanks(12));
+    EXPECT_EQ(readFile(seasonPath()), stored);
+
+    // A single blank typed as the information line removes it.
+    click(option(4));
+    retype(QStringLiteral(" "));
+    EXPECT_EQ(previewTexts()[28], blanks(17));
+    EXPECT_EQ(session->season.FrontText[4], QString());
+    EXPECT_EQ(box(1)->text(), QString());
+    EXPECT_TRUE(shownLines().isEmpty());
+
+    dialogs.answerMessage(Answer::Yes);
+    click(button("cmdSave"));
+    EXPECT_EQ(dialogs.messages, QVector<int>{4});
+    EXPECT_EQ(button("cmdSave")->text(), QStringLiteral("SAVED"));
+    EXPECT_EQ(saved().season.FrontText[1], QStringLiteral("RIVERSIDE CLUB"));
+    EXPECT_EQ(saved().season.FrontText[4], QString());
+}
+
+TEST_F(FrontScreen, PrintAsksHowManySheetsAndPrintsEachAsItsOwnJob)
+{
+    open(2);
+    dialogs.answerMessage(Answer::Ok);
+    click(button("cmdPrint"));
+    EXPECT_EQ(dialogs.messages, QVector<int>{15});
+
+    click(option(6));
+    EXPECT_EQ(shownLines(), landscapeHelp(false));
+    dialogs.answerInput(QStringLiteral("1000")).answerInput(QStringLiteral("5"));
+    click(button("cmdPrint"));
+    EXPECT_EQ(dialogs.inputs, (QVector<int>{7, 7}));
+    EXPECT_EQ(dialogs.inputTexts[0].last(), QStringLiteral(" NUMBER OF TICKETS TO PRINT"));
+    ASSERT_EQ(printer.jobs.size(), 5);
+    const QVector<FrontLine> lines = frontLines(session->season);
+    for (const PrintJob& job : printer.jobs)
+        EXPECT_TRUE(job == frontSheetJob(lines, 2, FrontStyle::ThreeToSheet) && job.lines().size() == 3 * printedTexts(lines).size());
+
+    dialogs.answerInput(QStringLiteral("3"), Answer::Cancel);
+    click(button("cmdPrint"));
+    EXPECT_EQ(printer.jobs.size(), 5);
+    EXPECT_EQ(dialogs.unscripted, 0);
+}
