@@ -23,26 +23,26 @@ QString fileNameProblem(const QString& typedName)
     static const QString refused = QStringLiteral("/\\:*?\"<>|");
     for (const char32_t c : typedName.toUcs4()) {
         if (c < 0x80 && refused.contains(QChar(c)))
-            return QStringLiteral("the character %1 is not allowed").arg(QChar(c));
+            return QStringLiteral("The character %1 is not allowed").arg(QChar(c));
         switch (QChar::category(c)) {
         case QChar::Other_Control:
         case QChar::Other_Format:  // also the marks that turn text right to left
         case QChar::Other_Surrogate:
         case QChar::Separator_Line:
         case QChar::Separator_Paragraph:
-            return QStringLiteral("control characters are not allowed");
+            return QStringLiteral("Control characters are not allowed");
         default:
             break;
         }
     }
     if (typedName.contains(QLatin1String("..")))
-        return QStringLiteral("two dots in a row are not allowed");
+        return QStringLiteral("Two dots in a row are not allowed");
     if (typedName.startsWith(QLatin1Char('.')))
-        return QStringLiteral("it must not start with a dot");
+        return QStringLiteral("It must not start with a dot");
     if (!typedName.isEmpty() && typedName[0].isSpace())
-        return QStringLiteral("it must not start with a blank");
+        return QStringLiteral("It must not start with a blank");
     if (typedName.size() > MaxFileNameLength)
-        return QStringLiteral("it is longer than %1 characters").arg(MaxFileNameLength);
+        return QStringLiteral("It is longer than %1 characters").arg(MaxFileNameLength);
     if (isWindowsDeviceName(typedName))
         return QStringLiteral("%1 is a device name on Windows").arg(typedName.section(QLatin1Char('.'), 0, 0).trimmed());
     return {};
