@@ -15,6 +15,7 @@ const std::vector<CliCommand>& cliCommands()
         {"summary", "", "the annual summary", 0, 0, runSummary},
         {"letter", "", "the letter to winners", 0, 0, runLetter},
         {"check", "", "load the season file and report any problem in it", 0, 0, runCheck},
+        {"files", "ACTION [NAME [NEW]]", "list | save NAME | restore NAME | rename NAME NEW | delete NAME  [--yes]", 1, 4, runFiles},
     };
     return commands;
 }

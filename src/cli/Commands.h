@@ -64,3 +64,4 @@ int runTickets(CliContext& context);
 int runLetter(CliContext& context);
 int runStandings(CliContext& context);
 int runSummary(CliContext& context);
+int runFiles(CliContext& context);
