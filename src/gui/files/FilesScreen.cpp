@@ -18,15 +18,6 @@ namespace {
 constexpr int DesignWidth = 800;
 constexpr int DesignHeight = 560;
 
-QFont designFont(double points, bool bold = false)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 }  // namespace
 
 FilesScreen::FilesScreen(Session& session, QWidget* parent)
@@ -180,28 +171,27 @@ void FilesScreen::cmdSaveFile_Click()
     focusNameBox();
 }
 
-void FilesScreen::cmdRestoreFile_Click()
+void FilesScreen::afterSelectedFileOperation(const FileOutcome& outcome)
 {
-    const FileOutcome outcome = restoreFile(session_, selectedFileName());
     if (outcome.message != MessageId::FileNotSelected) {
         refreshFileList();
         if (outcome.result != FileResult::Failed)
             clearSelection();
     }
+    focusNameBox();
+}
+
+void FilesScreen::cmdRestoreFile_Click()
+{
+    const FileOutcome outcome = restoreFile(session_, selectedFileName());
     if (outcome.result == FileResult::Done)
         text1_->clear();
-    focusNameBox();
+    afterSelectedFileOperation(outcome);
 }
 
 void FilesScreen::cmdDeleteFile_Click()
 {
-    const FileOutcome outcome = deleteFile(session_, selectedFileName());
-    if (outcome.message != MessageId::FileNotSelected) {
-        refreshFileList();
-        if (outcome.result != FileResult::Failed)
-            clearSelection();
-    }
-    focusNameBox();
+    afterSelectedFileOperation(deleteFile(session_, selectedFileName()));
 }
 
 void FilesScreen::cmdRenameFile_Click()

@@ -12,6 +12,7 @@ class QLineEdit;
 class QListWidget;
 class QShowEvent;
 class Session;
+struct FileOutcome;
 
 // The data files screen: the season files of the Files folder (File1), a box for a new file name
 // (Text1), SAVE FILE, RESTORE FILE, DELETE FILE, RENAME FILE and EXIT, and the help lines
@@ -45,6 +46,9 @@ private:
     // Lists the folder again; the selection stays on its file while that file is there.
     void refreshFileList();
     void clearSelection();
+    // After RESTORE and DELETE: unless no file was selected, the list is read again and the
+    // selection cleared (kept when the operation failed).
+    void afterSelectedFileOperation(const FileOutcome& outcome);
     // Every operation ends with the focus in the name box.
     void focusNameBox();
 

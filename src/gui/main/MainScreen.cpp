@@ -28,15 +28,6 @@ namespace {
 constexpr int DesignWidth = 800;
 constexpr int DesignHeight = 560;
 
-QFont designFont(double points, bool bold = false)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 QFont listFont()
 {
     QFont font(ReportFontName);

@@ -85,3 +85,12 @@ void applyLayout(QWidget* window, const Session& session)
     }
     moveAndSize(window, scaled(self.geometry, session.ScaleX, session.ScaleY));
 }
+
+QFont designFont(double points, bool bold)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}

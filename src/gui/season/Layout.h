@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QSize>
 
 class QWidget;
@@ -14,3 +15,6 @@ QSize primaryScreenSize();
 // composite widgets (scroll bars, headers, viewports) follow their widget. A font given in
 // pixels rather than points is left as it is.
 void applyLayout(QWidget* window, const Session& session);
+
+// The font of a screen's controls at its design size (scaled later by applyLayout).
+QFont designFont(double points, bool bold = false);
