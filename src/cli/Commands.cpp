@@ -17,6 +17,7 @@ const std::vector<CliCommand>& cliCommands()
         {"estimate", "", "the payout estimate of the stored prize structure", 0, 0, runEstimate},
         {"front", "[portrait|landscape] [COPIES]", "the ticket front, one \"CODE<TAB>TEXT\" line per line (with --pdf: COPIES pages)", 0, 2, runFront},
         {"check", "", "load the season file and report any problem in it", 0, 0, runCheck},
+        {"files", "ACTION [NAME [NEW]]", "list | save NAME | restore NAME | rename NAME NEW | delete NAME  [--yes]", 1, 4, runFiles},
     };
     return commands;
 }

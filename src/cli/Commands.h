@@ -66,3 +66,4 @@ int runStandings(CliContext& context);
 int runSummary(CliContext& context);
 int runEstimate(CliContext& context);
 int runFront(CliContext& context);
+int runFiles(CliContext& context);

@@ -30,7 +30,7 @@ MessageEntry make(const QString& title, QVector<MessageLine> lines, Kind kind)
     return {title, std::move(lines), buttonsOf(kind), kind != Kind::Notice};
 }
 
-// A detail text of messages 30 and 31; one that was not given reads as empty.
+// A detail text of messages 30, 31, 35 and 37; one that was not given reads as empty.
 QString detail(const Session& session, int index)
 {
     return session.MsgDetail.value(index);
@@ -213,6 +213,23 @@ MessageEntry messageEntry(const Session& session, int id)
                      line(detail(session, 0), "B0"), empty,
                      line(QStringLiteral("The old file is unchanged and"), "B0"),
                      line(QStringLiteral("your changes are still in memory."), "B0")},
+                    Kind::Notice);
+    case 35:
+        return make(QStringLiteral("FILE NAME NOT ALLOWED"),
+                    {empty, line(QStringLiteral("This file name cannot be used:"), "CBR0"),
+                     line(detail(session, 0), "B0"), empty,
+                     line(QStringLiteral("Enter another file name"), "B0")},
+                    Kind::Notice);
+    case 36:
+        return make(QStringLiteral("NO CURRENT USE FILE"),
+                    {empty, line(QStringLiteral("Kickpool.txt does not exist,"), "CBR0"),
+                     line(QStringLiteral("so there is nothing to save."), "BR0"), empty,
+                     line(QStringLiteral("SAVE data to create the file first"), "B0")},
+                    Kind::Notice);
+    case 37:
+        return make(QStringLiteral("FILE OPERATION FAILED"),
+                    {line(detail(session, 0), "CBR0"), line(detail(session, 1), "B0"), empty,
+                     line(QStringLiteral("Every file is as it was."), "B0")},
                     Kind::Notice);
     default:
         return {};

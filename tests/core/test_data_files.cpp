@@ -1,0 +1,132 @@
+#include "TestFiles.h"
+
+#include "dialogs/MessageCatalogue.h"
+#include "dialogs/ScriptedDialogs.h"
+#include "files/FileNames.h"
+#include "files/FileOperations.h"
+#include "files/SafeCopy.h"
+#include "season/Session.h"
+
+#include <QDirIterator>
+#include <QMap>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+// Every file and folder below `folder`, with the bytes of each file.
+QMap<QString, QByteArray> snapshot(const QString& folder)
+{
+    QMap<QString, QByteArray> entries;
+    for (QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+         it.hasNext();) {
+        const QString path = it.next();
+        entries[QDir(folder).relativeFilePath(path)] = readFile(path);
+    }
+    return entries;
+}
+
+struct FilesHome {
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    Session session{dir.path(), Services{&dialogs, nullptr, nullptr, nullptr}};
+
+    QString file(const QString& name) const { return dir.filePath("Files/" + name); }
+    void put(const QString& name, const QByteArray& bytes) const { ASSERT_TRUE(writeFile(file(name), bytes)); }
+};
+
+}  // namespace
+
+TEST(DataFileNames, HostileNamesAreRefusedAndNoFileIsTouched)
+{
+    FilesHome home;
+    home.put("Kickpool.txt", "current");
+    home.put("2005Hockey.txt", "stored");
+    const auto before = snapshot(home.dir.path());
+    for (const QString& name : QStringList{"../x", "a/b", "a\\b", "..", "x..y", "x:y", "a*b", "why?", "say \"hi\"", "<x>", "a|b",
+                                "tab\there", "line\nend", "right\u202eleft", ".hidden", " lead", "CON", "con.2005", "Lpt1",
+                                "NUL ", "aux", "COM9", QString(65, 'b'), QString(200, 'a')}) {
+        EXPECT_EQ(saveFile(home.session, name).message, MessageId::FileNameNotAllowed) << name.toStdString();
+        EXPECT_EQ(renameFile(home.session, "2005Hockey.txt", name).message, MessageId::FileNameNotAllowed);
+        EXPECT_EQ(snapshot(home.dir.path()), before);
+    }
+    for (const QString& fine : QStringList{"2005Hockey", "Big Ten 2005", "Caf\u00e9 Cup \u00bd", "COM10", "Console", "x.", QString(64, 'c')})
+        EXPECT_EQ(fileNameProblem(fine), "") << fine.toStdString();
+}
+
+// Save over a file, rename over one, restore a damaged-file copy, delete: each time the file about
+// to be lost is kept in Backups first. Then, without a current-use file, SAVE writes nothing.
+TEST(DataFiles, EveryFileAboutToBeLostIsKeptFirst)
+{
+    FilesHome home;
+    for (const char* name : {"Kickpool", "A", "B", "Kickpool.damaged-1234abcd"})
+        home.put(name + QStringLiteral(".txt"), QByteArray(name).toLower());
+    for (int n = 0; n < 5; ++n)
+        home.dialogs.answerMessage(Answer::Yes);
+    auto keptCopy = [](const FileOutcome& outcome) { return readFile(outcome.backup); };
+    EXPECT_EQ(keptCopy(saveFile(home.session, "A")), "a");
+    EXPECT_EQ(keptCopy(renameFile(home.session, "B.txt", "A")), "kickpool");
+    EXPECT_EQ(keptCopy(restoreFile(home.session, "Kickpool.damaged-1234abcd.txt")), "kickpool");
+    EXPECT_EQ(keptCopy(deleteFile(home.session, "A.txt")), "b");
+    EXPECT_EQ(keptCopy(deleteFile(home.session, "Kickpool.txt")), "kickpool.damaged-1234abcd");
+    EXPECT_EQ(home.dialogs.messages, (QVector<int>{21, 21, 23, 30, 8, 8}));
+    const auto before = snapshot(home.dir.path());
+    EXPECT_EQ(saveFile(home.session, "C").message, MessageId::NoCurrentFile);
+    EXPECT_EQ(snapshot(home.dir.path()), before);
+}
+
+// Named by the time (a second copy within one second numbered); the 20 newest kept, the one just
+// made even when the clock was set back, and files of the user's own never removed.
+TEST(SafeCopy, BackupsAreNamedByTimeAndTheTwentyNewestKept)
+{
+    FilesHome home;
+    home.put("2005Hockey.txt", "v");
+    home.put("Backups/notes.txt", "mine");
+    const QDateTime start(QDate(2026, 11, 20), QTime(10, 15, 0));
+    QStringList made;
+    for (int n = 0; n < 23; ++n) {
+        const QDateTime when = n == 22 ? start.addDays(-1) : start.addSecs(qMax(0, n - 1) * 60);
+        made.append(QFileInfo(backupFile(home.file(""), home.file("2005Hockey.txt"), when)).fileName());
+    }
+    EXPECT_EQ(made.mid(0, 3), (QStringList{"2005Hockey_2026-11-20_101500.txt", "2005Hockey_2026-11-20_101500_2.txt",
+                                           "2005Hockey_2026-11-20_101600.txt"}));
+    const QStringList kept = QDir(home.file("Backups")).entryList(QDir::Files);
+    EXPECT_EQ(kept, (QStringList{made[22]} + made.mid(3, 19) + QStringList{"notes.txt"}));
+}
+
+// The disk fills up in the middle of SAVE FILE over a stored season (a file size limit in a child
+// process): the failure is reported, the stored season stays as it was and no temporary file is left.
+TEST(SafeCopy, ACopyCutShortLeavesTheTargetAsItWas)
+{
+    FilesHome home;
+    home.put("Kickpool.txt", QByteArray(300000, 'k'));
+    home.put("2005Hockey.txt", "the 2005 season");
+    const auto before = snapshot(home.file(""));
+    home.dialogs.answerMessage(Answer::Yes);
+    const pid_t child = fork();
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{100000, 100000};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const FileOutcome outcome = saveFile(home.session, "2005Hockey");
+        _exit(outcome.result == FileResult::Failed && home.dialogs.messages == QVector<int>{21, 37}
+                      && home.session.MsgDetail.value(1).contains("2005Hockey.txt")
+                  ? 0 : 1);
+    }
+    int status = -1;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the failure was not reported";
+    // Everything as it was, besides the copy kept before the save began.
+    auto after = snapshot(home.file(""));
+    const QStringList backups = QDir(home.file("Backups")).entryList(QDir::Files);
+    ASSERT_EQ(backups.size(), 1);
+    EXPECT_EQ(after.take("Backups/" + backups[0]), "the 2005 season");
+    after.remove("Backups");
+    EXPECT_EQ(after, before);
+}
