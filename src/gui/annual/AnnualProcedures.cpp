@@ -26,6 +26,17 @@ bool Update::storePhase() const
     return !text4_->text().isEmpty();
 }
 
+bool Update::takeOverCount(int& count)
+{
+    if (!storePhase())
+        return false;
+    const int typed = typedValue(text4_->text());
+    if (typed == count)
+        return false;
+    count = typed;
+    return true;
+}
+
 void Update::prompt(int maxLength, const QString& caption, int value, const QStringList& help)
 {
     text4_->setMaxLength(maxLength);
@@ -105,15 +116,9 @@ void Update::calendar(int& weeks, std::array<QString, N>& dates, const CalendarT
 {
     Season& season = session_.season;
     const bool store = storePhase();
-    bool countChanged = false;
-    if (store) {
-        const int k = typedValue(text4_->text());
-        countChanged = k != weeks;
-        if (countChanged) {
-            weeks = k;
-            season.TotalWeeks = season.RegularWeeks + season.PlayoffWeeks;
-        }
-    }
+    const bool countChanged = takeOverCount(weeks);
+    if (countChanged)
+        season.TotalWeeks = season.RegularWeeks + season.PlayoffWeeks;
     columns_ = layOutColumns(weeks);
     if (store && !countChanged) {
         forEachEntry([&](int column, int row, int e) { dates[e] = normaliseDate(text_[column][row]->text()); });
@@ -147,15 +152,9 @@ void Update::Names()
 {
     Season& season = session_.season;
     const bool store = storePhase();
-    bool countChanged = false;
-    if (store) {
-        const int k = typedValue(text4_->text());
-        countChanged = k != season.TeamCount;
-        if (countChanged) {
-            season.ScoreTeams = k;
-            season.TeamCount = k;
-        }
-    }
+    const bool countChanged = takeOverCount(season.TeamCount);
+    if (countChanged)
+        season.ScoreTeams = season.TeamCount;
     columns_ = layOutColumns(season.TeamCount);
     if (store && !countChanged) {
         forEachEntry([&](int column, int row, int e) {
@@ -208,15 +207,9 @@ void Update::Unsold()
 {
     Season& season = session_.season;
     const bool store = storePhase();
-    bool countChanged = false;
-    if (store) {
-        const int k = typedValue(text4_->text());
-        countChanged = k != season.UnsoldCount;
-        if (countChanged) {
-            season.SoldCount = season.TicketCount;
-            season.UnsoldCount = k;
-        }
-    }
+    const bool countChanged = takeOverCount(season.UnsoldCount);
+    if (countChanged)
+        season.SoldCount = season.TicketCount;
     columns_ = layOutColumns(season.UnsoldCount);
     if (store && !countChanged) {
         if (!takeOverSequences())

@@ -83,6 +83,9 @@ private:
 
     // The parts the procedures share.
     bool storePhase() const;
+    // In the store phase, takes over the count typed in the value field when it differs from
+    // `count`; true when it did, and the entries typed with it are then left for the next Enter.
+    bool takeOverCount(int& count);
     void prompt(int maxLength, const QString& caption, int value, const QStringList& help);
     void setEntryLength(int maxLength);
     void showEcho(const QString& caption, const QString& value);
