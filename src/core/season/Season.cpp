@@ -6,14 +6,7 @@ void Season::computeDerived()
 {
     TicketCount = ticketCountFor(TeamCount);
     TotalWeeks = RegularWeeks + PlayoffWeeks;
-    SoldCount = TicketCount;
-    if (UnsoldCount > 0) {
-        const UnsoldTickets unsold(*this);
-        for (int t = 1; t <= TicketCount; ++t) {
-            if (unsold.isUnsold(t))
-                --SoldCount;
-        }
-    }
+    SoldCount = UnsoldCount > 0 ? UnsoldTickets(*this).soldAmong(TicketCount) : TicketCount;
 }
 
 QString Season::weekDate(int week) const

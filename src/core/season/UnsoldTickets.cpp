@@ -27,3 +27,13 @@ bool UnsoldTickets::isUnsold(int ticket) const
     }
     return false;
 }
+
+int UnsoldTickets::soldAmong(int ticketCount) const
+{
+    int sold = 0;
+    for (int t = 1; t <= ticketCount; ++t) {
+        if (!isUnsold(t))
+            ++sold;
+    }
+    return sold;
+}

@@ -24,6 +24,8 @@ public:
     explicit UnsoldTickets(const Season& season);
 
     bool isUnsold(int ticket) const;
+    // The tickets 1..ticketCount outside every sequence; a ticket in two sequences counts once.
+    int soldAmong(int ticketCount) const;
     bool empty() const { return ranges_.isEmpty(); }
     const QVector<TicketRange>& ranges() const { return ranges_; }
 

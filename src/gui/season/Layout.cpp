@@ -97,12 +97,13 @@ QFont designFont(double points, bool bold)
     return font;
 }
 
-QFont listFont(double points)
+QFont listFont(double points, bool bold)
 {
     QFont font(ReportFontName);
     font.setStyleHint(QFont::Monospace);
     font.setFixedPitch(true);
     font.setPointSizeF(points);
+    font.setBold(bold);
     return font;
 }
 

@@ -10,7 +10,7 @@ class Session;
 // The fonts of the screens, at their design size (the layout scales them): "Arial" for the
 // controls, and the fixed-pitch report font for the lists that show report lines.
 QFont designFont(double points, bool bold = false);
-QFont listFont(double points);
+QFont listFont(double points, bool bold = false);
 
 // The style draws option and check box indicators at one fixed size; this makes those inside
 // the given containers grow with `font` (after the layout has scaled it).
