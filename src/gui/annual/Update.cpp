@@ -6,7 +6,6 @@
 #include "dialogs/MessageCatalogue.h"
 #include "season/Layout.h"
 #include "season/Scale.h"
-#include "season/Layout.h"
 #include "season/SeasonFile.h"
 #include "season/Session.h"
 
