@@ -14,7 +14,7 @@ const std::vector<CliCommand>& cliCommands()
         {"standings", "", "the \"Grand Prize\" selection: every ticket's position and value so far", 0, 0, runStandings},
         {"summary", "", "the annual summary", 0, 0, runSummary},
         {"letter", "", "the letter to winners", 0, 0, runLetter},
-        {"check", "", "load the season file and report any problem in it", 0, 0, runCheck},
+        {"check", "", "load the season file and list every problem in it (exit 2 when any)", 0, 0, runCheck},
     };
     return commands;
 }

@@ -31,5 +31,8 @@ enum class MessageId {
     EnterScoreAgain = 29,          // INPUT ERROR, score
     DamagedFile = 30,              // DAMAGED DATA FILE
     FileNotSaved = 31,             // FILE NOT SAVED
-    // 32..34: season file safety; 35..39: data files screen.
+    DamagedFileNotCopied = 32,     // DAMAGED DATA FILE, no copy could be kept
+    FileNotReadable = 33,          // FILE NOT READABLE
+    BackupNotMade = 34,            // BACKUP NOT MADE
+    // 35..39: data files screen.
 };
