@@ -15,8 +15,10 @@ namespace {
 constexpr BoundRule Rules[] = {
     {Bound::TicketSize, "ticket size", 0, 4},
     {Bound::Seed, "seed", -32767, 32767},
-    {Bound::TicketPrice, "ticket price", 1, 100},
-    {Bound::Odds, "odds of winning", 0, 10000},  // above 0
+    // No price is set before the prize structure sets one, nor after its RESET.
+    {Bound::TicketPrice, "ticket price", 1, 100, 0},
+    // The odds are 0 until the payout estimate computes them.
+    {Bound::Odds, "odds of winning", 0, 10000},
     {Bound::RegularWeeks, "number of regular weeks", 0, MaxRegularWeeks},
     {Bound::PlayoffWeeks, "number of playoff weeks", 0, MaxPlayoffWeeks},
     {Bound::TotalWeeks, "number of weeks in all", 0, MaxScoredWeeks},
@@ -184,9 +186,11 @@ QString expectedValue(Bound bound)
     if (rule.isText())
         return QStringLiteral("%1 of at most %2 characters").arg(withArticle(name)).arg(rule.max);
     if (bound == Bound::Odds)
-        return QStringLiteral("odds of winning above 0 and at most %1").arg(rule.max);
-    if (rule.max - rule.min == 1)
-        return QStringLiteral("%1 of %2 or %3").arg(withArticle(name)).arg(rule.max).arg(rule.min);
+        return QStringLiteral("odds of winning from 0 to %1").arg(rule.max);
+    if (rule.unset != BoundRule::NoUnset)
+        return QStringLiteral("%1 from %2 to %3 (or %4 when not set)").arg(withArticle(name)).arg(rule.min).arg(rule.max).arg(rule.unset);
+    if (rule.max - rule.min == 1 && (rule.min == 0 || rule.max == 0))
+        return QStringLiteral("%1 of 0 or %2").arg(withArticle(name)).arg(rule.min == 0 ? rule.max : rule.min);
     return QStringLiteral("%1 from %2 to %3").arg(withArticle(name)).arg(rule.min).arg(rule.max);
 }
 
@@ -210,7 +214,7 @@ QString textRefusal(Bound bound, const QString& text)
 
 bool oddsAllowed(float odds)
 {
-    return odds > 0 && odds <= float(boundRule(Bound::Odds).max);
+    return odds >= float(boundRule(Bound::Odds).min) && odds <= float(boundRule(Bound::Odds).max);
 }
 
 QStringList boundProblems(const Season& s)
@@ -222,17 +226,18 @@ QStringList boundProblems(const Season& s)
     problems.whole(Bound::Seed, QStringLiteral("the seed"), s.Seed);
     problems.whole(Bound::TicketPrice, QStringLiteral("the ticket price"), s.TicketPrice);
     if (!oddsAllowed(s.Odds))
-        problems.lines.append(QStringLiteral("the odds of winning are %1, not above 0 and at most %2")
+        problems.lines.append(QStringLiteral("the odds of winning are %1, not 0 to %2")
                                   .arg(double(s.Odds))
                                   .arg(boundRule(Bound::Odds).max));
     problems.whole(Bound::RegularWeeks, QStringLiteral("the number of regular weeks"), s.RegularWeeks);
     problems.texts(Bound::WeekDate, QStringLiteral("regular week date"), s.RegularDate, s.RegularWeeks);
     problems.whole(Bound::PlayoffWeeks, QStringLiteral("the number of playoff weeks"), s.PlayoffWeeks);
     problems.texts(Bound::WeekDate, QStringLiteral("playoff week date"), s.PlayoffDate, s.PlayoffWeeks);
-    if (!playoffWeeksRange(s.RegularWeeks).contains(s.PlayoffWeeks) && allowedRange(Bound::PlayoffWeeks).contains(s.PlayoffWeeks))
-        problems.lines.append(QStringLiteral("%1 regular and %2 playoff weeks are more weeks than a season holds (29 without playoffs, 28 with them)")
+    if (!allowedRange(Bound::TotalWeeks).contains(s.RegularWeeks + s.PlayoffWeeks))
+        problems.lines.append(QStringLiteral("%1 regular and %2 playoff weeks are more than the %3 weeks a season holds")
                                   .arg(s.RegularWeeks)
-                                  .arg(s.PlayoffWeeks));
+                                  .arg(s.PlayoffWeeks)
+                                  .arg(allowedRange(Bound::TotalWeeks).max));
     problems.whole(Bound::TeamCount, QStringLiteral("the number of teams"), s.TeamCount);
     problems.texts(Bound::TeamName, QStringLiteral("team name"), s.TeamName, s.TeamCount);
     problems.whole(Bound::UnsoldCount, QStringLiteral("the number of unsold sequences"), s.UnsoldCount);

@@ -17,7 +17,7 @@ enum class Bound {
     Odds,
     RegularWeeks,
     PlayoffWeeks,
-    TotalWeeks,  // regular plus playoff weeks; see weeksInAll()
+    TotalWeeks,  // regular plus playoff weeks; see regularWeeksRange()
     TeamCount,
     UnsoldCount,
     PrizeSwitch,          // PrizeOption 1..11: a check box, 0 off, 1 on
@@ -44,20 +44,24 @@ enum class Bound {
 };
 
 // One rule of the table: what the value is called, and its least and greatest value. For a
-// text the two numbers bound its length in characters.
+// text the two numbers bound its length in characters. A few values may also be stored as 0
+// while they are not set yet, though nobody may type 0 for them.
 struct BoundRule {
+    static constexpr int NoUnset = -100000;
     Bound bound;
     const char* name;  // "ticket price", "team name", ...
     int min;
     int max;
+    int unset = NoUnset;  // the value that stands for "not set yet", if any
     bool isText() const;
-    bool contains(int value) const { return value >= min && value <= max; }
+    bool contains(int value) const { return (value >= min && value <= max) || value == unset; }
 };
 
 // The rule of a kind of value.
 const BoundRule& boundRule(Bound bound);
 
-// The allowed range of a whole number of the season, and the longest text of a kind.
+// The range of a whole number of the season that may be typed (a stored "not set yet" value
+// lies outside it), and the longest text of a kind.
 struct WholeRange {
     int min = 0;
     int max = 0;
@@ -71,8 +75,9 @@ int maxTextLength(Bound bound);
 Bound prizeOptionBound(int position);
 Bound prizeValueBound(int position);
 
-// Regular and playoff weeks together: at most 29 without playoffs, at most 28 with them. The
-// ranges of one count given the other, as the annual data screen checks them.
+// Regular and playoff weeks together: a season holds at most 29 weeks (the rows of the scores),
+// and the annual data screen allows at most 28 once there are playoff weeks. The ranges of one
+// count given the other, as that screen checks them.
 WholeRange regularWeeksRange(int playoffWeeks);
 WholeRange playoffWeeksRange(int regularWeeks);
 
@@ -85,7 +90,7 @@ QString expectedValue(Bound bound);
 // write them), nor a character outside the file's 8-bit code page.
 QString textRefusal(Bound bound, const QString& text);
 
-// Whether the odds of winning are within their bound (above 0, at most 10000).
+// Whether the odds of winning are within their bound: 0 (not computed yet) to 10000.
 bool oddsAllowed(float odds);
 
 // Every stored value of the season beyond its bound, one sentence each, in the order of the

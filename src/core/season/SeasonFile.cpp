@@ -234,9 +234,10 @@ void readInto(ItemReader& in, Season& s)
     for (int n = 1; n <= s.RegularWeeks; ++n)
         s.RegularDate[n] = in.text(Bound::WeekDate);
     s.PlayoffWeeks = in.count(Bound::PlayoffWeeks);
-    const WholeRange playoffs = playoffWeeksRange(s.RegularWeeks);
-    if (!playoffs.contains(s.PlayoffWeeks)) {
-        in.problem(in.line(), QStringLiteral("at most %1 playoff weeks after %2 regular weeks").arg(playoffs.max).arg(s.RegularWeeks),
+    if (!allowedRange(Bound::TotalWeeks).contains(s.RegularWeeks + s.PlayoffWeeks)) {
+        in.problem(in.line(), QStringLiteral("at most %1 playoff weeks after %2 regular weeks")
+                                  .arg(allowedRange(Bound::TotalWeeks).max - s.RegularWeeks)
+                                  .arg(s.RegularWeeks),
                    QString::number(s.PlayoffWeeks));
     }
     for (int n = 1; n <= s.PlayoffWeeks; ++n)
