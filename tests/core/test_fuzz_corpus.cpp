@@ -1,0 +1,32 @@
+#include "SeasonExercise.h"
+#include "TestFiles.h"
+
+#include <QElapsedTimer>
+
+#include <gtest/gtest.h>
+
+// Every input of the season loader's fuzz corpus goes once through what the fuzzer does with it:
+// none may crash (a crash or a failed round trip aborts the test program), and none may take
+// more than 100 ms, so that no value that loads makes a command run long.
+TEST(FuzzCorpus, EveryInputLoadsQuickly)
+{
+    const QDir corpus(QStringLiteral(KICKPOOL_TEST_DATA "/fuzz"));
+    const QStringList names = corpus.entryList(QDir::Files);
+    ASSERT_GE(names.size(), 6);
+    QString slowest;
+    qint64 slowestMs = -1;
+    for (const QString& name : names) {
+        const QByteArray input = readFile(corpus.filePath(name));
+        QElapsedTimer timer;
+        timer.start();
+        exerciseSeasonFile(reinterpret_cast<const uint8_t*>(input.constData()), size_t(input.size()));
+        const qint64 ms = timer.elapsed();
+        EXPECT_LT(ms, 100) << name.toStdString();
+        if (ms > slowestMs) {
+            slowestMs = ms;
+            slowest = name;
+        }
+    }
+    RecordProperty("inputs", int(names.size()));
+    RecordProperty("slowest", QStringLiteral("%1 (%2 ms)").arg(slowest).arg(slowestMs).toStdString());
+}
