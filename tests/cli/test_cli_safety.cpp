@@ -17,11 +17,6 @@ void fullDisk()
     signal(SIGXFSZ, SIG_IGN);
 }
 
-QStringList files(const CliHome& home)
-{
-    return QDir(home.filePath("Files")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-}
-
 }  // namespace
 
 // On a full disk nothing is lost and nothing is claimed: a save is refused with status 2 and the
@@ -41,7 +36,7 @@ TEST(CliSafety, AFullDiskLosesNothing)
     EXPECT_EQ(run.err, "FILE NOT SAVED\nThe season file could not be written:\n" + home.seasonPath()
                            + ": File too large\nThe old file is unchanged and\nyour changes are still in memory.\n");
     EXPECT_EQ(home.seasonBytes(), demo);
-    EXPECT_EQ(files(home), QStringList{"Kickpool.txt"});
+    EXPECT_EQ(QDir(home.filePath("Files")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"Kickpool.txt"});
 
     const QString pdf = home.filePath("week9.pdf");
     run = home.run({"--pdf", pdf, "report", "9"}, fullDisk);
@@ -57,7 +52,7 @@ TEST(CliSafety, AFullDiskLosesNothing)
     EXPECT_EQ(run.err, "DAMAGED DATA FILE\n" + home.seasonPath() + "\nLine 11: a whole number expected\n"
                            "No copy could be kept: File too large\nSAVE will not replace it: move it\n"
                            "to a safe place first, then SAVE\n");
-    EXPECT_EQ(files(home), QStringList{"Kickpool.txt"});
+    EXPECT_EQ(QDir(home.filePath("Files")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"Kickpool.txt"});
     EXPECT_EQ(home.seasonBytes(), damaged);
 }
 #endif

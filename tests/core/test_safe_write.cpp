@@ -27,24 +27,19 @@ struct FailingSteps final : FileSteps {
         if (failAfter < 0)
             return FileSteps::write(file, bytes, error);
         FileSteps::write(file, bytes.left(failAfter), error);
-        error = QStringLiteral("No space left on device");
-        return false;
+        return fails("No space left on device", error);
     }
-    bool flush(QFile& file, QString& error) override { return step("flush", error) && FileSteps::flush(file, error); }
-    bool sync(QFile& file, QString& error) override { return step("sync", error) && FileSteps::sync(file, error); }
-    bool close(QFile& file, QString& error) override
+    bool flush(QFile& f, QString& e) override { return failing == "flush" ? fails(e) : FileSteps::flush(f, e); }
+    bool sync(QFile& f, QString& e) override { return failing == "sync" ? fails(e) : FileSteps::sync(f, e); }
+    bool close(QFile& f, QString& e) override { return FileSteps::close(f, e) && (failing != "close" || fails(e)); }
+    bool replace(const QString& from, const QString& to, QString& e) override
     {
-        return FileSteps::close(file, error) && step("close", error);
+        return failing == "replace" ? fails(e) : FileSteps::replace(from, to, e);
     }
-    bool replace(const QString& from, const QString& to, QString& error) override
+    static bool fails(QString& error) { return fails("Input/output error", error); }
+    static bool fails(const char* reason, QString& error)
     {
-        return step("replace", error) && FileSteps::replace(from, to, error);
-    }
-    bool step(const char* name, QString& error) const
-    {
-        if (failing != QLatin1String(name))
-            return true;
-        error = QStringLiteral("Input/output error");
+        error = QString::fromLatin1(reason);
         return false;
     }
 };

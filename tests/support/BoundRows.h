@@ -5,7 +5,6 @@
 
 #include "TestFiles.h"
 
-#include <QList>
 #include <QVector>
 
 struct BoundRow {
@@ -28,19 +27,12 @@ inline QVector<BoundRow> boundRows()
     return rows;
 }
 
-// A season file with the row's value in place (CR LF line ends).
+// A season file (CR LF line ends) with the row's value in place.
 inline QByteArray withValue(const QByteArray& file, const BoundRow& row)
 {
     QList<QByteArray> lines = file.split('\n');
-    QByteArray& line = lines[row.line - 1];
-    line.chop(1);  // the CR
-    if (row.item == 0) {
-        line = row.value;
-    } else {
-        QList<QByteArray> items = line.split(',');
-        items[row.item - 1] = row.value;
-        line = items.join(',');
-    }
-    line += '\r';
+    QList<QByteArray> items = lines[row.line - 1].chopped(1).split(',');
+    items[std::max(row.item, 1) - 1] = row.value;
+    lines[row.line - 1] = (row.item == 0 ? row.value : items.join(',')) + '\r';
     return lines.join('\n');
 }
