@@ -34,7 +34,7 @@ TEST(CliSafety, AFullDiskLosesNothing)
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "FILE NOT SAVED\nThe season file could not be written:\n" + home.seasonPath()
-                           + ": File too large\nThe old file is unchanged and\nyour changes are still in memory.\n");
+                           + "\nFile too large\nThe old file is unchanged and\nyour changes are still in memory.\n");
     EXPECT_EQ(home.seasonBytes(), demo);
     EXPECT_EQ(QDir(home.filePath("Files")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"Kickpool.txt"});
 

@@ -63,7 +63,7 @@ TEST(SafeWrite, AFailingWriterLeavesTheOldFile)
     auto saveFails = [&](const QString& reason) {
         home.session.season = changed;
         EXPECT_FALSE(SaveSeason(home.session));
-        EXPECT_EQ(home.session.MsgDetail, QStringList{home.seasonPath() + ": " + reason});
+        EXPECT_EQ(home.session.MsgDetail, (QStringList{home.seasonPath(), reason}));
         EXPECT_EQ(home.seasonFile(), old);
         EXPECT_EQ(home.files(), QStringList{"Kickpool.txt"});
         EXPECT_EQ(home.session.season, changed);

@@ -127,9 +127,9 @@ TEST(SeasonFile, RoundTripAndExactBytes)
     home.session.season.TeamName[2] = "Colts \"A\"";
     home.session.season.FrontText[1] = QString::fromUtf8("Stra\u00dfe \u0141\u00f3d\u017a");
     EXPECT_FALSE(SaveSeason(home.session));
-    EXPECT_EQ(home.session.MsgDetail, QStringList{home.seasonPath() + QString::fromUtf8(
-        ": ticket front text 1 \"Stra\u00dfe \u0141\u00f3d\u017a\" holds a character that the season file cannot hold (and 1 more)")});
-    EXPECT_EQ(boundProblems(home.session.season).value(1), "team name 2 \"Colts \"A\"\" holds a double quote, which the season file cannot hold");
+    EXPECT_EQ(home.session.MsgDetail, (QStringList{home.seasonPath(), QString::fromUtf8(
+        "Ticket front text 1 \"Stra\u00dfe \u0141\u00f3d\u017a\" holds \"\u0141\", which cannot be saved (and 1 more)")}));
+    EXPECT_EQ(boundProblems(home.session.season).value(1), "team name 2 \"Colts \"A\"\" holds a double quote");
     EXPECT_EQ(home.seasonFile(), FourTeamFile);
 }
 
@@ -263,8 +263,8 @@ TEST(SeasonFileSave, ReadOnlyFolderAndUnreadableFile)
               (QStringList{"DAMAGED DATA FILE", home.seasonPath(), "Line 9: a whole number expected",
                            "No copy could be kept: Permission denied", "SAVE will not replace it: move it",
                            "to a safe place first, then SAVE"}));
-    EXPECT_EQ(home.session.MsgDetail, QStringList{home.seasonPath() + ": the file in place is damaged and no copy "
-                                                  "of it could be kept (Permission denied); move it to a safe place first"});
+    EXPECT_EQ(home.session.MsgDetail, (QStringList{home.seasonPath(), "The file in place is damaged and no copy could "
+                                                                      "be kept: Permission denied"}));
     EXPECT_EQ(home.session.season, fullSeason());
 
     // The file itself unreadable, in a writable folder: reported as such, and not replaced.
@@ -279,8 +279,7 @@ TEST(SeasonFileSave, ReadOnlyFolderAndUnreadableFile)
     EXPECT_EQ(home.dialogs.messageTexts[2], (QStringList{"FILE NOT READABLE", home.seasonPath(),
                                                          "The file cannot be read: Permission denied", "",
                                                          "Check that you may read it.", "SAVE will not replace it."}));
-    EXPECT_EQ(home.session.MsgDetail, QStringList{home.seasonPath() + ": the file in place cannot be read "
-                                                  "(Permission denied), so it is not replaced"});
+    EXPECT_EQ(home.session.MsgDetail, (QStringList{home.seasonPath(), "The file in place cannot be read: Permission denied"}));
     QFile::setPermissions(home.seasonPath(), QFile::ReadOwner | QFile::WriteOwner);
     EXPECT_EQ(home.seasonFile(), damaged);
     EXPECT_EQ(home.files(), QStringList{"Kickpool.txt"});

@@ -211,7 +211,8 @@ MessageEntry messageEntry(const Session& session, int id)
     case 31:
         return make(QStringLiteral("FILE NOT SAVED"),
                     {line(QStringLiteral("The season file could not be written:"), "CBR0"),
-                     line(detail(session, 0), "B0"), empty,
+                     line(detail(session, 0), "B0"),
+                     detail(session, 1).isEmpty() ? empty : line(detail(session, 1), "0"),
                      line(QStringLiteral("The old file is unchanged and"), "B0"),
                      line(QStringLiteral("your changes are still in memory."), "B0")},
                     Kind::Notice);

@@ -79,6 +79,16 @@ TextFault textFault(Bound bound, const QString& text)
     return TextFault::None;
 }
 
+// The first character of a text that the season file's code page has no place for.
+QString firstUnsaveable(const QString& text)
+{
+    for (const QChar c : text) {
+        if (!fileCodec()->canEncode(c))
+            return QString(c);
+    }
+    return {};
+}
+
 // Collects the sentences of boundProblems().
 class ProblemList {
 public:
@@ -98,13 +108,13 @@ public:
             lines.append(QStringLiteral("%1 is longer than %2 characters").arg(quoted).arg(maxTextLength(bound)));
             break;
         case TextFault::Quote:
-            lines.append(quoted + QStringLiteral(" holds a double quote, which the season file cannot hold"));
+            lines.append(quoted + QStringLiteral(" holds a double quote"));
             break;
         case TextFault::LineBreak:
-            lines.append(label + QStringLiteral(" holds a line break, which the season file cannot hold"));
+            lines.append(label + QStringLiteral(" holds a line break"));
             break;
         case TextFault::Character:
-            lines.append(quoted + QStringLiteral(" holds a character that the season file cannot hold"));
+            lines.append(QStringLiteral("%1 holds \"%2\", which cannot be saved").arg(quoted, firstUnsaveable(value)));
             break;
         }
     }

@@ -342,9 +342,12 @@ LoadOutcome reportDamage(Session& session, const QString& path, const QByteArray
     return LoadOutcome::Damaged;
 }
 
-bool reportNotSaved(Session& session, const QString& path, const QString& reason)
+// Message 31: the file on one line, the reason on the next.
+bool reportNotSaved(Session& session, const QString& path, QString reason)
 {
-    session.message(MessageId::FileNotSaved, {QStringLiteral("%1: %2").arg(nativePath(path), reason)});
+    if (!reason.isEmpty())
+        reason[0] = reason[0].toUpper();
+    session.message(MessageId::FileNotSaved, {nativePath(path), reason});
     return false;
 }
 
@@ -357,14 +360,12 @@ QString replaceRefusal(const QString& path)
     QByteArray content;
     QString reason;
     if (!readWholeFile(path, content, reason))
-        return QStringLiteral("the file in place cannot be read (%1), so it is not replaced").arg(reason);
+        return QStringLiteral("the file in place cannot be read: %1").arg(reason);
     Season season;
     SeasonFileProblem problem;
     if (readSeasonFile(content, season, problem) || !keepDamagedCopy(QFileInfo(path).absolutePath(), content, reason).isEmpty())
         return {};
-    return QStringLiteral("the file in place is damaged and no copy of it could be kept (%1); "
-                          "move it to a safe place first")
-        .arg(reason);
+    return QStringLiteral("the file in place is damaged and no copy could be kept: %1").arg(reason);
 }
 
 }  // namespace
