@@ -34,7 +34,7 @@ bench: build
 # New inputs are found in a scratch folder, then merged into the corpus: only those that reach
 # code the corpus does not already reach are kept, so the corpus stays small.
 fuzz:
-	@./scripts/install-deps.sh fuzz
+	@./scripts/install-deps.sh --fuzz
 	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DKICKPOOL_FUZZ=ON >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target season_fuzzer
 	@mkdir -p $(FUZZ_BUILD)/found $(FUZZ_CORPUS)

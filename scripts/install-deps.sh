@@ -1,10 +1,10 @@
 #!/bin/sh
 # Installs the Debian packages that building and testing Kickpool need, when any is missing.
-# With the argument "fuzz": also clang and libFuzzer, which only `make fuzz` needs.
+# With --fuzz also clang and libFuzzer, which only `make fuzz` needs.
 set -e
 PACKAGES="qt6-base-dev qt6-multimedia-dev qt6-5compat-dev libgtest-dev libbenchmark-dev \
 fonts-liberation poppler-utils cmake g++ make"
-if [ "$1" = fuzz ]; then
+if [ "$1" = "--fuzz" ]; then
   PACKAGES="$PACKAGES clang libfuzzer-14-dev"
 fi
 

@@ -127,16 +127,15 @@ TEST(Backups, TheNewestTwentyAreKept)
 {
     SeasonHome home;
     home.writeSeasonFile("season");
-    const QString folder = home.dir.filePath("Files/Backups");
+    const QString folder = backupsFolder(home.filesFolder());
     ASSERT_TRUE(writeFile(folder + "/notes.txt", "mine"));
     const QDateTime nine(QDate(2024, 11, 20), QTime(9, 0));
-    QString error;
     for (int n = 0; n < 22; ++n)
-        EXPECT_FALSE(backupFile(home.seasonPath(), folder, nine.addSecs(60 * n), error).isEmpty()) << error.toStdString();
-    EXPECT_EQ(backupFile(home.seasonPath(), folder, nine.addSecs(60 * 21), error), folder + "/Kickpool 2024-11-20 09-21-00 (2).txt");
+        EXPECT_FALSE(backupFile(home.filesFolder(), home.seasonPath(), nine.addSecs(60 * n)).isEmpty());
+    EXPECT_EQ(backupFile(home.filesFolder(), home.seasonPath(), nine.addSecs(60 * 21)), folder + "/Kickpool_2024-11-20_092100_2.txt");
     const QStringList kept = QDir(folder).entryList(QDir::Files);
     ASSERT_EQ(kept.size(), BackupsKept + 1);
-    EXPECT_EQ(kept.first(), "Kickpool 2024-11-20 09-03-00.txt");
+    EXPECT_EQ(kept.first(), "Kickpool_2024-11-20_090300.txt");
     EXPECT_EQ(kept.last(), "notes.txt");
     EXPECT_EQ(readFile(folder + "/" + kept.first()), "season");
 }

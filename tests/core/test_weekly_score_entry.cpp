@@ -123,6 +123,6 @@ TEST(ScoreEntry, NewSeasonKeepsABackupFirst)
     EXPECT_EQ(row(f.saved(), 1), (std::vector<int>{1, 5, 6, 7, 8}));
     const QStringList kept = QDir(backups).entryList(QDir::Files);
     ASSERT_EQ(kept.size(), 1);
-    EXPECT_TRUE(kept[0].startsWith("Kickpool 2024-11-20 ")) << kept[0].toStdString();
+    EXPECT_TRUE(kept[0].startsWith("Kickpool_2024-11-20_")) << kept[0].toStdString();
     EXPECT_EQ(readFile(backups + "/" + kept[0]), before);
 }

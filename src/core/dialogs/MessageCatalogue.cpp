@@ -235,7 +235,7 @@ MessageEntry messageEntry(const Session& session, int id)
                     Kind::Notice);
     case 34:
         return make(QStringLiteral("BACKUP NOT MADE"),
-                    {line(QStringLiteral("No backup could be kept in"), "CBR0"), line(detail(session, 0), "B0"),
+                    {line(QStringLiteral("No backup could be kept:"), "CBR0"), line(detail(session, 0), "B0"),
                      line(detail(session, 1), "0"), empty,
                      line(QStringLiteral("Nothing was changed."), "B0")},
                     Kind::Notice);

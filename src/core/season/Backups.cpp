@@ -11,63 +11,65 @@
 
 namespace {
 
-const QString TimeFormat = QStringLiteral("yyyy-MM-dd HH-mm-ss");
-
-// A backup's time and sequence from its name, so that the oldest can be found; false for any
-// other file, which is never deleted.
-bool backupOrder(const QString& name, QString& order)
+// Sorts backups by the time in their names ("Kickpool_2026-11-20_101500_2.txt"), then by their
+// number within that second; empty for any other file, which is never removed.
+QString backupSortKey(const QString& name)
 {
-    static const QRegularExpression pattern(
-        QStringLiteral("^.+ (\\d{4}-\\d\\d-\\d\\d \\d\\d-\\d\\d-\\d\\d)(?: \\((\\d{1,6})\\))?\\.txt$"));
+    static const QRegularExpression pattern(QStringLiteral("^.+_(\\d{4}-\\d{2}-\\d{2}_\\d{6})(?:_(\\d+))?\\.txt$"));
     const QRegularExpressionMatch match = pattern.match(name);
     if (!match.hasMatch())
-        return false;
-    const int sequence = match.captured(2).isEmpty() ? 1 : match.captured(2).toInt();
-    order = match.captured(1) + QStringLiteral(" %1").arg(sequence, 6, 10, QLatin1Char('0'));
-    return true;
+        return {};
+    const int number = match.captured(2).isEmpty() ? 1 : match.captured(2).toInt();
+    return match.captured(1) + QStringLiteral("_%1").arg(number, 9, 10, QLatin1Char('0'));
 }
 
-void deleteOldest(const QString& folder)
+void removeOldBackups(const QString& folder, const QString& keptName)
 {
-    QVector<std::pair<QString, QString>> backups;  // order, name
+    QStringList names;
     for (const QString& name : QDir(folder).entryList({QStringLiteral("*.txt")}, QDir::Files)) {
-        QString order;
-        if (backupOrder(name, order))
-            backups.append({order, name});
+        if (name != keptName && !backupSortKey(name).isEmpty())
+            names.append(name);
     }
-    std::sort(backups.begin(), backups.end(), [](const auto& a, const auto& b) { return a > b; });
-    for (int n = BackupsKept; n < backups.size(); ++n)
-        QFile::remove(joinPath(folder, backups[n].second));
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) { return backupSortKey(a) > backupSortKey(b); });
+    for (qsizetype n = BackupsKept - 1; n < names.size(); ++n)
+        QFile::remove(QDir(folder).filePath(names[n]));
+}
+
+// backupFile() with the file that failed and the reason apart.
+QString backupInto(const QString& filesFolder, const QString& path, const QDateTime& now, QString& failed, QString& why)
+{
+    const QString folder = backupsFolder(filesFolder);
+    if (!QDir().mkpath(folder)) {
+        failed = folder;
+        why = QStringLiteral("The folder cannot be created.");
+        return {};
+    }
+    const QString stem = QFileInfo(path).completeBaseName() + QLatin1Char('_') + now.toString(QStringLiteral("yyyy-MM-dd_HHmmss"));
+    QString name = stem + QStringLiteral(".txt");
+    for (int number = 2; QFileInfo::exists(QDir(folder).filePath(name)); ++number)
+        name = stem + QStringLiteral("_%1.txt").arg(number);
+    const QString copy = QDir(folder).filePath(name);
+    if (!copyFileSafely(path, copy, failed, why))
+        return {};
+    removeOldBackups(folder, name);
+    return copy;
 }
 
 }  // namespace
 
-QString backupsFolder(const Session& session)
+QString backupsFolder(const QString& filesFolder)
 {
-    return session.pathInHome(QStringLiteral("Files/Backups"));
+    return QDir(filesFolder).filePath(QStringLiteral("Backups"));
 }
 
-QString backupName(const QString& fileName, const QDateTime& when, int sequence)
+QString backupFile(const QString& filesFolder, const QString& path, const QDateTime& now, QString* reason)
 {
-    QString name = QFileInfo(fileName).completeBaseName() + QLatin1Char(' ') + when.toString(TimeFormat);
-    if (sequence > 1)
-        name += QStringLiteral(" (%1)").arg(sequence);
-    return name + QStringLiteral(".txt");
-}
-
-QString backupFile(const QString& file, const QString& folder, const QDateTime& when, QString& error)
-{
-    if (!QDir().mkpath(folder)) {
-        error = QStringLiteral("The folder %1 cannot be created.").arg(QDir::toNativeSeparators(folder));
-        return {};
-    }
-    QString path;
-    for (int sequence = 1; path.isEmpty() || QFileInfo::exists(path); ++sequence)
-        path = joinPath(folder, backupName(file, when, sequence));
-    if (!copyFileSafely(file, path, error))
-        return {};
-    deleteOldest(folder);
-    return path;
+    QString failed;
+    QString why;
+    const QString copy = backupInto(filesFolder, path, now, failed, why);
+    if (copy.isEmpty() && reason)
+        *reason = QDir::toNativeSeparators(failed) + QStringLiteral(": ") + why;
+    return copy;
 }
 
 bool backupSeasonFile(Session& session)
@@ -75,10 +77,10 @@ bool backupSeasonFile(Session& session)
     const QString season = session.seasonPath();
     if (!QFileInfo::exists(season))
         return true;
-    QString error;
-    const QString folder = backupsFolder(session);
-    if (!backupFile(season, folder, QDateTime(session.today(), QTime::currentTime()), error).isEmpty())
+    QString failed;
+    QString why;
+    if (!backupInto(session.filesFolder(), season, QDateTime(session.today(), QTime::currentTime()), failed, why).isEmpty())
         return true;
-    session.message(MessageId::BackupNotMade, {QDir::toNativeSeparators(folder), error});
+    session.message(MessageId::BackupNotMade, {QDir::toNativeSeparators(failed), why});
     return false;
 }

@@ -2,26 +2,27 @@
 
 // Backups of season files, kept before an operation drops data: the start of a new season, and
 // on the data files screen a restore, a delete or a rename over an existing file. They lie in
-// Files/Backups/ as "<name> yyyy-MM-dd HH-mm-ss.txt"; the newest 20 are kept.
+// Files/Backups/, named after the file with the date and time of the backup; the newest 20 are
+// kept.
 
 #include <QDateTime>
 #include <QString>
 
 class Session;
 
+// The number of backups kept in the backups folder; older ones are removed.
 constexpr int BackupsKept = 20;
 
-// The folder of the backups: Files/Backups in the home folder.
-QString backupsFolder(const Session& session);
+// The backups folder of a Files folder.
+QString backupsFolder(const QString& filesFolder);
 
-// The name of the backup of the file `fileName` made at `when`: "Kickpool 2024-11-20 14-03-07.txt",
-// with " (2)", " (3)", ... before ".txt" for a later backup within the same second.
-QString backupName(const QString& fileName, const QDateTime& when, int sequence = 1);
-
-// Copies the file into `folder` (made when missing) under its backup name through the safe
-// writing of SafeWrite.h, then deletes the oldest backups of the folder beyond BackupsKept.
-// Returns the backup's path, or an empty text with the reason in `error`.
-QString backupFile(const QString& file, const QString& folder, const QDateTime& when, QString& error);
+// Keeps a copy of `path` in filesFolder/Backups/ (made when missing) through the safe writing of
+// SafeWrite.h, named after the file with the date and time: "Kickpool_2026-11-20_101500.txt" (a
+// later backup within the same second gets "_2", and so on). Then removes all but the 20 newest
+// backups; the one just made is never removed. Returns the backup's path, or an empty text with
+// `reason` ("<path>: <why>") when no backup could be kept.
+QString backupFile(const QString& filesFolder, const QString& path, const QDateTime& now,
+                   QString* reason = nullptr);
 
 // Backs up the season file in use before its data is dropped. True when the backup was made or
 // there is no season file to back up; otherwise message 34 tells why and the result is false, in

@@ -167,15 +167,25 @@ bool readWholeFile(const QString& path, QByteArray& content, QString& error)
     return true;
 }
 
-bool copyFileSafely(const QString& from, const QString& to, QString& error, FileSteps& steps)
+bool copyFileSafely(const QString& from, const QString& to, QString& failedFile, QString& why)
 {
     QByteArray content;
-    QString reason;
-    if (!readWholeFile(from, content, reason)) {
-        error = QStringLiteral("%1 cannot be read: %2").arg(QDir::toNativeSeparators(from), reason);
+    failedFile = from;
+    if (!readWholeFile(from, content, why))
         return false;
-    }
-    return writeFileSafely(to, content, error, steps);
+    failedFile = to;
+    return writeFileSafely(to, content, why);
+}
+
+bool copyFileSafely(const QString& from, const QString& to, QString* reason)
+{
+    QString failed;
+    QString why;
+    if (copyFileSafely(from, to, failed, why))
+        return true;
+    if (reason)
+        *reason = QDir::toNativeSeparators(failed) + QStringLiteral(": ") + why;
+    return false;
 }
 
 bool fileHolds(const QString& path, const QByteArray& content)

@@ -43,8 +43,12 @@ QString temporaryPathFor(const QString& path);
 bool writeFileSafely(const QString& path, const QByteArray& content, QString& error,
                      FileSteps& steps = systemFileSteps());
 
-// Copies the file `from` to `to` through the same safe writing, replacing any file `to`.
-bool copyFileSafely(const QString& from, const QString& to, QString& error, FileSteps& steps = systemFileSteps());
+// Copies the file `from` over the file `to` (created when missing) through the same safe
+// writing. On failure `to` is untouched, no temporary file is left, `reason` (when given) says
+// which file failed and why ("<path>: <why>"), and the result is false.
+bool copyFileSafely(const QString& from, const QString& to, QString* reason = nullptr);
+// The same, with the file that failed and the reason apart.
+bool copyFileSafely(const QString& from, const QString& to, QString& failedFile, QString& why);
 
 // Reads a whole file; false with the reason when it cannot be opened or read.
 bool readWholeFile(const QString& path, QByteArray& content, QString& error);
