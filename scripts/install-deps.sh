@@ -1,10 +1,13 @@
 #!/bin/sh
-# Installs the Debian packages that building and testing Kickpool need, when any is missing;
-# with --package also those that building its Debian package needs.
+# Installs the Debian packages that building and testing Kickpool need, when any is missing.
+# With --package also those that building its Debian package needs; with --fuzz clang and
+# libFuzzer, which only `make fuzz` needs.
 set -e
 PACKAGES="qt6-base-dev qt6-multimedia-dev qt6-5compat-dev libgtest-dev libbenchmark-dev \
 fonts-liberation poppler-utils cmake g++ make"
-if [ "$1" = "--package" ]; then
+if [ "$1" = "--fuzz" ]; then
+  PACKAGES="$PACKAGES clang libfuzzer-14-dev"
+elif [ "$1" = "--package" ]; then
   PACKAGES="$PACKAGES dpkg-dev file librsvg2-bin"
 fi
 

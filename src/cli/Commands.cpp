@@ -16,7 +16,7 @@ const std::vector<CliCommand>& cliCommands()
         {"letter", "", "the letter to winners", 0, 0, runLetter},
         {"estimate", "", "the payout estimate of the stored prize structure", 0, 0, runEstimate},
         {"front", "[portrait|landscape] [COPIES]", "the ticket front, one \"CODE<TAB>TEXT\" line per line (with --pdf: COPIES pages)", 0, 2, runFront},
-        {"check", "", "load the season file and report any problem in it", 0, 0, runCheck},
+        {"check", "", "load the season file and list every problem in it (exit 2 when any)", 0, 0, runCheck},
         {"files", "ACTION [NAME [NEW]]", "list | save NAME | restore NAME | rename NAME NEW | delete NAME  [--yes]", 1, 4, runFiles},
     };
     return commands;

@@ -1,13 +1,17 @@
-// check: loads the season file and prints what it holds, then any value that breaks the season's
-// rules (which the screens would never store).
+// check: reads the season file and prints what it holds, then every problem in it: each value
+// beyond its bound (with its line), where the file cannot be read on, and values that do not fit
+// together. Exits with status 2 when there is any problem.
 #include "Commands.h"
 
 #include "season/Numbers.h"
+#include "season/SafeWrite.h"
+#include "season/SeasonFile.h"
 #include "season/Season.h"
 #include "season/Session.h"
 #include "season/UnsoldTickets.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -110,28 +114,12 @@ QStringList summaryLines(const Session& session)
     return lines;
 }
 
-// Values that the screens keep within their rules but a hand-edited file may not.
+// Values within their bounds that still do not fit together; the screens never store them.
 QStringList problemLines(const Season& s)
 {
     QStringList problems;
     auto problem = [&](const QString& text) { problems.append(QStringLiteral("Problem:  ") + text); };
 
-    if (s.TicketSize < 0 || s.TicketSize > 4)
-        problem(QStringLiteral("ticket size %1 is not 0 to 4").arg(s.TicketSize));
-    if (s.TicketPrice < 1 || s.TicketPrice > 100)
-        problem(QStringLiteral("ticket price %1 is not 1 to 100").arg(s.TicketPrice));
-    if (s.Seed < -32767)
-        problem(QStringLiteral("seed %1 is below -32767").arg(s.Seed));
-    if (s.TotalWeeks > MaxScoredWeeks)
-        problem(QStringLiteral("%1 weeks in all, more than %2").arg(s.TotalWeeks).arg(MaxScoredWeeks));
-    for (int w = 1; w <= s.TotalWeeks && w <= MaxScoredWeeks; ++w) {
-        if (s.weekDate(w).size() > 6)
-            problem(QStringLiteral("week %1's date \"%2\" is longer than 6 characters").arg(w).arg(s.weekDate(w)));
-    }
-    for (int t = 1; t <= s.TeamCount; ++t) {
-        if (s.TeamName[t].size() > 13)
-            problem(QStringLiteral("team name \"%1\" is longer than 13 characters").arg(s.TeamName[t]));
-    }
     for (int n = 1; n <= s.UnsoldCount; ++n) {
         if (s.UnsoldSeq[n].isEmpty())
             continue;
@@ -148,23 +136,52 @@ QStringList problemLines(const Season& s)
     for (int w = 1; w <= s.ScoredWeeks; ++w) {
         if (s.Score[w][0] != w)
             problem(QStringLiteral("the score row of week %1 says week %2").arg(w).arg(s.Score[w][0]));
-        for (int t = 1; t <= s.ScoreTeams; ++t) {
-            const int score = s.Score[w][t];
-            if (score != Bye && (score < 0 || score > 999))
-                problem(QStringLiteral("week %1, team %2: score %3 is not 0 to 999").arg(w).arg(t).arg(score));
-        }
     }
     return problems;
+}
+
+// Where the file breaks its rules: every value beyond its bound, and where reading stopped.
+QString fileProblemLine(const SeasonFileProblem& problem)
+{
+    QString text = QStringLiteral("Problem:  line %1: %2 expected").arg(problem.line).arg(problem.expected);
+    if (problem.found.isEmpty())
+        return text + QStringLiteral("; the file cannot be read on from there");
+    return text + QStringLiteral(", ") + problem.found + QStringLiteral(" found");
 }
 
 }  // namespace
 
 int runCheck(CliContext& context)
 {
-    if (!context.loadSeason())
+    Session& session = context.session;
+    const QString path = session.seasonPath();
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        session.message(MessageId::FileNotFound, {QDir::toNativeSeparators(path)});
         return ExitStatus::Refused;
-    context.printLines(summaryLines(context.session));
-    const QStringList problems = problemLines(context.session.season);
+    }
+    QByteArray content;
+    QString reason = QStringLiteral("it is a folder, not a file");
+    if (!info.isFile() || !readWholeFile(path, content, reason)) {
+        session.message(MessageId::FileNotReadable, {QDir::toNativeSeparators(path), reason});
+        return ExitStatus::Refused;
+    }
+
+    // Checking reads the file and writes nothing, not even a copy of a damaged file.
+    Season season = session.season;
+    const QVector<SeasonFileProblem> fileProblems = readSeasonFile(content, season);
+    const bool readToTheEnd = fileProblems.isEmpty() || !fileProblems.last().found.isEmpty();
+    QStringList problems;
+    for (const SeasonFileProblem& problem : fileProblems)
+        problems.append(fileProblemLine(problem));
+    if (readToTheEnd) {
+        season.computeDerived();
+        session.season = season;
+        context.printLines(summaryLines(session));
+        problems.append(problemLines(season));
+    } else {
+        context.printLines({QStringLiteral("Season file: ") + QDir::toNativeSeparators(path)});
+    }
     context.printLines(problems.isEmpty() ? QStringList{QStringLiteral("No problems found.")} : problems);
-    return ExitStatus::Ok;
+    return problems.isEmpty() ? ExitStatus::Ok : ExitStatus::Refused;
 }

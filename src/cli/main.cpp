@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #ifdef Q_OS_UNIX
@@ -186,7 +187,8 @@ int main(int argc, char** argv)
     if (status == ExitStatus::Ok && !options.pdf.isEmpty() && !printer.jobs.isEmpty()) {
         QString error;
         if (!writePdf(printer.jobs, options.pdf, &error)) {
-            err << "kickpool-cli: the PDF " << options.pdf << " was not written: " << error << '\n';
+            err << "kickpool-cli: the PDF " << QDir::toNativeSeparators(QFileInfo(options.pdf).absoluteFilePath())
+                << " was not written: " << error << '\n';
             status = ExitStatus::Failed;
         }
     }

@@ -1,5 +1,8 @@
 #include "JobRenderer.h"
 
+#include "season/SafeWrite.h"
+
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
@@ -243,18 +246,30 @@ QString reportFontFamily()
 
 bool writePdf(const QVector<PrintJob>& jobs, const QString& file, QString* error)
 {
-    QDir().mkpath(QFileInfo(file).absolutePath());
-    QPdfWriter writer(file);
-    writer.setResolution(600);
-    writer.setCreator(QStringLiteral("Kickpool"));
-    writer.setTitle(jobs.isEmpty() ? QString() : jobs.first().name());
-    PageRenderer renderer(writer);
-    for (const PrintJob& job : jobs)
-        renderer.render(job);
-    renderer.finish();
-    QString reason = renderer.error;
-    if (reason.isEmpty() && !renderer.drewSomething())
-        reason = QStringLiteral("Nothing was printed.");
+    // Drawn in memory first, then written through the safe writing: a PDF that cannot be written
+    // leaves no file, and never an empty or half-written one.
+    QByteArray pdf;
+    QString reason;
+    {
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(600);
+        writer.setCreator(QStringLiteral("Kickpool"));
+        writer.setTitle(jobs.isEmpty() ? QString() : jobs.first().name());
+        PageRenderer renderer(writer);
+        for (const PrintJob& job : jobs)
+            renderer.render(job);
+        renderer.finish();
+        reason = renderer.error;
+        if (reason.isEmpty() && !renderer.drewSomething())
+            reason = QStringLiteral("Nothing was printed.");
+    }
+    const QString folder = QFileInfo(file).absolutePath();
+    if (reason.isEmpty() && !QDir().mkpath(folder))
+        reason = QStringLiteral("The folder %1 cannot be created.").arg(QDir::toNativeSeparators(folder));
+    if (reason.isEmpty())
+        writeFileSafely(file, pdf, reason);
     if (!reason.isEmpty()) {
         if (error)
             *error = reason;

@@ -20,8 +20,9 @@ inline constexpr double kPrintMarginPoints = PrintMarginPoints;
 // metric-compatible stand-in, so that report columns line up. Needs a QGuiApplication.
 QString reportFontFamily();
 
-// Writes the jobs into one PDF file, each job starting on a new page. False (with a reason in
-// *error) when the file cannot be written or the jobs draw nothing.
+// Writes the jobs into one PDF file, each job starting on a new page, through the safe writing
+// of SafeWrite.h. False (with a reason in *error) when the file cannot be written or the jobs
+// draw nothing; no new file is left then, and a file of that name stays as it was.
 bool writePdf(const QVector<PrintJob>& jobs, const QString& file, QString* error = nullptr);
 
 // Sends one job to the printer as its own document.

@@ -1,3 +1,4 @@
+#include "BoundRows.h"
 #include "CliRunner.h"
 #include "TestSeason.h"
 
@@ -23,9 +24,9 @@ TEST(CliCheck, DemoSeasonAndASmallSeasonExactly)
     s.ReturnAddress = {QString(), "Boosters", "1 Main St", "", "Town"};
     s.Odds = 12.5f;
     setUnsold(s, {"5,6", ""});
-    setPrizes(s, {{1, 1500}, {4, 5}});
+    setPrizes(s, {{1, 1000}, {4, 5}});
     setRules(s, false, false);
-    setScores(s, 1, {21, 17, Bye, 1000});
+    setScores(s, 1, {21, 17, Bye, 999});
     const CliHome small(false);
     small.writeSeason(seasonFileBytes(s));
     run = small.run({"check"});
@@ -38,12 +39,12 @@ TEST(CliCheck, DemoSeasonAndASmallSeasonExactly)
               "Weeks:    2 in all: 2 regular (Sep 01 to Sep 02), 0 playoff\n"
               "Tickets:  6, 4 sold; unsold: 5,6\n"
               "Price:    $5 a ticket; seed 1234; odds 1 in 12.5; ticket size 0\n"
-              "Prizes:   weekly, regular season: high $1,500, low $5\n"
+              "Prizes:   weekly, regular season: high $1,000, low $5\n"
               "          grand prize: none\n"
               "          weekly, playoffs: none\n"
               "          ties pay the full amount; unsold winning tickets are not paid\n"
               "Scores:   1 week (Sep 01), 4 teams each\n"
-              "Problem:  week 1, team 4: score 1000 is not 0 to 999\n");
+              "No problems found.\n");
 }
 
 TEST(CliCheck, DamagedMissingFileAndBadArgumentsAreRefused)
@@ -52,22 +53,46 @@ TEST(CliCheck, DamagedMissingFileAndBadArgumentsAreRefused)
     QByteArray damaged = home.seasonBytes();
     damaged.replace("\r\n10\r\n", "\r\nten\r\n");  // the ticket price, line 11
     home.writeSeason(damaged);
+    // Checking lists the problem and keeps no copy: it writes nothing.
     CliRun run = home.run({"check"});
-    const QString copy = damagedCopyName(damaged);
     EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "DAMAGED DATA FILE\nKickpool.txt\nLine 11: a whole number expected\n"
-                       "A copy was kept as " + copy + "\nRun 'Update Annual Data' and SAVE\n");
-    EXPECT_TRUE(QFile::exists(home.filePath("Files/" + copy)));
+    EXPECT_EQ(run.out, "Season file: " + home.seasonPath()
+                           + "\nProblem:  line 11: a whole number expected; the file cannot be read on from there\n");
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(QDir(home.filePath("Files")).entryList(QDir::Files), QStringList{"Kickpool.txt"});
 
     QFile::remove(home.seasonPath());
     run = home.run({"check"});
     EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "FILE NOT FOUND\nData file not found\nRun 'Update Annual Data' and\nSAVE data to create a new file\n");
+    EXPECT_EQ(run.err, "FILE NOT FOUND\nData file not found\n" + home.seasonPath()
+                           + "\nRun 'Update Annual Data' and\nSAVE data to create a new file\n");
 
     run = home.run({"check", "extra"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "kickpool-cli: check takes no arguments\n"
                        "usage: kickpool-cli [--home DIR] [--today YYYY-MM-DD] [--pdf FILE] check\n");
     EXPECT_TRUE(home.run({"frobnicate"}).err.startsWith("kickpool-cli: unknown command frobnicate\nusage: kickpool-cli "));
+}
+
+// A file holding every value just beyond its bound that lets reading go on: check lists them all
+// with their lines, and the commands refuse the file at once instead of running for hours on
+// 32767 random winners a week.
+TEST(CliCheck, EveryValueBeyondItsBoundIsListed)
+{
+    QByteArray file = readFile(QStringLiteral(KICKPOOL_TEST_DATA "/four-teams.txt"));
+    for (const BoundRow& row : boundRows()) {
+        if (!row.alone)
+            file = withValue(file, row);
+    }
+    const CliHome home(false);
+    home.writeSeason(file);
+    CliRun run = home.run({"check"});
+    EXPECT_EQ(run.status, 2);
+    const QString expected = QString::fromUtf8(readFile(QStringLiteral(KICKPOOL_TEST_DATA "/check-every-problem.txt")));
+    EXPECT_EQ(run.out.section('\n', 1), expected);
+
+    run = home.run({"report", "1"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.err.startsWith("DAMAGED DATA FILE\n" + home.seasonPath() + "\nLine 1: a ticket front text of at most 255 characters expected\n"))
+        << run.err.toStdString();
 }

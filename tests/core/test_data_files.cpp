@@ -4,7 +4,8 @@
 #include "dialogs/ScriptedDialogs.h"
 #include "files/FileNames.h"
 #include "files/FileOperations.h"
-#include "files/SafeCopy.h"
+#include "season/Backups.h"
+#include "season/SafeWrite.h"
 #include "season/Session.h"
 
 #include <QDirIterator>

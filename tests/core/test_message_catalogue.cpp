@@ -125,7 +125,8 @@ TEST(MessageCatalogue, EveryEntryAsTheUserSeesIt)
 
     for (const Row& row : catalogue) {
         SCOPED_TRACE(row.id);
-        session.MsgDetail = row.id == 31
+        session.MsgDetail = row.id == 16 ? QStringList{}
+                            : row.id == 31
                                 ? QStringList{QStringLiteral("No space left on device")}
                                 : QStringList{QStringLiteral("Kickpool.txt"), QStringLiteral("12"),
                                               QStringLiteral("TeamCount"), QStringLiteral("Kickpool-damaged.txt")};

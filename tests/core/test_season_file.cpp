@@ -1,41 +1,15 @@
-#include "TestFiles.h"
+#include "BoundRows.h"
+#include "SeasonHome.h"
 
-#include "dialogs/ScriptedDialogs.h"
+#include "season/Bounds.h"
 #include "season/Season.h"
 #include "season/SeasonFile.h"
-#include "season/Session.h"
 
-#include <gtest/gtest.h>
-
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <tuple>
 
-#if defined(Q_OS_UNIX)
-#include <pwd.h>
-#include <unistd.h>
-#endif
-
 namespace {
-
-// A session on a temporary home folder with scripted dialogs and a fixed date.
-struct SeasonHome {
-    QTemporaryDir dir;
-    ScriptedDialogs dialogs;
-    FixedClock clock{QDate(2010, 10, 4)};
-    Session session{dir.path(), Services{&dialogs, &clock, nullptr, nullptr}};
-
-    QString filesFolder() const { return dir.filePath(QStringLiteral("Files")); }
-    QString seasonPath() const { return dir.filePath(QStringLiteral("Files/Kickpool.txt")); }
-    void writeSeasonFile(const QByteArray& bytes) const { ASSERT_TRUE(writeFile(seasonPath(), bytes)); }
-    QByteArray seasonFile() const { return readFile(seasonPath()); }
-    QStringList damagedCopies() const
-    {
-        return QDir(filesFolder()).entryList({QStringLiteral("Kickpool.damaged-*")}, QDir::Files);
-    }
-};
 
 // The four-team season: two regular weeks, no playoffs, tickets 5 and 6 unsold, one week scored.
 Season fourTeamSeason()
@@ -61,25 +35,16 @@ Season fourTeamSeason()
     return s;
 }
 
-// Its file, line by line.
-const QByteArray FourTeamFile =
-    QByteArrayList{"\"Riverside Boosters Club\"", "\"FOOTBALL\"", "\"2026\"", "\"Permit 12\"",
-                   "\"Riverside Boosters Club\"", "\"PO Box 5\"", "\"\"", "\"Springfield, IL 62701\"",
-                   "1", "-5", "10", "12.5", "2", "\"Sep  7\"", "\"Sep 14\"", "0",
-                   "4", "\"Bears\"", "\"Colts\"", "\"Eagles\"", "\"Lions\"", "1", "\"5,6\"",
-                   "1,1,0,1,0,0,0,0,0,0,0,-1,0,0,-1", "25,10,0,5,0,0,0,0,0,0,0,0", "1,4", "1,21,17,-1,30"}
-        .join("\r\n")
-    + "\r\n";
+const QByteArray FourTeamFile = fourTeamFile();
 
 // The four-team file with line `line` (from 1) replaced.
 QByteArray withLine(int line, const QByteArray& replacement)
 {
-    QList<QByteArray> lines = FourTeamFile.split('\n');
-    lines[line - 1] = replacement + "\r";
-    return lines.join('\n');
+    return withValue(FourTeamFile, {line, 0, replacement});
 }
 
-// A season using every array to its bounds, with the awkward values a file must keep.
+// A season as large as seasons get (29 weeks in all, 48 teams and sequences, every week scored),
+// with the awkward values a file must keep.
 Season fullSeason()
 {
     Season s;
@@ -88,14 +53,14 @@ Season fullSeason()
     s.TicketSize = 4;
     s.Seed = -32767;
     s.TicketPrice = 100;
-    s.RegularWeeks = MaxRegularWeeks;
-    s.PlayoffWeeks = MaxPlayoffWeeks;
+    s.RegularWeeks = 25;
+    s.PlayoffWeeks = MaxScoredWeeks - 25;
     s.TeamCount = s.ScoreTeams = MaxTeams;
     s.UnsoldCount = MaxUnsold;
     s.ScoredWeeks = MaxScoredWeeks;
-    for (int n = 1; n <= MaxRegularWeeks; ++n) {
+    for (int n = 1; n <= s.RegularWeeks; ++n) {
         s.RegularDate[n] = n == 3 ? QString("") : QStringLiteral("Oct %1").arg(n, 2);
-        if (n <= MaxPlayoffWeeks)
+        if (n <= s.PlayoffWeeks)
             s.PlayoffDate[n] = QStringLiteral("Jan %1").arg(n, 2);
     }
     for (int n = 1; n <= MaxTeams; ++n)
@@ -103,9 +68,9 @@ Season fullSeason()
     for (int n = 1; n <= MaxUnsold; ++n)
         s.UnsoldSeq[n] = n == 7 ? QString("") : QStringLiteral("%1,%2").arg(n * 20).arg(n * 20 + n % 3);
     for (int n = 1; n <= PrizeOptionCount; ++n)
-        s.PrizeOption[n] = n % 3 == 0 ? -1 : n % 2;
+        s.PrizeOption[n] = n <= 11 ? n % 2 : -(n % 2);
     for (int n = 1; n <= PrizeValueCount; ++n)
-        s.PrizeValue[n] = n * 125 - 1000;
+        s.PrizeValue[n] = allowedRange(prizeValueBound(n)).max;
     for (int w = 1; w <= MaxScoredWeeks; ++w) {
         s.Score[w][0] = w;
         for (int t = 1; t <= MaxTeams; ++t)
@@ -114,44 +79,17 @@ Season fullSeason()
     return s;
 }
 
-#if defined(Q_OS_UNIX)
-// Root writes into any folder. While this lives, a test run by root acts as the user "nobody",
-// so that folder permissions hold for it as they hold for a club's treasurer.
-class ActAsOrdinaryUser {
-public:
-    ActAsOrdinaryUser()
-    {
-        if (geteuid() != 0)
-            return;
-        const passwd* nobody = getpwnam("nobody");
-        const uid_t uid = nobody ? nobody->pw_uid : 65534;
-        const gid_t gid = nobody ? nobody->pw_gid : 65534;
-        switched_ = setegid(gid) == 0 && seteuid(uid) == 0;
-    }
-    ~ActAsOrdinaryUser()
-    {
-        if (switched_) {
-            EXPECT_EQ(seteuid(0), 0);
-            EXPECT_EQ(setegid(0), 0);
-        }
-    }
-    ActAsOrdinaryUser(const ActAsOrdinaryUser&) = delete;
-    ActAsOrdinaryUser& operator=(const ActAsOrdinaryUser&) = delete;
-
-private:
-    bool switched_ = false;
-};
-#endif
-
 }  // namespace
 
 TEST(SeasonFile, RoundTripAndExactBytes)
 {
-    for (float odds : {12.5f, 445.0f / 95.0f}) {
+    // Scores stored for more or fewer columns than teams (the state behind message 19) read back too.
+    for (const auto& [odds, scoreTeams] : {std::pair{12.5f, MaxTeams}, std::pair{445.0f / 95.0f, 30}}) {
         SCOPED_TRACE(odds);
         SeasonHome home;
         Season written = fullSeason();
         written.Odds = odds;
+        written.ScoreTeams = scoreTeams;
         home.session.season = written;
         ASSERT_TRUE(SaveSeason(home.session));
 
@@ -161,6 +99,8 @@ TEST(SeasonFile, RoundTripAndExactBytes)
         ASSERT_EQ(LoadSeason(reader.session), LoadOutcome::Loaded);
         written.computeDerived();
         written.SavedTicketSize = written.TicketSize;
+        for (int w = 1; w <= MaxScoredWeeks; ++w)
+            std::fill(written.Score[w].begin() + scoreTeams + 1, written.Score[w].end(), 0);
         EXPECT_EQ(reader.session.season, written);
         EXPECT_TRUE(reader.dialogs.shown.isEmpty());
         ASSERT_TRUE(SaveSeason(reader.session));
@@ -175,6 +115,22 @@ TEST(SeasonFile, RoundTripAndExactBytes)
     Season accents = fourTeamSeason();
     accents.TeamName[1] = QString::fromUtf8("B\u00e9ars \u20ac");
     EXPECT_TRUE(seasonFileBytes(accents).contains("\"B\xe9" "ars \x80\"\r\n"));
+
+    // Commas and line ends both end an item, and a UTF-8 byte-order mark is skipped.
+    for (const char* name : {"four-teams-joined.txt", "utf8-mark.txt"}) {
+        Season read;
+        EXPECT_TRUE(readSeasonFile(readFile(QStringLiteral(KICKPOOL_TEST_DATA "/fuzz/") + name), read).isEmpty()) << name;
+        EXPECT_EQ(read.TeamName[4], "Lions");
+    }
+
+    // A text the file cannot hold is never changed on the quiet: the save is refused.
+    home.session.season.TeamName[2] = "Colts \"A\"";
+    home.session.season.FrontText[1] = QString::fromUtf8("Stra\u00dfe \u0141\u00f3d\u017a");
+    EXPECT_FALSE(SaveSeason(home.session));
+    EXPECT_EQ(home.session.MsgDetail, (QStringList{home.seasonPath(), QString::fromUtf8(
+        "Ticket front text 1 \"Stra\u00dfe \u0141\u00f3d\u017a\" holds \"\u0141\", which cannot be saved (and 1 more)")}));
+    EXPECT_EQ(boundProblems(home.session.season).value(1), "team name 2 \"Colts \"A\"\" holds a double quote");
+    EXPECT_EQ(home.seasonFile(), FourTeamFile);
 }
 
 TEST(SeasonFile, LoadingCountsSoldTickets)
@@ -208,20 +164,18 @@ TEST(SeasonFileDamage, EveryKindOfDamage)
         int line;
         const char* expected;
     } cases[] = {
-        // The file ends early.
+        // The file ends early, or goes on after the last score row.
         {FourTeamFile.left(FourTeamFile.indexOf("\"Eagles\"")), 20, "a quoted text"},
-        {FourTeamFile.left(FourTeamFile.size() - 6), 27, "5 whole numbers separated by commas"},
+        {FourTeamFile.left(FourTeamFile.size() - 4), 27, "a whole number"},
         {QByteArray(), 1, "a quoted text"},
+        {FourTeamFile + "\r\n\r\n2,1\r\n", 30, "the end of the file"},
         // An item of the wrong kind.
         {withLine(11, "10.5"), 11, "a whole number"},
-        {withLine(10, "40000"), 10, "a whole number"},
-        {withLine(12, "12,5"), 12, "a number such as 12.5"},
-        {withLine(24, "1,1,0,1,0,0,0,0,0,0,0,-1,0,0"), 24, "15 whole numbers separated by commas"},
-        {withLine(27, "1,21,17,,30"), 27, "a whole number"},
-        // A count beyond the bounds.
-        {withLine(13, "30"), 13, "at most 29 regular weeks"},
-        {withLine(17, "49"), 17, "at most 48 teams"},
-        {withLine(17, "-1"), 17, "a number of teams of 0 or more"},
+        {withLine(12, "12,5"), 13, "a quoted text"},
+        {withLine(14, "\"Sep  7"), 14, "a quoted text"},
+        {withLine(18, "\"Bears\" x"), 18, "a quoted text"},
+        // A count beyond its array.
+        {withLine(17, "49"), 17, "a number of teams from 0 to 48"},
         // An unsold sequence without its comma.
         {withLine(23, "\"56\""), 23, "a sequence such as 401,450"},
     };
@@ -241,13 +195,11 @@ TEST(SeasonFileDamage, EveryKindOfDamage)
             EXPECT_EQ(home.dialogs.shown.last(), "message 30");
         }
         const QString copy = damagedCopyName(c.bytes);
-        EXPECT_EQ(home.session.MsgDetail,
-                  (QStringList{"Kickpool.txt", QString::number(c.line), c.expected, copy}));
-        EXPECT_EQ(home.damagedCopies(), QStringList{copy});
+        EXPECT_EQ(home.session.MsgDetail, (QStringList{home.seasonPath(), QString::number(c.line), c.expected, copy}));
+        EXPECT_EQ(home.files(), (QStringList{copy, "Kickpool.txt"}));
         EXPECT_EQ(readFile(home.filesFolder() + "/" + copy), c.bytes);
         EXPECT_EQ(home.seasonFile(), c.bytes);
         EXPECT_EQ(home.session.season, expectedSeason);
-        EXPECT_EQ(home.session.season.TeamCount, 32);
     }
 
     // An empty sequence is an entry not in use, and LF line ends read the same.
@@ -257,34 +209,76 @@ TEST(SeasonFileDamage, EveryKindOfDamage)
     home.writeSeasonFile(lf);
     ASSERT_EQ(LoadSeason(home.session), LoadOutcome::Loaded);
     EXPECT_EQ(home.session.season.SoldCount, 6);
+
+    // A file of the copy's name that holds something else is not the copy.
+    const QByteArray damaged = withLine(9, "x");
+    home.writeSeasonFile(damaged);
+    ASSERT_TRUE(writeFile(home.filesFolder() + "/" + damagedCopyName(damaged), "other"));
+    EXPECT_EQ(LoadSeason(home.session), LoadOutcome::Damaged);
+    EXPECT_EQ(home.session.MsgDetail.value(3), damagedCopyName(damaged, 2));
+    EXPECT_EQ(readFile(home.filesFolder() + "/" + damagedCopyName(damaged, 2)), damaged);
+}
+
+// A value just beyond each bound makes the file damaged at its line; the first problem is the one
+// reported, and every row's value is refused by saving as well.
+TEST(SeasonFileDamage, ValuesJustBeyondTheirBounds)
+{
+    const QVector<BoundRow> rows = boundRows();
+    ASSERT_GE(rows.size(), 45);
+    for (const BoundRow& row : rows) {
+        SCOPED_TRACE(row.value.left(20).toStdString() + " at line " + std::to_string(row.line));
+        Season read = fourTeamSeason();
+        const QVector<SeasonFileProblem> problems = readSeasonFile(withValue(FourTeamFile, row), read);
+        ASSERT_FALSE(problems.isEmpty());
+        EXPECT_EQ(problems[0].line, row.problemLine);
+        EXPECT_EQ(problems[0].expected, row.expected);
+        if (!row.alone)
+            EXPECT_EQ(boundProblems(read).size(), 1);
+    }
 }
 
 #if defined(Q_OS_UNIX)
-TEST(SeasonFileSave, ReadOnlyFolderShowsMessage31AndKeepsEverything)
+// What the folder and file permissions of an ordinary user do: a read-only Files folder refuses
+// the save and the damaged file's copy, and a file nobody may read is reported as unreadable;
+// in every case the file in place stays as it was.
+TEST(SeasonFileSave, ReadOnlyFolderAndUnreadableFile)
 {
-    // A read-only Files folder beside an old file: everyone may read it, nobody may write in it.
     SeasonHome home;
-    home.writeSeasonFile(FourTeamFile);
+    const QByteArray damaged = withLine(9, "x");
+    home.writeSeasonFile(damaged);
     const auto readAndEnter = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
                               | QFile::ReadOther | QFile::ExeOther;
     ASSERT_TRUE(QFile::setPermissions(home.dir.path(), readAndEnter | QFile::WriteOwner));
     ASSERT_TRUE(QFile::setPermissions(home.filesFolder(), readAndEnter));
-    home.session.season = fullSeason();
-    bool saved = true;
     {
         ActAsOrdinaryUser user;
         QFile probe(home.filesFolder() + "/probe");
         ASSERT_FALSE(probe.open(QIODevice::WriteOnly)) << "the Files folder is writable after all";
-        saved = SaveSeason(home.session);
+        EXPECT_EQ(LoadSeason(home.session), LoadOutcome::Damaged);
+        home.session.season = fullSeason();
+        EXPECT_FALSE(SaveSeason(home.session));
     }
-    QFile::setPermissions(home.filesFolder(), readAndEnter | QFile::WriteOwner);
-    EXPECT_FALSE(saved);
-    EXPECT_EQ(home.dialogs.shown, QStringList{"message 31"});
-    ASSERT_EQ(home.session.MsgDetail.size(), 1);
-    EXPECT_FALSE(home.session.MsgDetail[0].isEmpty());
-    EXPECT_EQ(home.seasonFile(), FourTeamFile);
-    EXPECT_EQ(QDir(home.filesFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-              QStringList{"Kickpool.txt"});
+    EXPECT_EQ(home.dialogs.shown, (QStringList{"message 32", "message 31"}));
+    EXPECT_EQ(home.dialogs.messageTexts[0][3], "No copy could be kept: Permission denied");
+    EXPECT_EQ(home.session.MsgDetail, (QStringList{home.seasonPath(), "The file in place is damaged and no copy could "
+                                                                      "be kept: Permission denied"}));
     EXPECT_EQ(home.session.season, fullSeason());
+
+    // The file itself unreadable, in a writable folder: reported as such, and not replaced.
+    ASSERT_TRUE(QFile::setPermissions(home.filesFolder(), readAndEnter | QFile::WriteOwner));
+    ASSERT_TRUE(QFile::setPermissions(home.seasonPath(), QFile::WriteOwner));
+    {
+        ActAsOrdinaryUser user;
+        EXPECT_EQ(LoadSeason(home.session), LoadOutcome::Unreadable);
+        home.session.season = fullSeason();
+        EXPECT_FALSE(SaveSeason(home.session));
+    }
+    EXPECT_EQ(home.dialogs.messageTexts[2], (QStringList{"FILE NOT READABLE", home.seasonPath(),
+                                                         "The file cannot be read: Permission denied", "",
+                                                         "Check that you may read it.", "SAVE will not replace it."}));
+    EXPECT_EQ(home.session.MsgDetail, (QStringList{home.seasonPath(), "The file in place cannot be read: Permission denied"}));
+    QFile::setPermissions(home.seasonPath(), QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(home.seasonFile(), damaged);
+    EXPECT_EQ(home.files(), QStringList{"Kickpool.txt"});
 }
 #endif

@@ -1,5 +1,7 @@
+#include "TestFiles.h"
 #include "TestSeason.h"
 
+#include "dialogs/MessageCatalogue.h"
 #include "dialogs/ScriptedDialogs.h"
 #include "season/SeasonFile.h"
 #include "season/Session.h"
@@ -94,4 +96,33 @@ TEST(ScoreEntry, CorrectionOffersTheStoredScores)
     const Season saved = f.saved();
     EXPECT_EQ(row(saved, 2), (std::vector<int>{2, 2, 12, Bye, 31}));
     EXPECT_EQ(saved.ScoredWeeks, 5);
+}
+
+// Starting a new season drops every stored score: a backup of the season file is kept first,
+// and without one nothing is dropped.
+TEST(ScoreEntry, NewSeasonKeepsABackupFirst)
+{
+    Season s = weeklySeason(4, 8);
+    setScores(s, 1, {1, 2, 3, 4});
+    EntryFixture f(s);
+    const QByteArray before = readFile(f.session.seasonPath());
+    const QString backups = f.home.filePath("Files/Backups");
+    ASSERT_TRUE(writeFile(backups, "a file where the folder should be"));
+    f.dialogs.answerMessage(Answer::No).answerMessage(Answer::Yes);
+    ScoreTexts texts;
+    EXPECT_EQ(enterWeekScores(f.session, 1, texts), EntryOutcome::Refused);
+    EXPECT_EQ(f.dialogs.messages, (QVector<int>{1, 2, 34}));
+    EXPECT_EQ(f.dialogs.messageTexts[2][2], QDir::toNativeSeparators(backups));
+    EXPECT_EQ(f.saved().ScoredWeeks, 1);
+
+    QFile::remove(backups);
+    f.dialogs.answerMessage(Answer::No).answerMessage(Answer::Yes);
+    for (const char* score : {"5", "6", "7", "8"})
+        f.dialogs.answerInput(QString::fromLatin1(score));
+    EXPECT_EQ(enterWeekScores(f.session, 1, texts), EntryOutcome::Entered);
+    EXPECT_EQ(row(f.saved(), 1), (std::vector<int>{1, 5, 6, 7, 8}));
+    const QStringList kept = QDir(backups).entryList(QDir::Files);
+    ASSERT_EQ(kept.size(), 1);
+    EXPECT_TRUE(kept[0].startsWith("Kickpool_2024-11-20_")) << kept[0].toStdString();
+    EXPECT_EQ(readFile(backups + "/" + kept[0]), before);
 }

@@ -10,6 +10,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 struct CliRun {
@@ -39,9 +41,14 @@ public:
     QByteArray seasonBytes() const { return readFile(seasonPath()); }
     void writeSeason(const QByteArray& bytes) const { EXPECT_TRUE(writeFile(seasonPath(), bytes)); }
 
-    CliRun run(const QStringList& arguments) const
+    // `childSetup` runs in the child before the program starts (to set a resource limit).
+    CliRun run(const QStringList& arguments, std::function<void()> childSetup = {}) const
     {
         QProcess process;
+#if defined(Q_OS_UNIX)
+        if (childSetup)
+            process.setChildProcessModifier(childSetup);
+#endif
         process.start(QStringLiteral(KICKPOOL_BIN "/kickpool-cli"),
                       QStringList{"--home", path(), "--today", "2024-11-20"} + arguments);
         const bool ended = process.waitForFinished(60000);

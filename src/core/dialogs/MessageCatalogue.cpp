@@ -30,7 +30,7 @@ MessageEntry make(const QString& title, QVector<MessageLine> lines, Kind kind)
     return {title, std::move(lines), buttonsOf(kind), kind != Kind::Notice};
 }
 
-// A detail text of messages 30, 31, 35 and 37; one that was not given reads as empty.
+// A detail text of messages 16, 30 to 35 and 37; one that was not given reads as empty.
 QString detail(const Session& session, int index)
 {
     return session.MsgDetail.value(index);
@@ -138,7 +138,8 @@ MessageEntry messageEntry(const Session& session, int id)
                     Kind::Notice);
     case 16:
         return make(QStringLiteral("FILE NOT FOUND"),
-                    {line(QStringLiteral("Data file not found"), "CRB0"), empty,
+                    {line(QStringLiteral("Data file not found"), "CRB0"),
+                     detail(session, 0).isEmpty() ? empty : line(detail(session, 0), "0"),
                      line(QStringLiteral("Run 'Update Annual Data' and"), "B0"),
                      line(QStringLiteral("SAVE data to create a new file"), "B0")},
                     Kind::Notice);
@@ -210,9 +211,33 @@ MessageEntry messageEntry(const Session& session, int id)
     case 31:
         return make(QStringLiteral("FILE NOT SAVED"),
                     {line(QStringLiteral("The season file could not be written:"), "CBR0"),
-                     line(detail(session, 0), "B0"), empty,
+                     line(detail(session, 0), "B0"),
+                     detail(session, 1).isEmpty() ? empty : line(detail(session, 1), "0"),
                      line(QStringLiteral("The old file is unchanged and"), "B0"),
                      line(QStringLiteral("your changes are still in memory."), "B0")},
+                    Kind::Notice);
+    case 32:
+        return make(QStringLiteral("DAMAGED DATA FILE"),
+                    {line(detail(session, 0), "CBR0"),
+                     line(QStringLiteral("Line ") + detail(session, 1) + QStringLiteral(": ")
+                              + detail(session, 2) + QStringLiteral(" expected"),
+                          "B0"),
+                     line(QStringLiteral("No copy could be kept: ") + detail(session, 3), "0"),
+                     line(QStringLiteral("SAVE will not replace it: move it"), "B0"),
+                     line(QStringLiteral("to a safe place first, then SAVE"), "B0")},
+                    Kind::Notice);
+    case 33:
+        return make(QStringLiteral("FILE NOT READABLE"),
+                    {line(detail(session, 0), "CBR0"),
+                     line(QStringLiteral("The file cannot be read: ") + detail(session, 1), "B0"), empty,
+                     line(QStringLiteral("Check that you may read it."), "B0"),
+                     line(QStringLiteral("SAVE will not replace it."), "B0")},
+                    Kind::Notice);
+    case 34:
+        return make(QStringLiteral("BACKUP NOT MADE"),
+                    {line(QStringLiteral("No backup could be kept:"), "CBR0"), line(detail(session, 0), "B0"),
+                     line(detail(session, 1), "0"), empty,
+                     line(QStringLiteral("Nothing was changed."), "B0")},
                     Kind::Notice);
     case 35:
         return make(QStringLiteral("FILE NAME NOT ALLOWED"),

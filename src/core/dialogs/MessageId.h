@@ -31,7 +31,9 @@ enum class MessageId {
     EnterScoreAgain = 29,          // INPUT ERROR, score
     DamagedFile = 30,              // DAMAGED DATA FILE
     FileNotSaved = 31,             // FILE NOT SAVED
-    // 32..34: season file safety.
+    DamagedFileNotCopied = 32,     // DAMAGED DATA FILE, no copy could be kept
+    FileNotReadable = 33,          // FILE NOT READABLE
+    BackupNotMade = 34,            // BACKUP NOT MADE
     FileNameNotAllowed = 35,       // FILE NAME NOT ALLOWED (why)
     NoCurrentFile = 36,            // NO CURRENT USE FILE, nothing to save
     FileOperationFailed = 37,      // FILE OPERATION FAILED (what was not done, why)

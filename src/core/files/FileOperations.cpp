@@ -2,7 +2,8 @@
 
 #include "dialogs/MessageCatalogue.h"
 #include "files/FileNames.h"
-#include "files/SafeCopy.h"
+#include "season/Backups.h"
+#include "season/SafeWrite.h"
 #include "season/SeasonFile.h"
 #include "season/Session.h"
 

@@ -1,28 +1,22 @@
 #include "season/SeasonFile.h"
 
+#include "season/Bounds.h"
+#include "season/SafeWrite.h"
 #include "season/Season.h"
 #include "season/Session.h"
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringList>
 #include <QTextCodec>
 #include <QVector>
 
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <cmath>
-#include <limits>
 
 namespace {
-
-constexpr int MsgFileNotFound = 16;
-constexpr int MsgDamagedFile = 30;
-constexpr int MsgNotSaved = 31;
 
 const QString WholeNumber = QStringLiteral("a whole number");
 const QString QuotedText = QStringLiteral("a quoted text");
@@ -33,10 +27,15 @@ QTextCodec* seasonCodec()
     return codec;
 }
 
+QString nativePath(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
 // ---------------------------------------------------------------------------------------------
 // Reading
 
-// Thrown by the reader where the content stops making sense; caught by readSeasonFile.
+// Thrown where the rest of the content cannot be read; caught by readSeasonFile.
 struct Damage {
     int line;
     QString expected;
@@ -44,8 +43,9 @@ struct Damage {
 
 struct Item {
     QString text;
+    int line = 1;
     bool quoted = false;
-    bool wellFormed = true;  // a quoted item closed by its quote and followed by nothing else
+    bool wellFormed = true;  // a quoted item closed by its quote and followed by nothing but blanks
 };
 
 bool isBlank(QChar c)
@@ -53,232 +53,231 @@ bool isBlank(QChar c)
     return c == QLatin1Char(' ') || c == QLatin1Char('\t');
 }
 
-// The items of one line: separated by commas; a quoted item runs to its closing quote, so a
-// comma inside it is part of it.
-QVector<Item> splitItems(const QString& line)
+bool isLineEnd(QChar c)
+{
+    return c == QLatin1Char('\r') || c == QLatin1Char('\n');
+}
+
+// The items of the whole text. A comma and a line end (CR LF, LF or CR) both end an item; a
+// quoted item runs to its closing quote, so a comma inside it is part of it, but it cannot run
+// past the end of its line. An empty line is one empty item; the line end that ends the text
+// starts no item.
+QVector<Item> splitItems(const QString& text)
 {
     QVector<Item> items;
-    const int n = line.size();
+    const int n = text.size();
     int pos = 0;
-    while (true) {
-        while (pos < n && isBlank(line[pos]))
-            ++pos;
+    int line = 1;
+    bool itemFollows = n > 0;
+    while (itemFollows) {
         Item item;
-        if (pos < n && line[pos] == QLatin1Char('"')) {
+        while (pos < n && isBlank(text[pos]))
+            ++pos;
+        item.line = line;
+        if (pos < n && text[pos] == QLatin1Char('"')) {
             item.quoted = true;
-            const int close = line.indexOf(QLatin1Char('"'), pos + 1);
-            if (close < 0) {
-                item.wellFormed = false;
-                item.text = line.mid(pos + 1);
-                pos = n;
-            } else {
-                item.text = line.mid(pos + 1, close - pos - 1);
-                pos = close + 1;
-                while (pos < n && isBlank(line[pos]))
-                    ++pos;
-                if (pos < n && line[pos] != QLatin1Char(',')) {
-                    item.wellFormed = false;
-                    const int comma = line.indexOf(QLatin1Char(','), pos);
-                    pos = comma < 0 ? n : comma;
-                }
-            }
-        } else {
-            const int comma = line.indexOf(QLatin1Char(','), pos);
-            const int end = comma < 0 ? n : comma;
-            item.text = line.mid(pos, end - pos).trimmed();
-            pos = end;
+            int close = pos + 1;
+            while (close < n && text[close] != QLatin1Char('"') && !isLineEnd(text[close]))
+                ++close;
+            item.text = text.mid(pos + 1, close - pos - 1);
+            item.wellFormed = close < n && text[close] == QLatin1Char('"');
+            pos = item.wellFormed ? close + 1 : close;
+            while (pos < n && isBlank(text[pos]))
+                ++pos;
         }
+        const int start = pos;
+        while (pos < n && text[pos] != QLatin1Char(',') && !isLineEnd(text[pos]))
+            ++pos;
+        if (item.quoted)
+            item.wellFormed = item.wellFormed && pos == start;
+        else
+            item.text = text.mid(start, pos - start).trimmed();
         items.append(item);
+
         if (pos >= n)
             break;
-        ++pos;  // the comma
+        if (text[pos] == QLatin1Char(',')) {
+            ++pos;
+            continue;  // an item follows a comma, if only an empty one
+        }
+        if (text[pos] == QLatin1Char('\r') && pos + 1 < n && text[pos + 1] == QLatin1Char('\n'))
+            ++pos;
+        ++pos;
+        ++line;
+        itemFollows = pos < n;
     }
     return items;
 }
 
 bool parseWhole(const Item& item, int& value)
 {
-    if (item.quoted || item.text.isEmpty())
+    if (item.quoted || item.text.isEmpty() || item.text.size() > 12)
         return false;
     const QByteArray digits = item.text.toLatin1();
-    int parsed = 0;
     const char* first = digits.constData();
     const char* last = first + digits.size();
-    const auto [end, error] = std::from_chars(first, last, parsed);
-    if (error != std::errc() || end != last)
-        return false;
-    if (parsed < std::numeric_limits<qint16>::min() || parsed > std::numeric_limits<qint16>::max())
-        return false;
-    value = parsed;
-    return true;
+    const auto [end, error] = std::from_chars(first, last, value);
+    return error == std::errc() && end == last;
 }
 
 bool parseDecimal(const Item& item, float& value)
 {
-    if (item.quoted || item.text.isEmpty())
+    if (item.quoted || item.text.isEmpty() || item.text.size() > 64)
         return false;
     const QByteArray digits = item.text.toLatin1();
     const char* first = digits.constData();
     const char* last = first + digits.size();
-    float parsed = 0;
-    const auto [end, error] = std::from_chars(first, last, parsed, std::chars_format::general);
-    if (error != std::errc() || end != last || !std::isfinite(parsed))
-        return false;
-    value = parsed;
-    return true;
+    const auto [end, error] = std::from_chars(first, last, value, std::chars_format::fixed);
+    return error == std::errc() && end == last && std::isfinite(value);
 }
 
-// Reads the season file record by record, one record a line, and knows the line it is on.
-class RecordReader {
+// The season file item by item, knowing the line of each. A value beyond its bound is listed as
+// a problem and reading goes on; where the rest cannot be read, a Damage is thrown.
+class ItemReader {
 public:
-    explicit RecordReader(const QString& text)
-    {
-        int start = 0;
-        const int n = text.size();
-        for (int pos = 0; pos < n; ++pos) {
-            const QChar c = text[pos];
-            if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-                lines_.append(text.mid(start, pos - start));
-                if (c == QLatin1Char('\r') && pos + 1 < n && text[pos + 1] == QLatin1Char('\n'))
-                    ++pos;
-                start = pos + 1;
-            }
-        }
-        if (start < n)
-            lines_.append(text.mid(start));
-    }
+    explicit ItemReader(const QString& text) : items_(splitItems(text)) {}
 
-    QString text()
+    QString text(Bound bound)
     {
-        const Item item = record(1, QuotedText).front();
+        const Item& item = next(QuotedText);
         if (!item.quoted || !item.wellFormed)
-            throw Damage{line_, QuotedText};
+            throw Damage{item.line, QuotedText};
+        const QString refusal = textRefusal(bound, item.text);
+        if (!refusal.isEmpty())
+            problem(item.line, refusal, QLatin1Char('"') + item.text + QLatin1Char('"'));
         return item.text;
     }
 
-    int whole()
+    int whole(Bound bound)
     {
-        return wholes(1).front();
-    }
-
-    QVector<int> wholes(int count)
-    {
-        const QString expected = count == 1
-            ? WholeNumber
-            : QStringLiteral("%1 whole numbers separated by commas").arg(count);
-        const QVector<Item> items = record(count, expected);
-        QVector<int> values(count);
-        for (int n = 0; n < count; ++n) {
-            if (!parseWhole(items[n], values[n]))
-                throw Damage{line_, WholeNumber};
-        }
-        return values;
-    }
-
-    // A count read before the items it governs: 0..max.
-    int count(int max, const QString& what)
-    {
-        const int value = whole();
-        checkCount(value, max, what);
+        const int value = number();
+        if (!boundRule(bound).contains(value))
+            problem(line(), expectedValue(bound), items_[next_ - 1].text);
         return value;
     }
 
-    void checkCount(int value, int max, const QString& what) const
+    // A count read before the items it governs: beyond the bound of its array, the items that
+    // follow cannot be placed, and reading stops.
+    int count(Bound bound)
     {
-        if (value < 0)
-            throw Damage{line_, QStringLiteral("a number of %1 of 0 or more").arg(what)};
-        if (value > max)
-            throw Damage{line_, QStringLiteral("at most %1 %2").arg(max).arg(what)};
+        const int value = number();
+        if (!boundRule(bound).contains(value))
+            throw Damage{line(), expectedValue(bound)};
+        return value;
     }
 
-    float decimal()
+    float odds()
     {
         static const QString expected = QStringLiteral("a number such as 12.5");
+        const Item& item = next(expected);
         float value = 0;
-        if (!parseDecimal(record(1, expected).front(), value))
-            throw Damage{line_, expected};
+        if (!parseDecimal(item, value))
+            throw Damage{item.line, expected};
+        if (!oddsAllowed(value))
+            problem(item.line, expectedValue(Bound::Odds), item.text);
         return value;
     }
 
-    int line() const { return line_; }
-
-private:
-    // The items of the next line, which must hold exactly `count` of them.
-    QVector<Item> record(int count, const QString& expected)
+    // Only empty lines may follow the last item.
+    void end()
     {
-        ++line_;
-        if (line_ > lines_.size())
-            throw Damage{line_, expected};
-        QVector<Item> items = splitItems(lines_[line_ - 1]);
-        if (items.size() != count)
-            throw Damage{line_, expected};
-        return items;
+        for (; next_ < items_.size(); ++next_) {
+            const Item& item = items_[next_];
+            if (item.quoted || !item.text.isEmpty())
+                throw Damage{item.line, QStringLiteral("the end of the file")};
+        }
     }
 
-    QStringList lines_;
-    int line_ = 0;  // the line last read, from 1
+    void problem(int line, const QString& expected, const QString& found)
+    {
+        problems.append({line, expected, found});
+    }
+
+    int line() const { return next_ > 0 ? items_[next_ - 1].line : 1; }
+
+    QVector<SeasonFileProblem> problems;
+
+private:
+    int number()
+    {
+        const Item& item = next(WholeNumber);
+        int value = 0;
+        if (!parseWhole(item, value))
+            throw Damage{item.line, WholeNumber};
+        return value;
+    }
+
+    const Item& next(const QString& expected)
+    {
+        if (next_ >= items_.size())
+            throw Damage{items_.isEmpty() ? 1 : items_.last().line + 1, expected};
+        return items_[next_++];
+    }
+
+    QVector<Item> items_;
+    int next_ = 0;
 };
 
-void readInto(RecordReader& in, Season& s)
+void readInto(ItemReader& in, Season& s)
 {
     for (int n = 1; n <= 4; ++n)
-        s.FrontText[n] = in.text();
+        s.FrontText[n] = in.text(Bound::FrontText);
     for (int n = 1; n <= 4; ++n)
-        s.ReturnAddress[n] = in.text();
-    s.TicketSize = in.whole();
+        s.ReturnAddress[n] = in.text(Bound::ReturnAddress);
+    s.TicketSize = in.whole(Bound::TicketSize);
     s.SavedTicketSize = s.TicketSize;
-    s.Seed = in.whole();
-    s.TicketPrice = in.whole();
-    s.Odds = in.decimal();
+    s.Seed = in.whole(Bound::Seed);
+    s.TicketPrice = in.whole(Bound::TicketPrice);
+    s.Odds = in.odds();
 
-    s.RegularWeeks = in.count(MaxRegularWeeks, QStringLiteral("regular weeks"));
+    s.RegularWeeks = in.count(Bound::RegularWeeks);
     for (int n = 1; n <= s.RegularWeeks; ++n)
-        s.RegularDate[n] = in.text();
-    s.PlayoffWeeks = in.count(MaxPlayoffWeeks, QStringLiteral("playoff weeks"));
+        s.RegularDate[n] = in.text(Bound::WeekDate);
+    s.PlayoffWeeks = in.count(Bound::PlayoffWeeks);
+    if (!allowedRange(Bound::TotalWeeks).contains(s.RegularWeeks + s.PlayoffWeeks)) {
+        in.problem(in.line(), QStringLiteral("at most %1 playoff weeks after %2 regular weeks")
+                                  .arg(allowedRange(Bound::TotalWeeks).max - s.RegularWeeks)
+                                  .arg(s.RegularWeeks),
+                   QString::number(s.PlayoffWeeks));
+    }
     for (int n = 1; n <= s.PlayoffWeeks; ++n)
-        s.PlayoffDate[n] = in.text();
-    s.TeamCount = in.count(MaxTeams, QStringLiteral("teams"));
+        s.PlayoffDate[n] = in.text(Bound::WeekDate);
+    s.TeamCount = in.count(Bound::TeamCount);
     for (int n = 1; n <= s.TeamCount; ++n)
-        s.TeamName[n] = in.text();
-    s.UnsoldCount = in.count(MaxUnsold, QStringLiteral("unsold sequences"));
+        s.TeamName[n] = in.text(Bound::TeamName);
+    s.UnsoldCount = in.count(Bound::UnsoldCount);
     for (int n = 1; n <= s.UnsoldCount; ++n) {
-        s.UnsoldSeq[n] = in.text();
+        s.UnsoldSeq[n] = in.text(Bound::UnsoldSeq);
         // The editor never stores a sequence without its comma; an empty text is an unused entry.
         if (!s.UnsoldSeq[n].isEmpty() && !s.UnsoldSeq[n].contains(QLatin1Char(',')))
             throw Damage{in.line(), QStringLiteral("a sequence such as 401,450")};
     }
 
-    const QVector<int> options = in.wholes(PrizeOptionCount);
     for (int n = 1; n <= PrizeOptionCount; ++n)
-        s.PrizeOption[n] = options[n - 1];
-    const QVector<int> values = in.wholes(PrizeValueCount);
+        s.PrizeOption[n] = in.whole(prizeOptionBound(n));
     for (int n = 1; n <= PrizeValueCount; ++n)
-        s.PrizeValue[n] = values[n - 1];
+        s.PrizeValue[n] = in.whole(prizeValueBound(n));
 
-    const QVector<int> scored = in.wholes(2);
-    in.checkCount(scored[0], MaxScoredWeeks, QStringLiteral("scored weeks"));
-    in.checkCount(scored[1], MaxTeams, QStringLiteral("score columns"));
-    s.ScoredWeeks = scored[0];
-    s.ScoreTeams = scored[1];
+    s.ScoredWeeks = in.count(Bound::ScoredWeeks);
+    s.ScoreTeams = in.count(Bound::ScoreTeams);
     for (int w = 1; w <= s.ScoredWeeks; ++w) {
-        const QVector<int> row = in.wholes(s.ScoreTeams + 1);
-        for (int t = 0; t <= s.ScoreTeams; ++t)
-            s.Score[w][t] = row[t];
+        s.Score[w][0] = in.whole(Bound::ScoreWeek);
+        for (int t = 1; t <= s.ScoreTeams; ++t)
+            s.Score[w][t] = in.whole(Bound::Score);
     }
+    in.end();
+}
+
+QString decodeSeasonText(const QByteArray& content)
+{
+    static const QByteArray utf8Mark("\xEF\xBB\xBF");
+    if (content.startsWith(utf8Mark))
+        return QString::fromUtf8(content.mid(utf8Mark.size()));
+    return seasonCodec()->toUnicode(content);
 }
 
 // ---------------------------------------------------------------------------------------------
 // Writing
-
-// The file has no way to hold a double quote or a line break inside a text.
-QString storable(const QString& text)
-{
-    QString out = text;
-    out.replace(QLatin1Char('"'), QLatin1Char('\''));
-    out.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    out.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return out;
-}
 
 // The shortest decimal text without exponent that reads back as the same single-precision value.
 QString decimalText(float value)
@@ -292,7 +291,7 @@ QString decimalText(float value)
 
 class RecordWriter {
 public:
-    void text(const QString& value) { out_ += QLatin1Char('"') + storable(value) + QLatin1Char('"') + Eol; }
+    void text(const QString& value) { out_ += QLatin1Char('"') + value + QLatin1Char('"') + Eol; }
     void whole(int value) { out_ += QString::number(value) + Eol; }
     void decimal(float value) { out_ += decimalText(value) + Eol; }
     template <typename Values>
@@ -312,8 +311,9 @@ private:
     QString out_;
 };
 
-// A count as written: within the bounds of its array, so that the file always reads back.
-int bounded(int count, int max)
+// A count used as an index into its array. SaveSeason refuses a season whose counts are beyond
+// their bounds, so this only keeps seasonFileBytes() itself within the arrays.
+int indexable(int count, int max)
 {
     return std::clamp(count, 0, max);
 }
@@ -321,35 +321,51 @@ int bounded(int count, int max)
 // ---------------------------------------------------------------------------------------------
 // Loading and saving
 
-// Keeps a copy of damaged content beside the season file; returns its name, or an empty text
-// when it could not be written.
-QString keepDamagedCopy(const Session& session, const QByteArray& content)
+LoadOutcome reportUnreadable(Session& session, const QString& path, const QString& reason)
 {
-    const QString name = damagedCopyName(content);
-    const QString path = joinPath(session.filesFolder(), name);
-    if (QFileInfo::exists(path))
-        return name;
-    QSaveFile copy(path);
-    if (!copy.open(QIODevice::WriteOnly) || copy.write(content) != content.size() || !copy.commit())
-        return {};
-    return name;
+    session.message(MessageId::FileNotReadable, {nativePath(path), reason});
+    setNoFileDefaults(session.season);
+    return LoadOutcome::Unreadable;
 }
 
-LoadOutcome reportDamage(Session& session, const QString& path, const QString& copyName,
+LoadOutcome reportDamage(Session& session, const QString& path, const QByteArray& content,
                          const SeasonFileProblem& problem)
 {
-    session.MsgDetail = {QFileInfo(path).fileName(), QString::number(problem.line), problem.expected,
-                         copyName};
-    session.message(MsgDamagedFile);
+    QString error;
+    const QString copy = keepDamagedCopy(QFileInfo(path).absolutePath(), content, error);
+    const QStringList place{nativePath(path), QString::number(problem.line), problem.expected};
+    if (copy.isEmpty())
+        session.message(MessageId::DamagedFileNotCopied, place + QStringList{error});
+    else
+        session.message(MessageId::DamagedFile, place + QStringList{copy});
     setNoFileDefaults(session.season);
     return LoadOutcome::Damaged;
 }
 
-bool reportNotSaved(Session& session, const QString& reason)
+// Message 31: the file on one line, the reason on the next.
+bool reportNotSaved(Session& session, const QString& path, QString reason)
 {
-    session.MsgDetail = {reason};
-    session.message(MsgNotSaved);
+    if (!reason.isEmpty())
+        reason[0] = reason[0].toUpper();
+    session.message(MessageId::FileNotSaved, {nativePath(path), reason});
     return false;
+}
+
+// Why the file in place must not be replaced: it cannot be read, or it is damaged and no copy of
+// it could be kept. Empty when it may be replaced.
+QString replaceRefusal(const QString& path)
+{
+    if (!QFileInfo::exists(path))
+        return {};
+    QByteArray content;
+    QString reason;
+    if (!readWholeFile(path, content, reason))
+        return QStringLiteral("the file in place cannot be read: %1").arg(reason);
+    Season season;
+    SeasonFileProblem problem;
+    if (readSeasonFile(content, season, problem) || !keepDamagedCopy(QFileInfo(path).absolutePath(), content, reason).isEmpty())
+        return {};
+    return QStringLiteral("the file in place is damaged and no copy could be kept: %1").arg(reason);
 }
 
 }  // namespace
@@ -375,22 +391,52 @@ void setNoFileDefaults(Season& season)
     season.SoldCount = 496;
 }
 
-QString damagedCopyName(const QByteArray& content)
+QString damagedCopyName(const QByteArray& content, int sequence)
 {
     const QByteArray hash = QCryptographicHash::hash(content, QCryptographicHash::Sha1).toHex();
-    return QStringLiteral("Kickpool.damaged-%1.txt").arg(QString::fromLatin1(hash.left(8)));
+    const QString suffix = sequence > 1 ? QStringLiteral("-%1").arg(sequence) : QString();
+    return QStringLiteral("Kickpool.damaged-%1%2.txt").arg(QString::fromLatin1(hash.left(8)), suffix);
+}
+
+QString keepDamagedCopy(const QString& folder, const QByteArray& content, QString& error)
+{
+    // A file of the copy's name that holds something else is not the copy: the next name is tried.
+    for (int sequence = 1; sequence <= 100; ++sequence) {
+        const QString name = damagedCopyName(content, sequence);
+        const QString path = joinPath(folder, name);
+        if (fileHolds(path, content))
+            return name;
+        if (QFileInfo::exists(path))
+            continue;
+        if (!writeFileSafely(path, content, error))
+            return {};
+        if (fileHolds(path, content))
+            return name;
+        error = QStringLiteral("the copy read back differs from the file");
+        return {};
+    }
+    error = QStringLiteral("every name for the copy is taken");
+    return {};
+}
+
+QVector<SeasonFileProblem> readSeasonFile(const QByteArray& content, Season& season)
+{
+    ItemReader in(decodeSeasonText(content));
+    try {
+        readInto(in, season);
+    } catch (const Damage& damage) {
+        in.problems.append({damage.line, damage.expected, {}});
+    }
+    return in.problems;
 }
 
 bool readSeasonFile(const QByteArray& content, Season& season, SeasonFileProblem& problem)
 {
-    RecordReader in(seasonCodec()->toUnicode(content));
-    try {
-        readInto(in, season);
-    } catch (const Damage& damage) {
-        problem = {damage.line, damage.expected};
-        return false;
-    }
-    return true;
+    const QVector<SeasonFileProblem> problems = readSeasonFile(content, season);
+    if (problems.isEmpty())
+        return true;
+    problem = problems.first();
+    return false;
 }
 
 QByteArray seasonFileBytes(const Season& s)
@@ -405,30 +451,32 @@ QByteArray seasonFileBytes(const Season& s)
     out.whole(s.TicketPrice);
     out.decimal(s.Odds);
 
-    const int regularWeeks = bounded(s.RegularWeeks, MaxRegularWeeks);
+    const int regularWeeks = indexable(s.RegularWeeks, MaxRegularWeeks);
     out.whole(regularWeeks);
     for (int n = 1; n <= regularWeeks; ++n)
         out.text(s.RegularDate[n]);
-    const int playoffWeeks = bounded(s.PlayoffWeeks, MaxPlayoffWeeks);
+    const int playoffWeeks = indexable(s.PlayoffWeeks, MaxPlayoffWeeks);
     out.whole(playoffWeeks);
     for (int n = 1; n <= playoffWeeks; ++n)
         out.text(s.PlayoffDate[n]);
-    const int teamCount = bounded(s.TeamCount, MaxTeams);
+    const int teamCount = indexable(s.TeamCount, MaxTeams);
     out.whole(teamCount);
     for (int n = 1; n <= teamCount; ++n)
         out.text(s.TeamName[n]);
-    const int unsoldCount = bounded(s.UnsoldCount, MaxUnsold);
+    const int unsoldCount = indexable(s.UnsoldCount, MaxUnsold);
     out.whole(unsoldCount);
     for (int n = 1; n <= unsoldCount; ++n)
         out.text(s.UnsoldSeq[n]);
 
     out.wholes(s.PrizeOption, 1, PrizeOptionCount);
     out.wholes(s.PrizeValue, 1, PrizeValueCount);
-    const int scoredWeeks = bounded(s.ScoredWeeks, MaxScoredWeeks);
-    out.wholes(QVector<int>{scoredWeeks, bounded(s.ScoreTeams, MaxTeams)}, 0, 1);
-    // Each row holds the week number and one score per team of the season.
+    const int scoredWeeks = indexable(s.ScoredWeeks, MaxScoredWeeks);
+    const int scoreTeams = indexable(s.ScoreTeams, MaxTeams);
+    out.wholes(QVector<int>{scoredWeeks, scoreTeams}, 0, 1);
+    // Each row holds the week number and one score per score column, as the reader reads it,
+    // also while the columns differ from the teams of the season.
     for (int w = 1; w <= scoredWeeks; ++w)
-        out.wholes(s.Score[w], 0, teamCount);
+        out.wholes(s.Score[w], 0, scoreTeams);
 
     return seasonCodec()->fromUnicode(out.content());
 }
@@ -437,22 +485,23 @@ LoadOutcome LoadSeason(Session& session)
 {
     session.TodayText = todayText(session.today());
     const QString path = session.seasonPath();
-    if (!QFileInfo(path).isFile()) {
-        session.message(MsgFileNotFound);
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        session.message(MessageId::FileNotFound, {nativePath(path)});
         setNoFileDefaults(session.season);
         return LoadOutcome::Missing;
     }
-
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return reportDamage(session, path, {}, {1, QStringLiteral("a file that can be read (%1)").arg(file.errorString())});
-    const QByteArray content = file.readAll();
-    file.close();
+    if (!info.isFile())
+        return reportUnreadable(session, path, QStringLiteral("it is a folder, not a file"));
+    QByteArray content;
+    QString reason;
+    if (!readWholeFile(path, content, reason))
+        return reportUnreadable(session, path, reason);
 
     Season read = session.season;
     SeasonFileProblem problem;
     if (!readSeasonFile(content, read, problem))
-        return reportDamage(session, path, keepDamagedCopy(session, content), problem);
+        return reportDamage(session, path, content, problem);
     read.computeDerived();
     session.season = read;
     return LoadOutcome::Loaded;
@@ -460,21 +509,24 @@ LoadOutcome LoadSeason(Session& session)
 
 bool SaveSeason(Session& session)
 {
+    const QString path = session.seasonPath();
+    const QStringList beyond = boundProblems(session.season);
+    if (!beyond.isEmpty()) {
+        QString reason = beyond.first();
+        if (beyond.size() > 1)
+            reason += QStringLiteral(" (and %1 more)").arg(beyond.size() - 1);
+        return reportNotSaved(session, path, reason);
+    }
     const QString folder = session.filesFolder();
     if (!QDir().mkpath(folder))
-        return reportNotSaved(session, QStringLiteral("The folder %1 cannot be created.").arg(QDir::toNativeSeparators(folder)));
+        return reportNotSaved(session, path, QStringLiteral("the folder %1 cannot be created").arg(nativePath(folder)));
+    if (const QString refusal = replaceRefusal(path); !refusal.isEmpty())
+        return reportNotSaved(session, path, refusal);
 
-    const QByteArray content = seasonFileBytes(session.season);
-    QSaveFile file(session.seasonPath());
-    if (!file.open(QIODevice::WriteOnly))
-        return reportNotSaved(session, file.errorString());
-    if (file.write(content) != content.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reportNotSaved(session, reason);
-    }
-    if (!file.commit())
-        return reportNotSaved(session, file.errorString());
+    QString error;
+    FileSteps& steps = session.services.fileSteps ? *session.services.fileSteps : systemFileSteps();
+    if (!writeFileSafely(path, seasonFileBytes(session.season), error, steps))
+        return reportNotSaved(session, path, error);
 
     LoadSeason(session);
     return true;

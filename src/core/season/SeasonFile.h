@@ -3,39 +3,54 @@
 #include <QByteArray>
 #include <QDate>
 #include <QString>
+#include <QVector>
 
 struct Season;
 class Session;
 
 // What LoadSeason found.
 enum class LoadOutcome {
-    Loaded,   // the season file was read; the season data holds it
-    Missing,  // no season file: message 16 was shown and the defaults set
-    Damaged,  // the file could not be read: message 30 was shown, a copy kept, the defaults set
+    Loaded,      // the season file was read; the season data holds it
+    Missing,     // no season file: message 16 was shown and the defaults set
+    Unreadable,  // the file exists but cannot be read: message 33 was shown and the defaults set
+    Damaged,     // the file is not a season: message 30 (a copy was kept) or 32 (none could be),
+                 // and the defaults set
 };
 
 // Reads the season file (Files/Kickpool.txt in the home folder) into session.season and
 // recomputes the derived values; sets session.TodayText in every case.
 LoadOutcome LoadSeason(Session& session);
 
-// Writes the stored values of session.season to the season file, then loads it again. When the
-// file cannot be written, message 31 tells why, the old file and the data in memory stay as they
-// were, and the result is false.
+// Writes the stored values of session.season to the season file through the safe writing of
+// SafeWrite.h, then loads it again. Refuses (message 31, naming the file and the reason) when a
+// value is beyond its bound or cannot be written, when the file in place cannot be read, or when
+// it is damaged and no copy of it could be kept; then, and when the writing fails, the old file
+// and the data in memory stay as they were, and the result is false.
 bool SaveSeason(Session& session);
 
-// The content of the season file for a season: Windows-1252 text, CR LF line ends.
+// The content of the season file for a season: Windows-1252 text, CR LF line ends. Only a
+// season without boundProblems() reads back as itself.
 QByteArray seasonFileBytes(const Season& season);
 
-// Where a season file stops making sense: the line (from 1) and what was expected there.
+// Where a season file breaks its rules: the line (from 1) and what was expected there.
 struct SeasonFileProblem {
     int line = 0;
-    QString expected;  // "a whole number", "a quoted text", "at most 48 teams", ...
+    QString expected;  // "a whole number", "a quoted text", "a number of teams from 0 to 48", ...
+    // For a value beyond its bound, the value as the file holds it (reading went on past it);
+    // empty where reading stopped.
+    QString found;
     bool operator==(const SeasonFileProblem&) const = default;
 };
 
-// Reads the content of a season file into `season`. Elements beyond a count keep the values they
-// had. Returns false and fills `problem` when the content cannot be read; `season` may then be
-// partly changed, so callers read into a copy.
+// Reads the content of a season file into `season`. Items end at commas and at line ends alike;
+// a quoted text runs to its closing quote; a UTF-8 byte-order mark at the start is skipped (the
+// rest is then read as UTF-8). Returns every problem found, in file order: reading goes on past
+// a value beyond its bound, and stops where the rest cannot be read (the file ends early, an item
+// of the wrong kind, a count beyond its array, content after the last score row). Elements
+// beyond a count keep the values they had. `season` may be partly changed when there is a
+// problem, so callers read into a copy.
+QVector<SeasonFileProblem> readSeasonFile(const QByteArray& content, Season& season);
+// The same, giving only the first problem; true when there is none.
 bool readSeasonFile(const QByteArray& content, Season& season, SeasonFileProblem& problem);
 
 // The date as reports show it: "October 4, 2010" (English month names whatever the locale).
@@ -44,6 +59,11 @@ QString todayText(QDate date);
 // The values set when there is no season file to read (or it is damaged); everything else stays.
 void setNoFileDefaults(Season& season);
 
-// Name of the copy kept of damaged content: "Kickpool.damaged-" + first 8 hex digits of the
-// SHA-1 of the content + ".txt", so the same content never gets two copies.
-QString damagedCopyName(const QByteArray& content);
+// Name of a copy kept of damaged content: "Kickpool.damaged-" + first 8 hex digits of the SHA-1
+// of the content + ".txt", so the same content never gets two copies; a later name ("-2", "-3",
+// ...) when a file of that name holds something else.
+QString damagedCopyName(const QByteArray& content, int sequence = 1);
+
+// Keeps a copy of damaged content in `folder` under damagedCopyName(): written, synced and read
+// back equal, or found there already. Returns its name, or an empty text with the reason.
+QString keepDamagedCopy(const QString& folder, const QByteArray& content, QString& error);

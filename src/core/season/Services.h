@@ -5,6 +5,7 @@
 
 class Session;
 class PrintJob;
+class FileSteps;
 
 // How every screen and procedure shows a numbered message or asks for typed input. The caller
 // sets Session::MsgId (and the values the entry shows); the answer comes back in
@@ -60,10 +61,12 @@ public:
 };
 
 // The services a session works with. None is owned; every pointer may be null, in which case
-// messages are answered OK, input is cancelled, nothing sounds and nothing is printed.
+// messages are answered OK, input is cancelled, nothing sounds, nothing is printed and files are
+// written by the system's steps.
 struct Services {
     Dialogs* dialogs = nullptr;
     Clock* clock = nullptr;
     SoundPlayer* sounds = nullptr;
     Printer* printer = nullptr;
+    FileSteps* fileSteps = nullptr;  // how files reach the disk (SafeWrite.h); null: the system's
 };

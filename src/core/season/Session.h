@@ -23,7 +23,7 @@ public:
     int MsgResult = 0;
     QString InputText;
     int WeekNo = 0;
-    QStringList MsgDetail;  // texts that messages 30 and 31 insert (file, line, what, copy, reason)
+    QStringList MsgDetail;  // texts that messages 16 and 30 to 34 insert (path, line, what, copy, reason)
     float ScaleX = 1.0f;
     float ScaleY = 1.0f;
     float FontScale = 0.9f;

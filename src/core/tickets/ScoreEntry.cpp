@@ -1,6 +1,7 @@
 #include "tickets/ScoreEntry.h"
 
 #include "dialogs/MessageCatalogue.h"
+#include "season/Backups.h"
 #include "season/Format.h"
 #include "season/Numbers.h"
 #include "season/SeasonFile.h"
@@ -103,6 +104,9 @@ EntryOutcome enterWeekScores(Session& session, int week, ScoreTexts& texts)
         if (answer == Answer::No && week == 1) {
             answer = session.message(ScoreMessage::StartNewSeason);
             if (answer == Answer::Yes) {
+                // The stored scores are dropped: a backup of the file comes first, or nothing.
+                if (!backupSeasonFile(session))
+                    return EntryOutcome::Refused;
                 startNewScores(season);
                 SaveSeason(session);
                 newSeason = true;

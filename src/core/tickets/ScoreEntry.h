@@ -64,7 +64,7 @@ void markWeekEntered(Season& season, int week);
 
 // What became of the entry of a week.
 enum class EntryOutcome {
-    Refused,    // a message (9 or 19) was shown; nothing changed
+    Refused,    // a message (9, 19, or 34 when no backup could be kept) was shown; nothing changed
     Cancelled,  // the operator cancelled a score; nothing was stored or saved
     Entered,    // the scores were typed, stored and saved
     Stored,     // the operator chose to report the stored scores again
@@ -72,5 +72,5 @@ enum class EntryOutcome {
 
 // The score entry of a week already checked for its range (weekRefusal gives no message 3):
 // messages 19, 1, 2 and 9 through the session's dialogs, one input 5 per team, storing and
-// saving. `texts` receives the score texts of the report when the outcome is Entered or Stored.
+// saving. A new season (message 2 answered Yes) starts only after a backup of the season file. `texts` receives the score texts of the report when the outcome is Entered or Stored.
 EntryOutcome enterWeekScores(Session& session, int week, ScoreTexts& texts);

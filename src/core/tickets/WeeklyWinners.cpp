@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <deque>
+#include <vector>
 
 namespace {
 
@@ -90,11 +92,16 @@ QVector<int> drawList(const Season& season)
     if (perWeek <= 0 || tickets == 0 || weeks <= 0)
         return draws;
 
+    // Whether each ticket is unsold, looked up once: with few tickets sold the draw is repeated
+    // hundreds of times for every winner.
     const UnsoldTickets unsold(season);
-    // When no ticket was sold the redraw of unsold tickets could never end: no random winners.
+    std::vector<bool> unsoldTicket(tickets + 1);
     bool anySold = false;
-    for (int t = 1; t <= tickets && !anySold; ++t)
-        anySold = !unsold.isUnsold(t);
+    for (int t = 1; t <= tickets; ++t) {
+        unsoldTicket[t] = unsold.isUnsold(t);
+        anySold = anySold || !unsoldTicket[t];
+    }
+    // When no ticket was sold the redraw of unsold tickets could never end: no random winners.
     if (!anySold)
         return draws;
 
@@ -102,25 +109,31 @@ QVector<int> drawList(const Season& season)
     generator.reset();
     generator.seed(season.Seed);
     const int count = perWeek * weeks * 3;
-    draws.reserve(count);
+    std::deque<int> drawn;
     for (int n = 0; n < count; ++n) {
         int ticket = static_cast<int>(std::floor(tickets * generator.next())) + 1;
-        while (unsold.isUnsold(ticket))
+        while (unsoldTicket[ticket])
             ticket = static_cast<int>(std::floor(tickets * generator.next())) + 1;
-        draws.append(ticket);
+        drawn.push_back(ticket);
     }
 
     // Repeats go to the end. After a move the entry that moved into position i is compared
-    // only with the earlier positions not yet visited, exactly as the draw has always done.
-    const int size = draws.size();
-    for (int i = 1; i < size; ++i) {
-        for (int j = 0; j < i; ++j) {
-            if (draws[j] == draws[i]) {
-                const int repeat = draws[i];
-                draws.remove(i);
-                draws.append(repeat);
+    // only with the earlier positions not yet visited, exactly as the draw has always done. The
+    // positions before i never change while i is visited, so they are kept apart from the
+    // entries still to visit, which a move takes from the front and puts at the back.
+    draws.reserve(count);
+    draws.append(drawn.front());
+    drawn.pop_front();
+    while (!drawn.empty()) {
+        const int visited = draws.size();
+        for (int j = 0; j < visited; ++j) {
+            if (draws[j] == drawn.front()) {
+                drawn.push_back(drawn.front());
+                drawn.pop_front();
             }
         }
+        draws.append(drawn.front());
+        drawn.pop_front();
     }
     return draws;
 }

@@ -27,11 +27,12 @@ void MainScreen::cmdHeader_Click()
     finishPrintRun();
 }
 
-// Saves the whole season, not only the address, after the warning is answered Yes.
+// Saves the whole season, not only the address, after the warning is answered Yes. A save that
+// failed (message 31) leaves the button there, so that the changes can still be saved.
 void MainScreen::cmdSave_Click()
 {
-    if (session_.message(26) == 6)
-        SaveSeason(session_);
+    if (session_.message(26) == 6 && !SaveSeason(session_))
+        return;
     cmdSave_->hide();
 }
 
