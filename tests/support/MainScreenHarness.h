@@ -7,6 +7,7 @@
 
 #include "dialogs/ScriptedDialogs.h"
 #include "main/MainScreen.h"
+#include "main/ScreenRegistry.h"
 #include "print/RecordingPrinter.h"
 #include "season/SeasonFile.h"
 #include "season/Session.h"
@@ -86,8 +87,8 @@ protected:
         screen.reset();
         session = std::make_unique<Session>(home.path(),
                                             Services{&dialogs, &clock, &sounds, otherPrinter ? otherPrinter : &printer});
-        screen = screenSize.isValid() ? std::make_unique<MainScreen>(*session, screenSize)
-                                      : std::make_unique<MainScreen>(*session);
+        screen = screenSize.isValid() ? std::make_unique<MainScreen>(*session, screens, screenSize)
+                                      : std::make_unique<MainScreen>(*session, screens);
         screen->show();
         screen->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(screen.get()));
@@ -143,6 +144,7 @@ protected:
     FixedClock clock{QDate(2026, 11, 20)};
     RecordingSounds sounds;
     RecordingPrinter printer;
+    ScreenRegistry screens;  // none unless a test adds one
     std::unique_ptr<Session> session;
     std::unique_ptr<MainScreen> screen;
 };

@@ -23,7 +23,7 @@ void MainScreen::cmdHeader_Click()
             break;
         session_.season.ReturnAddress[n] = session_.InputText;
     }
-    Letter();
+    Letter(*this);
     finishPrintRun();
 }
 
