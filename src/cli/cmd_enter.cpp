@@ -16,14 +16,12 @@ int runEnter(CliContext& context)
     Session& session = context.session;
     Season& season = session.season;
     const int week = typedWeekNumber(context.args[0]);
-    session.WeekNo = week;
 
-    int refusal = weekRefusal(season, week);
-    if (refusal == 0 && weekIsStored(season, week))
-        refusal = ScoreMessage::PreviousScoresFound;
-    if (refusal != 0) {
-        session.i = season.ScoredWeeks;
-        session.message(refusal);
+    std::optional<Refusal> refusal = weekRefusal(season, week);
+    if (!refusal && weekIsStored(season, week))
+        refusal = Refusal{MessageId::ScoresAlreadyExist, {QString::number(week)}};
+    if (refusal) {
+        session.message(refusal->id, refusal->arguments);
         return ExitStatus::Refused;
     }
 
@@ -37,8 +35,7 @@ int runEnter(CliContext& context)
     for (int team = 1; team <= season.TeamCount; ++team) {
         const TypedScore score = readTypedScore(typed[team - 1]);
         if (!score.accepted) {
-            session.i = team;
-            session.message(ScoreMessage::ScoreOutOfRange);
+            session.message(MessageId::EnterScoreAgain);
             return ExitStatus::Refused;
         }
         season.Score[week][team] = score.score;

@@ -15,18 +15,16 @@ int runReport(CliContext& context)
     const Season& season = session.season;
     // Without a week: the latest stored week.
     const int week = context.args.isEmpty() ? season.ScoredWeeks : typedWeekNumber(context.args.first());
-    session.WeekNo = week;
 
-    // A week that is not stored cannot be reported: message 9 names the week to enter next.
-    int refusal = ScoreMessage::PreviousWeekNotFound;
+    // A week that is not stored cannot be reported: the refusal names the week to enter next.
+    std::optional<Refusal> refusal = previousWeekNotFound(season);
     if (week != 0 || !context.args.isEmpty()) {
         refusal = weekRefusal(season, week);
-        if (refusal == 0 && !weekIsStored(season, week))
-            refusal = ScoreMessage::PreviousWeekNotFound;
+        if (!refusal && !weekIsStored(season, week))
+            refusal = previousWeekNotFound(season);
     }
-    if (refusal != 0) {
-        session.i = season.ScoredWeeks;
-        session.message(refusal);
+    if (refusal) {
+        session.message(refusal->id, refusal->arguments);
         return ExitStatus::Refused;
     }
     writeWeeklyOutput(context, week, storedScoreTexts(season, week));

@@ -95,14 +95,13 @@ TEST(LetterToWinners, CopiesAskedAgainOutsideOneToHundred)
     Session session(QString(), Services{&dialogs});
     dialogs.answerInput("0").answerInput("101").answerInput("abc").answerInput("2.5");
     EXPECT_EQ(askLetterCopies(session), 2);  // 2.5 rounds to the even 2
-    EXPECT_EQ(dialogs.inputs, (QVector<int>{6, 6, 6, 6}));
+    EXPECT_EQ(dialogs.inputs, QVector<InputId>(4, InputId::LetterCopies));
 
     // Enter on the proposed text takes one copy.
     dialogs.acceptInput();
-    session.InputText = "junk";
     EXPECT_EQ(askLetterCopies(session), 1);
 
-    dialogs.answerInput("0").answerInput("5", 2);
+    dialogs.answerInput("0").answerInput("5", Answer::Cancel);
     EXPECT_EQ(askLetterCopies(session), 0);
     EXPECT_EQ(dialogs.unscripted, 0);
 }

@@ -67,12 +67,13 @@ TEST(ScoreEntry, WeekChecksAndPrompt)
 
     EXPECT_EQ(typedWeekNumber(QStringLiteral("3x")), 3);
     EXPECT_EQ(typedWeekNumber(QStringLiteral("2.5")), 2);
-    EXPECT_EQ(weekRefusal(s, 10), 3);
-    EXPECT_EQ(weekRefusal(s, 2), 9);
+    EXPECT_EQ(weekRefusal(s, 10), (Refusal{MessageId::EnterWeekAgain, {}}));
+    EXPECT_EQ(weekRefusal(s, 2), (Refusal{MessageId::PreviousWeekNotFound, {"1"}}));
     setScores(s, 1, {1, 2, 3, 4});
-    EXPECT_EQ(weekRefusal(s, 3), 9);
+    EXPECT_EQ(weekRefusal(s, 3), (Refusal{MessageId::PreviousWeekNotFound, {"2"}}));
+    EXPECT_FALSE(weekRefusal(s, 2));
     s.ScoreTeams = 5;
-    EXPECT_EQ(weekRefusal(s, 2), 19);
+    EXPECT_EQ(weekRefusal(s, 2), (Refusal{MessageId::ScoresFileNotFound, {"4"}}));
 }
 
 // The screen's tests go through first entries, re-reports, new seasons and cancels; here the
@@ -83,11 +84,11 @@ TEST(ScoreEntry, CorrectionOffersTheStoredScores)
     for (int w = 1; w <= 5; ++w)
         setScores(s, w, {w, 10 + w, Bye, 30});
     EntryFixture f(s);
-    f.dialogs.answerMessage(6).acceptInput().answerInput(QStringLiteral("-3")).acceptInput().acceptInput();
+    f.dialogs.answerMessage(Answer::Yes).acceptInput().answerInput(QStringLiteral("-3")).acceptInput().acceptInput();
     f.dialogs.answerInput(QStringLiteral("31"));
     ScoreTexts texts;
     EXPECT_EQ(enterWeekScores(f.session, 2, texts), EntryOutcome::Entered);
-    EXPECT_EQ(f.dialogs.messages, (QVector<int>{1, 29}));
+    EXPECT_EQ(f.dialogs.messages, (QVector<MessageId>{MessageId::ScoresAlreadyExist, MessageId::EnterScoreAgain}));
     EXPECT_EQ(f.dialogs.messageTexts[0][2], QStringLiteral("Scores for week # 2 already exist!"));
     EXPECT_EQ(texts[2], QStringLiteral("12"));
     EXPECT_EQ(texts[3], QStringLiteral("  "));

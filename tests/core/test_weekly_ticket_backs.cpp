@@ -7,12 +7,13 @@
 TEST(TicketBacks, RangeChecks)
 {
     const Season s = weeklySeason(32, 17, 4);
-    EXPECT_EQ(ticketRangeRefusal(s, 0, 5), 6);
-    EXPECT_EQ(ticketRangeRefusal(s, 1, 497), 6);
-    EXPECT_EQ(ticketRangeRefusal(s, 10, 5), 5);
-    EXPECT_EQ(ticketRangeRefusal(s, 7, 7), 0);
-    EXPECT_EQ(ticketRangeRefusal(s, 1, 496), 0);
-    EXPECT_EQ(ticketRangeRefusal(weeklySeason(1, 17), 1, 1), 6);
+    const Refusal outside{MessageId::TicketOutOfRange, {"496"}};
+    EXPECT_EQ(ticketRangeRefusal(s, 0, 5), outside);
+    EXPECT_EQ(ticketRangeRefusal(s, 1, 497), outside);
+    EXPECT_EQ(ticketRangeRefusal(s, 10, 5), (Refusal{MessageId::LastTicketBeforeFirst, {}}));
+    EXPECT_FALSE(ticketRangeRefusal(s, 7, 7));
+    EXPECT_FALSE(ticketRangeRefusal(s, 1, 496));
+    EXPECT_EQ(ticketRangeRefusal(weeklySeason(1, 17), 1, 1)->id, MessageId::TicketOutOfRange);
 }
 
 TEST(TicketBacks, BlankLinesAroundTheWeeks)

@@ -41,7 +41,7 @@ TEST_F(MainScreenTest, StartsOnDefaultsWithoutAUsableSeasonFile)
         }
         dialogs = ScriptedDialogs();
         start();
-        EXPECT_EQ(dialogs.messages, QVector<int>{damaged ? 30 : 16});
+        EXPECT_EQ(dialogs.messages, QVector<MessageId>{damaged ? MessageId::DamagedFile : MessageId::FileNotFound});
         EXPECT_EQ(session->season.TicketCount, 496);
         EXPECT_EQ(shownLines(), (QStringList{"Updates of Kickpool are announced by e-mail.", "",
                                              "If you have questions email: sales@kickpool.example", "",
@@ -51,7 +51,7 @@ TEST_F(MainScreenTest, StartsOnDefaultsWithoutAUsableSeasonFile)
     click(option(2));
     EXPECT_EQ(shownLines(), letterLines(*session));
     EXPECT_EQ(shownLines().size(), 21);
-    EXPECT_EQ(dialogs.messages, QVector<int>{30});
+    EXPECT_EQ(dialogs.messages, QVector<MessageId>{MessageId::DamagedFile});
 }
 
 TEST_F(MainScreenTest, ControlsCaptionsAndPlaces)
@@ -99,12 +99,12 @@ TEST_F(MainScreenTest, LetterCopiesAreSeparatePrintJobs)
 
     dialogs.answerInput("3");
     click(option(2));
-    EXPECT_EQ(dialogs.inputs, QVector<int>{6});
+    EXPECT_EQ(dialogs.inputs, QVector<InputId>{InputId::LetterCopies});
     EXPECT_EQ(shownLines(), letter);
     EXPECT_EQ(printer.jobs, QVector<PrintJob>(3, letterJob(*session)));
 
     // Enter runs it again; Cancel at the copies ends quietly: nothing listed, nothing printed.
-    dialogs.answerInput("4", 2);
+    dialogs.answerInput("4", Answer::Cancel);
     QTest::keyClick(screen.get(), Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(dialogs.inputs.size(), 2);
     EXPECT_EQ(list()->count(), 0);
@@ -148,26 +148,26 @@ TEST_F(MainScreenTest, ReturnAddressChangedThenSavedOnlyOnYes)
     EXPECT_FALSE(button("cmdSave")->isVisible());
 
     // New name, an emptied first address line, the second kept with Enter, Cancel on the last.
-    dialogs.answerInput("Lakeside Boosters").answerInput("").acceptInput().answerInput("Elsewhere", 2);
+    dialogs.answerInput("Lakeside Boosters").answerInput("").acceptInput().answerInput("Elsewhere", Answer::Cancel);
     click(button("cmdHeader"));
-    EXPECT_EQ(dialogs.inputs, (QVector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(dialogs.inputs, (QVector<InputId>{InputId::OrganisationName, InputId::AddressLine1, InputId::AddressLine2, InputId::CityStateZip}));
     EXPECT_TRUE(button("cmdSave")->isVisible());
     EXPECT_EQ(shownLines().mid(4, 4), (QStringList{"       Lakeside Boosters", "       PO Box 12",
                                                    "       Riverside, OH 45001", ""}));
     EXPECT_EQ(shownLines().last(), "       Lakeside Boosters");
 
     // No to the warning saves nothing; the change stays in memory.
-    dialogs.answerMessage(7);
+    dialogs.answerMessage(Answer::No);
     click(button("cmdSave"));
-    EXPECT_EQ(dialogs.messages, QVector<int>{26});
+    EXPECT_EQ(dialogs.messages, QVector<MessageId>{MessageId::SaveAllChangesMain});
     EXPECT_FALSE(button("cmdSave")->isVisible());
     EXPECT_EQ(readFile(seasonPath()), demo);
     EXPECT_EQ(session->season.ReturnAddress[1], "Lakeside Boosters");
 
     // Yes writes the whole season with the new address.
-    dialogs.answerInput("", 2);
+    dialogs.answerInput("", Answer::Cancel);
     click(button("cmdHeader"));
-    dialogs.answerMessage(6);
+    dialogs.answerMessage(Answer::Yes);
     click(button("cmdSave"));
     EXPECT_FALSE(button("cmdSave")->isVisible());
     EXPECT_EQ(saved().season, session->season);
@@ -180,16 +180,16 @@ TEST_F(MainScreenTest, ExitNoAndResetKeepTheSeason)
     placeDemoSeason();
     start();
     click(option(2));
-    dialogs.answerInput("Changed Club").answerInput("", 2);
+    dialogs.answerInput("Changed Club").answerInput("", Answer::Cancel);
     click(button("cmdHeader"));
     const QStringList letter = shownLines();
     const Season before = session->season;
 
     // No to leaving, by the button or the window's close box: still running, the change kept.
-    dialogs.answerMessage(7).answerMessage(7);
+    dialogs.answerMessage(Answer::No).answerMessage(Answer::No);
     click(button("cmdExit"));
     EXPECT_FALSE(screen->close());
-    EXPECT_EQ(dialogs.messages, (QVector<int>{25, 25}));
+    EXPECT_EQ(dialogs.messages, (QVector<MessageId>{MessageId::ExitProgram, MessageId::ExitProgram}));
     EXPECT_TRUE(screen->isVisible());
     EXPECT_EQ(shownLines(), letter);
     EXPECT_TRUE(button("cmdSave")->isVisible());
@@ -209,7 +209,7 @@ TEST_F(MainScreenTest, ExitNoAndResetKeepTheSeason)
     EXPECT_EQ(printer.jobs.size(), 1);
 
     // Yes ends it, the unsaved change not saved.
-    dialogs.answerMessage(6);
+    dialogs.answerMessage(Answer::Yes);
     EXPECT_TRUE(screen->close());
     EXPECT_EQ(readFile(seasonPath()), demo);
 }

@@ -134,10 +134,10 @@ PrintJob letterJob(const Session& session)
 int askLetterCopies(Session& session)
 {
     for (;;) {
-        session.InputText = QStringLiteral("1");
-        if (session.input(6) == 2)
+        const InputReply reply = session.input(InputId::LetterCopies, {QStringLiteral("1")});
+        if (reply.cancelled())
             return 0;
-        const int copies = toInteger(leadingNumber(session.InputText));
+        const int copies = toInteger(leadingNumber(reply.text));
         if (copies >= 1 && copies <= 100)
             return copies;
     }

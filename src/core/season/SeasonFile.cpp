@@ -20,10 +20,6 @@
 
 namespace {
 
-constexpr int MsgFileNotFound = 16;
-constexpr int MsgDamagedFile = 30;
-constexpr int MsgNotSaved = 31;
-
 const QString WholeNumber = QStringLiteral("a whole number");
 const QString QuotedText = QStringLiteral("a quoted text");
 
@@ -338,17 +334,15 @@ QString keepDamagedCopy(const Session& session, const QByteArray& content)
 LoadOutcome reportDamage(Session& session, const QString& path, const QString& copyName,
                          const SeasonFileProblem& problem)
 {
-    session.MsgDetail = {QFileInfo(path).fileName(), QString::number(problem.line), problem.expected,
-                         copyName};
-    session.message(MsgDamagedFile);
+    session.message(MessageId::DamagedFile,
+                    {QFileInfo(path).fileName(), QString::number(problem.line), problem.expected, copyName});
     setNoFileDefaults(session.season);
     return LoadOutcome::Damaged;
 }
 
 bool reportNotSaved(Session& session, const QString& reason)
 {
-    session.MsgDetail = {reason};
-    session.message(MsgNotSaved);
+    session.message(MessageId::FileNotSaved, {reason});
     return false;
 }
 
@@ -438,7 +432,7 @@ LoadOutcome LoadSeason(Session& session)
     session.TodayText = todayText(session.today());
     const QString path = session.seasonPath();
     if (!QFileInfo(path).isFile()) {
-        session.message(MsgFileNotFound);
+        session.message(MessageId::FileNotFound);
         setNoFileDefaults(session.season);
         return LoadOutcome::Missing;
     }

@@ -1,6 +1,5 @@
 #include "tickets/ScoreEntry.h"
 
-#include "dialogs/MessageCatalogue.h"
 #include "season/Format.h"
 #include "season/Numbers.h"
 #include "season/SeasonFile.h"
@@ -24,15 +23,26 @@ bool weekIsStored(const Season& season, int week)
     return week >= 1 && week <= season.ScoredWeeks && week <= MaxScoredWeeks && season.Score[week][0] == week;
 }
 
-int weekRefusal(const Season& season, int week)
+std::optional<Refusal> weekRefusal(const Season& season, int week)
 {
     if (week < 1 || week > season.TotalWeeks || week > MaxScoredWeeks)
-        return ScoreMessage::WeekOutOfRange;
+        return Refusal{MessageId::EnterWeekAgain, {}};
     if (season.ScoreTeams != season.TeamCount)
-        return ScoreMessage::ScoresFileNotFound;
+        return scoresFileNotFound(season);
     if (!weekIsStored(season, week) && week > 1 && !weekIsStored(season, week - 1))
-        return ScoreMessage::PreviousWeekNotFound;
-    return 0;
+        return previousWeekNotFound(season);
+    return std::nullopt;
+}
+
+Refusal scoresFileNotFound(const Season& season)
+{
+    return {MessageId::ScoresFileNotFound, {QString::number(season.TeamCount)}};
+}
+
+Refusal previousWeekNotFound(const Season& season)
+{
+    // Weeks are entered in order: the first week not stored yet.
+    return {MessageId::PreviousWeekNotFound, {QString::number(season.ScoredWeeks + 1)}};
 }
 
 QString storedScoreText(int score)
@@ -90,18 +100,18 @@ void markWeekEntered(Season& season, int week)
 EntryOutcome enterWeekScores(Session& session, int week, ScoreTexts& texts)
 {
     Season& season = session.season;
-    session.WeekNo = week;
+    const auto show = [&session](const Refusal& refusal) { session.message(refusal.id, refusal.arguments); };
     if (season.ScoreTeams != season.TeamCount) {
-        session.message(ScoreMessage::ScoresFileNotFound);
+        show(scoresFileNotFound(season));
         return EntryOutcome::Refused;
     }
 
     bool correction = false;
     if (weekIsStored(season, week)) {
-        int answer = session.message(ScoreMessage::PreviousScoresFound);
+        Answer answer = session.message(MessageId::ScoresAlreadyExist, {QString::number(week)});
         bool newSeason = false;
         if (answer == Answer::No && week == 1) {
-            answer = session.message(ScoreMessage::StartNewSeason);
+            answer = session.message(MessageId::StartNewSeason);
             if (answer == Answer::Yes) {
                 startNewScores(season);
                 SaveSeason(session);
@@ -115,26 +125,24 @@ EntryOutcome enterWeekScores(Session& session, int week, ScoreTexts& texts)
     }
 
     if (week > 1 && !weekIsStored(season, week - 1)) {
-        session.i = season.ScoredWeeks;
-        session.message(ScoreMessage::PreviousWeekNotFound);
+        show(previousWeekNotFound(season));
         return EntryOutcome::Refused;
     }
 
     for (int team = 1; team <= season.TeamCount; ++team) {
         const QString offered = correction ? correctionDefault(season.Score[week][team]) : QString();
         for (;;) {
-            session.InputText = offered;
-            session.i = team;
-            session.WeekNo = week;
-            if (session.input(ScoreInputId) == Answer::Cancel)
+            const InputReply reply = session.input(
+                InputId::TeamScore, {QString::number(week), QString::number(team), season.TeamName[team], offered});
+            if (reply.cancelled())
                 return EntryOutcome::Cancelled;
-            const TypedScore typed = readTypedScore(session.InputText);
+            const TypedScore typed = readTypedScore(reply.text);
             if (typed.accepted) {
                 season.Score[week][team] = typed.score;
                 texts[team] = typed.text;
                 break;
             }
-            session.message(ScoreMessage::ScoreOutOfRange);
+            session.message(MessageId::EnterScoreAgain);
         }
     }
 

@@ -306,7 +306,7 @@ void MainScreen::cmdExit_Click()
 // Closing the window from anywhere asks first; unsaved changes are neither saved nor mentioned.
 void MainScreen::closeEvent(QCloseEvent* event)
 {
-    if (session_.message(25) != 6) {
+    if (session_.message(MessageId::ExitProgram) != Answer::Yes) {
         event->ignore();
         return;
     }

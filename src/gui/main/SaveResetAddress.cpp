@@ -17,11 +17,13 @@ void MainScreen::cmdHeader_Click()
 {
     list_->clear();
     cmdSave_->show();
+    const InputId lines[] = {InputId::OrganisationName, InputId::AddressLine1, InputId::AddressLine2,
+                             InputId::CityStateZip};
     for (int n = 1; n <= 4; ++n) {
-        session_.InputText = session_.season.ReturnAddress[n];
-        if (session_.input(n) == 2)
+        const InputReply reply = session_.input(lines[n - 1], {session_.season.ReturnAddress[n]});
+        if (reply.cancelled())
             break;
-        session_.season.ReturnAddress[n] = session_.InputText;
+        session_.season.ReturnAddress[n] = reply.text;
     }
     Letter(*this);
     finishPrintRun();
@@ -30,7 +32,7 @@ void MainScreen::cmdHeader_Click()
 // Saves the whole season, not only the address, after the warning is answered Yes.
 void MainScreen::cmdSave_Click()
 {
-    if (session_.message(26) == 6)
+    if (session_.message(MessageId::SaveAllChangesMain) == Answer::Yes)
         SaveSeason(session_);
     cmdSave_->hide();
 }

@@ -35,8 +35,8 @@ void Tickets(SelectionHost& host)
 
     const int first = boxValue(1);
     const int last = boxValue(2);
-    if (const int refusal = ticketRangeRefusal(season, first, last)) {
-        session.message(refusal);
+    if (const std::optional<Refusal> refusal = ticketRangeRefusal(season, first, last)) {
+        session.message(refusal->id, refusal->arguments);
         emptyBoxes();
         host.runAgain();
         return;
@@ -65,7 +65,7 @@ void Tickets(SelectionHost& host)
         ++sincePause;
         if (ticket != last && sincePause == pauseAfter) {
             sincePause = 0;
-            if (session.message(TicketBackMessage::OutputPaused) == 2) {
+            if (session.message(MessageId::OutputPaused) == Answer::Cancel) {
                 emptyBoxes();
                 return;
             }

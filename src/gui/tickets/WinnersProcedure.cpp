@@ -39,11 +39,11 @@ void Winners(SelectionHost& host)
     }
 
     const int week = typedWeekNumber(host.promptText(2));
-    session.WeekNo = week;
-    if (weekRefusal(season, week) == ScoreMessage::WeekOutOfRange) {
+    const std::optional<Refusal> refusal = weekRefusal(season, week);
+    if (refusal && refusal->id == MessageId::EnterWeekAgain) {
         host.emptyPrompt(2);
         host.focusPrompt(2);
-        session.message(ScoreMessage::WeekOutOfRange);
+        session.message(refusal->id, refusal->arguments);
         host.runAgain();
         return;
     }
