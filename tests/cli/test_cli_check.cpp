@@ -23,7 +23,7 @@ TEST(CliCheck, DemoSeasonAndASmallSeasonExactly)
     s.ReturnAddress = {QString(), "Boosters", "1 Main St", "", "Town"};
     s.Odds = 12.5f;
     setUnsold(s, {"5,6", ""});
-    setPrizes(s, {{1, 1500}, {4, 5}});
+    setPrizes(s, {{Prize::RegularHigh, 1500}, {Prize::RegularLow, 5}});
     setRules(s, false, false);
     setScores(s, 1, {21, 17, Bye, 1000});
     const CliHome small(false);

@@ -74,7 +74,7 @@ TEST(CliWeekly, EntersAWeekAndRefusesBadScoresAndAWeekStoredTwice)
 TEST(CliWeekly, LastWeekOfTheSeasonEndsWithTheSummary)
 {
     Season s = testSeason(4, 1, 1);
-    setPrizes(s, {{1, 40}, {9, 60}});
+    setPrizes(s, {{Prize::RegularHigh, 40}, {Prize::PlayoffHigh, 60}});
     setScores(s, 1, {21, 17, 3, 30});
     const CliHome home(false);
     home.writeSeason(seasonFileBytes(s));

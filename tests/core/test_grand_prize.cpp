@@ -20,7 +20,7 @@ Season fourTeamsWithByes()
     setScores(s, 1, {10, 20, Bye, 5});
     setScores(s, 2, {Bye, Bye, 7, 3});
     setScores(s, 3, {100, 100, 100, 100});
-    setPrizes(s, {{GrandPrizeHigh, 500}, {GrandPrizeLow, 250}});
+    setPrizes(s, {{Prize::GrandHigh, 500}, {Prize::GrandLow, 250}});
     setRules(s, false, false);
     return s;
 }
@@ -33,7 +33,7 @@ Session tiedSession(bool split)
     Season& s = session.season;
     s = testSeason(4, 1, 0);
     setScores(s, 1, {10, 10, 10, 0});
-    setPrizes(s, {{GrandPrizeHigh, 100}, {GrandPrizeLow, 50}});
+    setPrizes(s, {{Prize::GrandHigh, 100}, {Prize::GrandLow, 50}});
     setRules(s, split, false);
     return session;
 }
@@ -85,7 +85,7 @@ TEST(GrandPrizeSection, TiesSplitOrPayInFull)
     EXPECT_EQ(fullLines[8], QStringLiteral("   Next 3 won Grand Prize High Money:") + blanks(20) + Marks);
     EXPECT_EQ(fullLines[14], QStringLiteral("       4     $100.00"));
     // A prize switched off gives no lines for it.
-    full.season.PrizeOption[GrandPrizeHigh] = 0;
+    full.season.setPrizeOn(Prize::GrandHigh, false);
     EXPECT_EQ(GrandPrizeLines(full), fullLines.mid(0, 8));
 }
 
@@ -103,8 +103,7 @@ TEST(GrandPrizeSection, UnsoldWinnersReplacedOrNotPaid)
     EXPECT_EQ(lines[6], notPaid.arg(1).arg(QStringLiteral("500.00")));
 
     // Next closest sold ticket: the lowest and highest sold tickets win instead.
-    session.season.PrizeOption[14] = 0;
-    session.season.PrizeOption[15] = -1;
+    session.season.setUnsoldRule(UnsoldRule::NextSold);
     lines = GrandPrizeLines(session);
     ASSERT_EQ(lines.size(), 8);
     EXPECT_EQ(lines[2], QStringLiteral("       3     $250.00"));

@@ -15,9 +15,9 @@ Session lakesideSession()
     s = testSeason(32, 17, 4);
     s.FrontText[2] = QStringLiteral("ICE HOCKEY");
     s.ReturnAddress = {QString(), "Lakeside Boosters", "PO Box 12", "", "Lakeside, MN 55555"};
-    setPrizes(s, {{1, 100}, {2, 50}, {4, 25}, {6, 25}, {7, 500}, {8, 250}, {9, 100}, {11, 1250}});
+    setPrizes(s, {{Prize::RegularHigh, 100}, {Prize::RegularSecondHigh, 50}, {Prize::RegularLow, 25}, {Prize::RegularRandom, 25}, {Prize::GrandHigh, 500}, {Prize::GrandLow, 250}, {Prize::PlayoffHigh, 100}, {Prize::PlayoffLow, 1250}});
     setRules(s, false, true);  // the tie and unsold choices never give a check line
-    s.PrizeValue[12] = 2;
+    s.setRandomWinnersPerWeek(2);
     return session;
 }
 
@@ -81,8 +81,8 @@ TEST(LetterToWinners, WholeLetterWithEveryPrizeHighestAmountFirst)
 TEST(LetterToWinners, NoPrizeLeavesNoLine)
 {
     Session session = lakesideSession();
-    for (int p = 1; p <= 11; ++p)
-        session.season.PrizeOption[p] = 0;
+    for (const LetterPrize& prize : letterPrizes(session.season))
+        session.season.setPrizeOn(prize.prize, false);
     const QStringList lines = letterLines(session);
     ASSERT_EQ(lines.size(), 24);
     EXPECT_EQ(lines.mid(12, 3), (QStringList{"       you were a winner, in our Ice Hockey Scorepot, of:", "",

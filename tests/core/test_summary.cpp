@@ -18,8 +18,8 @@ Session fourTeamSeason()
     Season& s = session.season;
     s = testSeason(4, 2, 1);
     s.TicketPrice = 100;
-    setPrizes(s, {{1, 100}, {2, 51}, {4, 30}, {6, 10}, {7, 200}, {8, 100}, {9, 80}, {11, 40}});
-    s.PrizeValue[12] = 2;
+    setPrizes(s, {{Prize::RegularHigh, 100}, {Prize::RegularSecondHigh, 51}, {Prize::RegularLow, 30}, {Prize::RegularRandom, 10}, {Prize::GrandHigh, 200}, {Prize::GrandLow, 100}, {Prize::PlayoffHigh, 80}, {Prize::PlayoffLow, 40}});
+    s.setRandomWinnersPerWeek(2);
     setUnsold(s, {"1,1"});
     // Week 1: 70 60 50 50 40 30; the low pair (1,2) is on unsold ticket 1.
     setScores(s, 1, {10, 20, 30, 40});
@@ -81,7 +81,7 @@ TEST(AnnualSummary, ProfitPercentRoundsHalvesToEven)
     Session session;
     Season& s = session.season;
     s = testSeason(29, 1, 0);
-    setPrizes(s, {{8, 1531}});
+    setPrizes(s, {{Prize::GrandLow, 1531}});
     setUnsold(s, {"1,1", "402,406"});
     ASSERT_EQ(s.SoldCount, 400);
     setScores(s, 1, {0, 1, 1, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10,
@@ -94,8 +94,8 @@ TEST(AnnualSummary, ProfitPercentRoundsHalvesToEven)
               QStringLiteral("           Total Sales  = $ 2000.00  ( 400 tickets @ $5 per ticket)"));
 
     // 2000 sales and a payout of 1990: 0.5 percent goes to the even 0; 1970 gives 1.5, to 2.
-    s.PrizeValue[8] = 3980;
+    s.setPrizeAmount(Prize::GrandLow, 3980);
     EXPECT_EQ(Summary(s).profitPercent, 0);
-    s.PrizeValue[8] = 3940;
+    s.setPrizeAmount(Prize::GrandLow, 3940);
     EXPECT_EQ(Summary(s).profitPercent, 2);
 }

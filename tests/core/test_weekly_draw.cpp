@@ -15,8 +15,8 @@
 TEST(WeeklyDraw, FixedDrawListOfASmallSeason)
 {
     Season s = weeklySeason(4, 3);
-    s.PrizeValue[12] = 1;
-    s.PrizeValue[6] = 5;
+    s.setRandomWinnersPerWeek(1);
+    s.setPrizeAmount(Prize::RegularRandom, 5);
     setUnsold(s, {QStringLiteral("2,3")});
 
     const QVector<int> draws = drawList(s);
@@ -29,7 +29,7 @@ TEST(WeeklyDraw, FixedDrawListOfASmallSeason)
     //   raw 9 6 9 1 4 1 3 5 8, kept 9 9 1 1 3 8, repeats to the end 9 1 3 8 9 1.
     Season t = weeklySeason(5, 2);
     t.Seed = -77;
-    t.PrizeValue[12] = 1;
+    t.setRandomWinnersPerWeek(1);
     setUnsold(t, {QStringLiteral("4,6")});
     EXPECT_EQ(drawList(t), (QVector<int>{9, 1, 3, 8, 9, 1}));
 }
@@ -37,8 +37,8 @@ TEST(WeeklyDraw, FixedDrawListOfASmallSeason)
 TEST(WeeklyDraw, NoRandomWinnersWhenNoTicketWasSold)
 {
     Season s = weeklySeason(4, 3);
-    s.PrizeValue[12] = 2;
-    s.PrizeValue[6] = 5;
+    s.setRandomWinnersPerWeek(2);
+    s.setPrizeAmount(Prize::RegularRandom, 5);
     setUnsold(s, {QStringLiteral("1,3"), QStringLiteral("4,6")});
     setScores(s, 1, {10, 20, 30, 40});
     EXPECT_TRUE(drawList(s).isEmpty());

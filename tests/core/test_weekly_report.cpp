@@ -42,10 +42,10 @@ TEST(WeeklyReport, SmallWeekLineByLine)
     // Four teams: three tie at the top (high and second high split three ways), three at the
     // bottom (low of 100 split three ways, ticket 5 unsold and not paid), one random winner.
     Season s = weeklySeason(4, 2, 1);
-    s.PrizeValue[4] = 100;
-    s.PrizeValue[12] = 1;
-    s.PrizeValue[6] = 5;
-    s.PrizeOption[6] = 1;
+    s.setPrizeAmount(Prize::RegularLow, 100);
+    s.setRandomWinnersPerWeek(1);
+    s.setPrizeAmount(Prize::RegularRandom, 5);
+    s.setPrizeOn(Prize::RegularRandom, true);
     setUnsold(s, {QStringLiteral("5,5")});
     setScores(s, 1, {30, 10, 10, 10});
     const Session session = reportSession(s);
@@ -139,9 +139,9 @@ TEST(WeeklyReport, RankedPairsShowSevenAndSevenFromFifteen)
 TEST(WeeklyReport, LongReportPrintsInTwoJobs)
 {
     Season s = allPlaying32();
-    s.PrizeValue[12] = 3;
-    s.PrizeValue[6] = 10;
-    s.PrizeOption[6] = 1;
+    s.setRandomWinnersPerWeek(3);
+    s.setPrizeAmount(Prize::RegularRandom, 10);
+    s.setPrizeOn(Prize::RegularRandom, true);
     const Session session = reportSession(s);
     const QStringList lines = weeklyReportLines(session, 3);
 
@@ -171,7 +171,7 @@ TEST(WeeklyReport, LongReportPrintsInTwoJobs)
 TEST(WeeklyReport, OnlyTheLastRegularWeekClosesWithTheGrandPrize)
 {
     Season s = weeklySeason(4, 2, 1);
-    setPrizes(s, {{7, 500}, {8, 200}});
+    setPrizes(s, {{Prize::GrandHigh, 500}, {Prize::GrandLow, 200}});
     setScores(s, 1, {30, 10, 10, 10});
     setScores(s, 2, {3, 17, 12, 40});
     const Session session = reportSession(s);

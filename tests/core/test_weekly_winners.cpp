@@ -13,13 +13,13 @@ struct Paid {
     bool unsold = false;
 };
 
-AwardGroup group(PrizeCategory category, bool split, std::vector<Paid> paid)
+AwardGroup group(Prize prize, bool split, std::vector<Paid> paid)
 {
     AwardGroup g;
-    g.category = category;
+    g.prize = prize;
     g.split = split;
     for (const Paid& p : paid)
-        g.awards.append(Award{category, p.ticket, p.divisor, p.cents, p.unsold});
+        g.awards.append(Award{prize, p.ticket, p.divisor, p.cents, p.unsold});
     return g;
 }
 
@@ -33,10 +33,10 @@ QVector<RankedEntry> rankedTotals(std::vector<int> totals)
 }
 
 using G = QVector<AwardGroup>;
-constexpr auto Low = PrizeCategory::RegularLow;
-constexpr auto Second = PrizeCategory::RegularSecondHigh;
-constexpr auto High = PrizeCategory::RegularHigh;
-constexpr auto Combined = PrizeCategory::RegularCombined;
+constexpr auto Low = Prize::RegularLow;
+constexpr auto Second = Prize::RegularSecondHigh;
+constexpr auto High = Prize::RegularHigh;
+constexpr auto Combined = Prize::RegularCombined;
 
 }  // namespace
 
@@ -59,7 +59,7 @@ TEST(WeeklyWinners, TiesSplitOrPayInFullOnTheWorkedTotals)
 TEST(WeeklyWinners, ATieForTheTopTakesTheSecondHighMoney)
 {
     Season s = weeklySeason(8, 17);
-    s.PrizeOption[4] = 0;  // low off: only the top matters here
+    s.setPrizeOn(Prize::RegularLow, false);  // low off: only the top matters here
     const auto ranked = rankedTotals({40, 40, 35});
 
     // Split: (100 + 50) / 2 each, nobody gets the second high.
@@ -70,7 +70,8 @@ TEST(WeeklyWinners, ATieForTheTopTakesTheSecondHighMoney)
 
     // Three-way tie, high 100, second high off, split: 33.33 each.
     s = weeklySeason(8, 17);
-    s.PrizeOption[2] = s.PrizeOption[4] = 0;
+    s.setPrizeOn(Prize::RegularSecondHigh, false);
+    s.setPrizeOn(Prize::RegularLow, false);
     EXPECT_EQ(prizeGroups(s, true, rankedTotals({40, 40, 40, 35})),
               (G{group(High, true, {{11, 3, 3333}, {12, 3, 3333}, {13, 3, 3333}})}));
 }
@@ -100,8 +101,8 @@ TEST(WeeklyWinners, UnsoldWinnersAreNotPaidOrGiveWayToTheNextSoldTicket)
 TEST(WeeklyWinners, PlayoffWeeksAndWeeksWithFewPlayingPairs)
 {
     Season s = weeklySeason(5, 1, 1);
-    s.PrizeValue[12] = 2;
-    s.PrizeValue[6] = 5;
+    s.setRandomWinnersPerWeek(2);
+    s.setPrizeAmount(Prize::RegularRandom, 5);
     setScores(s, 1, {20, 20, 15, 6, 6});
     setScores(s, 2, {20, 20, 15, 6, 6});
 
@@ -109,8 +110,8 @@ TEST(WeeklyWinners, PlayoffWeeksAndWeeksWithFewPlayingPairs)
     const WeekWinners playoff = calculateWeek(s, 2);
     EXPECT_FALSE(playoff.regular);
     EXPECT_TRUE(playoff.randomTickets.isEmpty());
-    EXPECT_EQ(playoff.groups, (G{group(PrizeCategory::PlayoffLow, true, {{5, 1, 4000}}),
-                                 group(PrizeCategory::PlayoffHigh, true, {{6, 1, 8000}})}));
+    EXPECT_EQ(playoff.groups, (G{group(Prize::PlayoffLow, true, {{5, 1, 4000}}),
+                                 group(Prize::PlayoffHigh, true, {{6, 1, 8000}})}));
     EXPECT_EQ(calculateWeek(s, 1).randomTickets.size(), 2);
 
     // One playing pair: it takes the high prize; no low, no second high.

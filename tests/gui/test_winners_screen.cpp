@@ -15,8 +15,8 @@ protected:
     void SetUp() override
     {
         Season s = weeklySeason(4, 2, 1);
-        setPrizes(s, {{6, 5}});
-        s.PrizeValue[12] = 1;
+        setPrizes(s, {{Prize::RegularRandom, 5}});
+        s.setRandomWinnersPerWeek(1);
         writeSeason(s);
         placeSounds();
         start();

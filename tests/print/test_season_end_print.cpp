@@ -15,7 +15,7 @@ TEST(SeasonEndPrint, StandingsPagesBreakEveryFiftySevenRows)
     Session session;
     session.TodayText = QStringLiteral("October 4, 2024");
     session.season = testSeason(32, 17, 4);
-    setPrizes(session.season, {{1, 100}, {7, 500}, {8, 250}});
+    setPrizes(session.season, {{Prize::RegularHigh, 100}, {Prize::GrandHigh, 500}, {Prize::GrandLow, 250}});
     for (int w = 1; w <= 3; ++w) {
         std::vector<int> scores;
         for (int t = 1; t <= 32; ++t)

@@ -31,20 +31,20 @@ inline Season testSeason(int teams, int regular, int playoff = 0)
     s.PlayoffWeeks = playoff;
     for (int w = 1; w <= playoff; ++w)
         s.PlayoffDate[w] = QStringLiteral("Jan %1").arg(w, 2, 10, QLatin1Char('0'));
-    s.PrizeOption[13] = -1;
-    s.PrizeOption[14] = -1;
+    s.setTieMethod(TieMethod::Split);
+    s.setUnsoldRule(UnsoldRule::NotPaid);
     s.ScoreTeams = teams;
     s.computeDerived();
     return s;
 }
 
-// Switches prizes on: {position, amount in dollars}. The number of random winners a week
-// (PrizeValue[12]) has no switch and is set directly.
-inline void setPrizes(Season& s, std::initializer_list<std::pair<int, int>> prizes)
+// Switches prizes on: {prize, amount in dollars}. The number of random winners a week has no
+// switch and is set on its own.
+inline void setPrizes(Season& s, std::initializer_list<std::pair<Prize, int>> prizes)
 {
-    for (const auto& [position, amount] : prizes) {
-        s.PrizeOption[position] = 1;
-        s.PrizeValue[position] = amount;
+    for (const auto& [prize, amount] : prizes) {
+        s.setPrizeOn(prize, true);
+        s.setPrizeAmount(prize, amount);
     }
 }
 
@@ -52,7 +52,7 @@ inline void setPrizes(Season& s, std::initializer_list<std::pair<int, int>> priz
 inline Season weeklySeason(int teams, int regular, int playoff = 0)
 {
     Season s = testSeason(teams, regular, playoff);
-    setPrizes(s, {{1, 100}, {2, 50}, {4, 30}, {9, 80}, {11, 40}});
+    setPrizes(s, {{Prize::RegularHigh, 100}, {Prize::RegularSecondHigh, 50}, {Prize::RegularLow, 30}, {Prize::PlayoffHigh, 80}, {Prize::PlayoffLow, 40}});
     return s;
 }
 
@@ -60,10 +60,8 @@ inline Season weeklySeason(int teams, int regular, int playoff = 0)
 // to the next closest sold ticket.
 inline void setRules(Season& s, bool split, bool nextClosest)
 {
-    s.PrizeOption[12] = split ? 0 : -1;
-    s.PrizeOption[13] = split ? -1 : 0;
-    s.PrizeOption[14] = nextClosest ? 0 : -1;
-    s.PrizeOption[15] = nextClosest ? -1 : 0;
+    s.setTieMethod(split ? TieMethod::Split : TieMethod::PayFull);
+    s.setUnsoldRule(nextClosest ? UnsoldRule::NextSold : UnsoldRule::NotPaid);
 }
 
 inline void setUnsold(Season& s, const QStringList& sequences)
@@ -90,8 +88,8 @@ inline void setScores(Season& s, int week, const std::vector<int>& scores)
 inline Season largestSeason(int randomWinners)
 {
     Season s = testSeason(MaxTeams, 25, 4);
-    setPrizes(s, {{1, 100}, {2, 50}, {4, 25}, {6, 10}, {7, 1000}, {8, 500}, {9, 200}, {11, 100}});
-    s.PrizeValue[12] = randomWinners;
+    setPrizes(s, {{Prize::RegularHigh, 100}, {Prize::RegularSecondHigh, 50}, {Prize::RegularLow, 25}, {Prize::RegularRandom, 10}, {Prize::GrandHigh, 1000}, {Prize::GrandLow, 500}, {Prize::PlayoffHigh, 200}, {Prize::PlayoffLow, 100}});
+    s.setRandomWinnersPerWeek(randomWinners);
     setUnsold(s, {QStringLiteral("101,150"), QStringLiteral("1001,1128")});
     std::mt19937 random(7);
     std::uniform_int_distribution<int> score(0, 45);

@@ -94,7 +94,7 @@ inline void expectSummaryShowsReports(const Season& s, const QVector<QStringList
     for (int w = 1; w <= s.TotalWeeks; ++w) {
         const PaidByReport paid = readReport(reports[w]);
         notPaid += paid.unsoldNotPaid;
-        EXPECT_EQ(paid.randomWinners, w <= s.RegularWeeks ? s.PrizeValue[12] : 0) << "week " << w;
+        EXPECT_EQ(paid.randomWinners, w <= s.RegularWeeks ? s.randomWinnersPerWeek() : 0) << "week " << w;
         if (w == s.RegularWeeks)
             grand = paid;
         else
@@ -163,8 +163,8 @@ inline Season sixTeamSeason(bool split, bool nextClosest)
 {
     Season s = testSeason(6, 3, 2);
     s.TicketPrice = 100;
-    setPrizes(s, {{1, 100}, {2, 51}, {4, 25}, {6, 5}, {7, 301}, {8, 150}, {9, 80}, {11, 41}});
-    s.PrizeValue[12] = 2;
+    setPrizes(s, {{Prize::RegularHigh, 100}, {Prize::RegularSecondHigh, 51}, {Prize::RegularLow, 25}, {Prize::RegularRandom, 5}, {Prize::GrandHigh, 301}, {Prize::GrandLow, 150}, {Prize::PlayoffHigh, 80}, {Prize::PlayoffLow, 41}});
+    s.setRandomWinnersPerWeek(2);
     setRules(s, split, nextClosest);
     setUnsold(s, {"4,6"});
     return s;
