@@ -45,6 +45,22 @@ Refusal previousWeekNotFound(const Season& season)
     return {MessageId::PreviousWeekNotFound, {QString::number(season.ScoredWeeks + 1)}};
 }
 
+std::optional<Refusal> reportRefusal(const Season& season, int week)
+{
+    std::optional<Refusal> refusal = weekRefusal(season, week);
+    if (!refusal && !weekIsStored(season, week))
+        refusal = previousWeekNotFound(season);
+    return refusal;
+}
+
+std::optional<Refusal> entryRefusal(const Season& season, int week)
+{
+    std::optional<Refusal> refusal = weekRefusal(season, week);
+    if (!refusal && weekIsStored(season, week))
+        refusal = Refusal{MessageId::ScoresAlreadyExist, {QString::number(week)}};
+    return refusal;
+}
+
 QString storedScoreText(int score)
 {
     if (score == Bye)
@@ -80,6 +96,16 @@ TypedScore readTypedScore(const QString& typed)
     return {true, toInteger(value), text};
 }
 
+bool storeTypedScore(Season& season, int week, int team, const QString& typed, ScoreTexts& texts)
+{
+    const TypedScore score = readTypedScore(typed);
+    if (!score.accepted)
+        return false;
+    season.Score[week][team] = score.score;
+    texts[team] = score.text;
+    return true;
+}
+
 void startNewScores(Season& season)
 {
     season.ScoredWeeks = 0;
@@ -95,6 +121,12 @@ void markWeekEntered(Season& season, int week)
     if (week > season.ScoredWeeks)
         season.ScoredWeeks = week;
     season.ScoreTeams = season.TeamCount;
+}
+
+bool saveEnteredWeek(Session& session, int week)
+{
+    markWeekEntered(session.season, week);
+    return SaveSeason(session);
 }
 
 EntryOutcome enterWeekScores(Session& session, int week, ScoreTexts& texts)
@@ -136,17 +168,12 @@ EntryOutcome enterWeekScores(Session& session, int week, ScoreTexts& texts)
                 InputId::TeamScore, {QString::number(week), QString::number(team), season.TeamName[team], offered});
             if (reply.cancelled())
                 return EntryOutcome::Cancelled;
-            const TypedScore typed = readTypedScore(reply.text);
-            if (typed.accepted) {
-                season.Score[week][team] = typed.score;
-                texts[team] = typed.text;
+            if (storeTypedScore(season, week, team, reply.text, texts))
                 break;
-            }
             session.message(MessageId::EnterScoreAgain);
         }
     }
 
-    markWeekEntered(season, week);
-    SaveSeason(session);
+    saveEnteredWeek(session, week);
     return EntryOutcome::Entered;
 }

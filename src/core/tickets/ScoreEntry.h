@@ -31,6 +31,12 @@ std::optional<Refusal> weekRefusal(const Season& season, int week);
 // The refusals with the texts they insert: the season's team count, the week to enter first.
 Refusal scoresFileNotFound(const Season& season);
 Refusal previousWeekNotFound(const Season& season);
+// The refusal of reporting a stored week again: the week's refusal, or for a week not stored the
+// week to enter first.
+std::optional<Refusal> reportRefusal(const Season& season, int week);
+// The refusal of entering a week's scores without being asked anything: the week's refusal, or
+// ScoresAlreadyExist for a stored week (correcting one needs the question of the screen).
+std::optional<Refusal> entryRefusal(const Season& season, int week);
 
 // A stored score as the report shows it when a week is reported again: a leading blank for a
 // number (" 21"), two blanks for a bye.
@@ -49,6 +55,9 @@ struct TypedScore {
     bool operator==(const TypedScore&) const = default;
 };
 TypedScore readTypedScore(const QString& typed);
+// Reads the text typed for a team and, when it is accepted, stores the score and its report text.
+// False, with nothing stored, for a score outside 0..999 (the message is EnterScoreAgain).
+bool storeTypedScore(Season& season, int week, int team, const QString& typed, ScoreTexts& texts);
 
 // Starts a new season of scores: no week stored, columns for the present teams, the old rows
 // emptied.
@@ -56,6 +65,9 @@ void startNewScores(Season& season);
 
 // Marks the week as entered: its row number, the weeks stored, the team columns.
 void markWeekEntered(Season& season, int week);
+// Marks the week as entered and saves the season file; false when it could not be saved (the
+// message has told why).
+bool saveEnteredWeek(Session& session, int week);
 
 // What became of the entry of a week.
 enum class EntryOutcome {

@@ -18,9 +18,5 @@ void Letter(SelectionHost& host)
             return;
     }
     host.addLines(letterLines(session));
-    Printer* printer = session.services.printer;
-    if (!printer)
-        return;
-    for (int copy = 0; copy < copies; ++copy)
-        printer->print(letterJob(session));
+    printEvery(session.services.printer, QVector<PrintJob>(copies, letterJob(session)));
 }

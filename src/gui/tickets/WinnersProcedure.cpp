@@ -3,24 +3,10 @@
 // the season the annual summary follows.
 #include "main/SelectionHost.h"
 
-#include "reports/Summary.h"
 #include "season/SeasonFile.h"
-#include "season/Services.h"
 #include "season/Session.h"
 #include "tickets/ScoreEntry.h"
-#include "tickets/WeeklyReport.h"
-
-namespace {
-
-void printJobs(Session& session, const QVector<PrintJob>& jobs)
-{
-    if (Printer* printer = session.services.printer) {
-        for (const PrintJob& job : jobs)
-            printer->print(job);
-    }
-}
-
-}  // namespace
+#include "tickets/WeeklyOutput.h"
 
 void Winners(SelectionHost& host)
 {
@@ -62,20 +48,16 @@ void Winners(SelectionHost& host)
         break;
     }
 
-    const QStringList report = weeklyReportLines(session, week, texts);
-    host.addLines(report);
+    const WeeklyOutput output = weeklyOutput(session, week, texts);
     const bool printing = host.printerTicked();
-    if (printing)
-        printJobs(session, weeklyReportJobs(session, report));
-
-    if (week == season.TotalWeeks) {
+    host.addLines(output.report);
+    if (!output.summary.isEmpty()) {
         // Printed, the summary is printed on its own: the list then shows it alone.
         if (printing)
             host.clearList();
-        const QStringList summary = summaryLines(session);
-        host.addLines(summary);
-        if (printing)
-            printJobs(session, summaryJobs(session, summary));
+        host.addLines(output.summary);
     }
+    if (printing)
+        printEvery(session.services.printer, output.jobs);
     host.emptyPrompt(2);
 }
