@@ -73,11 +73,9 @@ TEST(CliWeekly, EntersAWeekAndRefusesBadScoresAndAWeekStoredTwice)
 
 TEST(CliWeekly, LastWeekOfTheSeasonEndsWithTheSummary)
 {
-    Season s = testSeason(4, 1, 1);
-    setPrizes(s, {{Prize::RegularHigh, 40}, {Prize::PlayoffHigh, 60}});
-    setScores(s, 1, {21, 17, 3, 30});
+    // Four teams, one regular week (scored) and one playoff week.
     const CliHome home(false);
-    home.writeSeason(seasonFileBytes(s));
+    home.writeSeason(dataBytes("seasons/one_week_to_go.txt"));
     const QString pdf = home.filePath("last.pdf");
     const CliRun run = home.run({"--pdf", pdf, "enter", "2", "7,,14,3"});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();

@@ -8,16 +8,12 @@
 
 namespace {
 
+// Ice hockey, 17 regular and 4 playoff weeks, every prize on, two random winners a week; ties
+// paid in full and unsold winners passed on, choices that never give a check line.
 Session lakesideSession()
 {
     Session session;
-    Season& s = session.season;
-    s = testSeason(32, 17, 4);
-    s.FrontText[2] = QStringLiteral("ICE HOCKEY");
-    s.ReturnAddress = {QString(), "Lakeside Boosters", "PO Box 12", "", "Lakeside, MN 55555"};
-    setPrizes(s, {{Prize::RegularHigh, 100}, {Prize::RegularSecondHigh, 50}, {Prize::RegularLow, 25}, {Prize::RegularRandom, 25}, {Prize::GrandHigh, 500}, {Prize::GrandLow, 250}, {Prize::PlayoffHigh, 100}, {Prize::PlayoffLow, 1250}});
-    setRules(s, false, true);  // the tie and unsold choices never give a check line
-    s.setRandomWinnersPerWeek(2);
+    session.season = dataSeason("letter_every_prize.txt");
     return session;
 }
 
@@ -26,56 +22,7 @@ Session lakesideSession()
 TEST(LetterToWinners, WholeLetterWithEveryPrizeHighestAmountFirst)
 {
     const Session session = lakesideSession();
-    const QStringList expected{
-        "",
-        "",
-        "",
-        "",
-        "       Lakeside Boosters",
-        "       PO Box 12",
-        "       Lakeside, MN 55555",
-        "",
-        "",
-        "       Congratulations:",
-        "",
-        "       For the week ending  _______________, 20____",
-        "       you were a winner, in our Ice Hockey Scorepot, of:",
-        "",
-        "            ___ $1,250 for having the two teams with lowest",
-        "                total score during the  4 week playoff season.",
-        "",
-        "            ___ $500 Grand Prize for having the highest valued ticket",
-        "                at the end of the 17 week regular season.",
-        "",
-        "            ___ $250 Grand Prize for having the lowest valued ticket",
-        "                at the end of the 17 week regular season.",
-        "",
-        "            ___ $100 for having the two teams with highest",
-        "                total score during the 17 week regular season.",
-        "",
-        "            ___ $100 for having the two teams with highest",
-        "                total score during the  4 week playoff season.",
-        "",
-        "            ___ $50 for having the two teams with second highest",
-        "                total score during the 17 week regular season.",
-        "",
-        "            ___ $25 for having the two teams with lowest",
-        "                total score during the 17 week regular season.",
-        "",
-        "            ___ $25 random drawing during the 17 week regular season.",
-        "",
-        "       Thank you for supporting our fund raiser.  We hope you will",
-        "       continue to support us in the future.",
-        "",
-        "",
-        "       Sincerely,",
-        "",
-        "",
-        "",
-        "",
-        "       Lakeside Boosters",
-    };
-    EXPECT_EQ(letterLines(session), expected);
+    EXPECT_EQ(letterLines(session), dataLines("expected/letter_every_prize.txt"));
 }
 
 TEST(LetterToWinners, NoPrizeLeavesNoLine)

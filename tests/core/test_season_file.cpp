@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include <tuple>
+#include <vector>
 
 #if defined(Q_OS_UNIX)
 #include <pwd.h>
@@ -37,39 +38,8 @@ struct SeasonHome {
     }
 };
 
-// The four-team season: two regular weeks, no playoffs, tickets 5 and 6 unsold, one week scored.
-Season fourTeamSeason()
-{
-    Season s;
-    s.FrontText = {QString(), "Riverside Boosters Club", "FOOTBALL", "2026", "Permit 12"};
-    s.ReturnAddress = {QString(), "Riverside Boosters Club", "PO Box 5", "", "Springfield, IL 62701"};
-    s.TicketSize = 1;
-    s.Seed = -5;
-    s.TicketPrice = 10;
-    s.Odds = 12.5f;
-    s.RegularWeeks = 2;
-    s.RegularDate = {QString(), "Sep  7", "Sep 14"};
-    s.TeamCount = 4;
-    s.TeamName = {QString(), "Bears", "Colts", "Eagles", "Lions"};
-    s.UnsoldCount = 1;
-    s.UnsoldSeq[1] = "5,6";
-    s.PrizeOption = {0, 1, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, -1};
-    s.PrizeValue = {0, 25, 10, 0, 5, 0, 0, 0, 0, 0, 0, 0, 0};
-    s.ScoredWeeks = 1;
-    s.ScoreTeams = 4;
-    s.Score[1] = {1, 21, 17, -1, 30};
-    return s;
-}
-
-// Its file, line by line.
-const QByteArray FourTeamFile =
-    QByteArrayList{"\"Riverside Boosters Club\"", "\"FOOTBALL\"", "\"2026\"", "\"Permit 12\"",
-                   "\"Riverside Boosters Club\"", "\"PO Box 5\"", "\"\"", "\"Springfield, IL 62701\"",
-                   "1", "-5", "10", "12.5", "2", "\"Sep  7\"", "\"Sep 14\"", "0",
-                   "4", "\"Bears\"", "\"Colts\"", "\"Eagles\"", "\"Lions\"", "1", "\"5,6\"",
-                   "1,1,0,1,0,0,0,0,0,0,0,-1,0,0,-1", "25,10,0,5,0,0,0,0,0,0,0,0", "1,4", "1,21,17,-1,30"}
-        .join("\r\n")
-    + "\r\n";
+// Four teams, two regular weeks, no playoffs, tickets 5 and 6 unsold, one week scored.
+const QByteArray FourTeamFile = dataBytes("seasons/four_teams.txt");
 
 // The four-team file with line `line` (from 1) replaced.
 QByteArray withLine(int line, const QByteArray& replacement)
@@ -77,41 +47,6 @@ QByteArray withLine(int line, const QByteArray& replacement)
     QList<QByteArray> lines = FourTeamFile.split('\n');
     lines[line - 1] = replacement + "\r";
     return lines.join('\n');
-}
-
-// A season using every array to its bounds, with the awkward values a file must keep.
-Season fullSeason()
-{
-    Season s;
-    s.FrontText = {QString(), "Boosters, Inc.", "", "2026 Valley League", QString::fromUtf8("Caf\u00e9 \u20ac5 \u00bd-time")};
-    s.ReturnAddress = {QString(), "", "1 Main St, Suite 2", "", "Anytown"};
-    s.TicketSize = 4;
-    s.Seed = -32767;
-    s.TicketPrice = 100;
-    s.RegularWeeks = MaxRegularWeeks;
-    s.PlayoffWeeks = MaxPlayoffWeeks;
-    s.TeamCount = s.ScoreTeams = MaxTeams;
-    s.UnsoldCount = MaxUnsold;
-    s.ScoredWeeks = MaxScoredWeeks;
-    for (int n = 1; n <= MaxRegularWeeks; ++n) {
-        s.RegularDate[n] = n == 3 ? QString("") : QStringLiteral("Oct %1").arg(n, 2);
-        if (n <= MaxPlayoffWeeks)
-            s.PlayoffDate[n] = QStringLiteral("Jan %1").arg(n, 2);
-    }
-    for (int n = 1; n <= MaxTeams; ++n)
-        s.TeamName[n] = QStringLiteral("Team %1").arg(n, 2, 10, QLatin1Char('0'));
-    for (int n = 1; n <= MaxUnsold; ++n)
-        s.UnsoldSeq[n] = n == 7 ? QString("") : QStringLiteral("%1,%2").arg(n * 20).arg(n * 20 + n % 3);
-    for (int n = 1; n <= PrizeOptionCount; ++n)
-        s.PrizeOption[n] = n % 3 == 0 ? -1 : n % 2;
-    for (int n = 1; n <= PrizeValueCount; ++n)
-        s.PrizeValue[n] = n * 125 - 1000;
-    for (int w = 1; w <= MaxScoredWeeks; ++w) {
-        s.Score[w][0] = w;
-        for (int t = 1; t <= MaxTeams; ++t)
-            s.Score[w][t] = (w * 37 + t * 11) % 1001 - 1;  // -1 (bye) .. 999
-    }
-    return s;
 }
 
 #if defined(Q_OS_UNIX)
@@ -145,34 +80,51 @@ private:
 
 }  // namespace
 
-TEST(SeasonFile, RoundTripAndExactBytes)
+TEST(SeasonFile, ReadsEveryValueAndWritesTheSameBytes)
 {
-    for (float odds : {12.5f, 445.0f / 95.0f}) {
-        SCOPED_TRACE(odds);
-        SeasonHome home;
-        Season written = fullSeason();
-        written.Odds = odds;
-        home.session.season = written;
-        ASSERT_TRUE(SaveSeason(home.session));
-
-        // A fresh session reads it back, then writes the same bytes again.
-        SeasonHome reader;
-        reader.writeSeasonFile(home.seasonFile());
-        ASSERT_EQ(LoadSeason(reader.session), LoadOutcome::Loaded);
-        written.computeDerived();
-        written.SavedTicketSize = written.TicketSize;
-        EXPECT_EQ(reader.session.season, written);
-        EXPECT_TRUE(reader.dialogs.shown.isEmpty());
-        ASSERT_TRUE(SaveSeason(reader.session));
-        EXPECT_EQ(reader.seasonFile(), home.seasonFile());
-    }
-
     SeasonHome home;
-    home.session.season = fourTeamSeason();
+    home.writeSeasonFile(FourTeamFile);
+    ASSERT_EQ(LoadSeason(home.session), LoadOutcome::Loaded);
+    const Season four = home.session.season;
+    EXPECT_EQ((QStringList{four.FrontText[1], four.FrontText[4], four.ReturnAddress[3], four.ReturnAddress[4],
+                           four.RegularDate[2], four.TeamName[4], four.UnsoldSeq[1]}),
+              (QStringList{"Riverside Boosters Club", "Permit 12", "", "Springfield, IL 62701", "Sep 14", "Lions", "5,6"}));
+    EXPECT_EQ((std::vector<double>{double(four.TicketSize), double(four.Seed), double(four.TicketPrice), four.Odds,
+                                   double(four.PlayoffWeeks), double(four.ScoredWeeks), double(four.ScoreTeams)}),
+              (std::vector<double>{1, -5, 10, 12.5, 0, 1, 4}));
+    EXPECT_EQ((std::vector<int>{four.prizeAmount(Prize::RegularHigh), four.prizeAmount(Prize::RegularSecondHigh),
+                                four.prizeAmount(Prize::RegularLow)}),
+              (std::vector<int>{25, 10, 5}));
+    EXPECT_TRUE(four.prizeOn(Prize::RegularLow) && !four.prizeOn(Prize::RegularRandom));
+    EXPECT_EQ(four.tieMethod(), TieMethod::PayFull);
+    EXPECT_EQ(four.unsoldRule(), UnsoldRule::NextSold);
+    EXPECT_EQ(std::vector<int>(four.Score[1].begin(), four.Score[1].begin() + 5), (std::vector<int>{1, 21, 17, Bye, 30}));
     ASSERT_TRUE(SaveSeason(home.session));
     EXPECT_EQ(home.seasonFile(), FourTeamFile);
+
+    // Every array to its bounds, with texts that hold commas, accents and the euro sign, empty
+    // dates and sequences, a bye in every week: read and written again unchanged.
+    const QByteArray full = dataBytes("seasons/every_bound.txt");
+    home.writeSeasonFile(full);
+    ASSERT_EQ(LoadSeason(home.session), LoadOutcome::Loaded);
+    const Season read = home.session.season;
+    EXPECT_EQ(read.FrontText[4], QString::fromUtf8("Caf\u00e9 \u20ac5 \u00bd-time"));
+    EXPECT_EQ(read.ReturnAddress[2], "1 Main St, Suite 2");
+    EXPECT_EQ(read.RegularDate[3], "");
+    EXPECT_EQ(read.TeamName[MaxTeams], "Team 48");
+    EXPECT_EQ(read.UnsoldSeq[MaxUnsold], "960,960");
+    EXPECT_EQ(read.Score[MaxScoredWeeks][MaxTeams], 599);
+    ASSERT_TRUE(SaveSeason(home.session));
+    EXPECT_EQ(home.seasonFile(), full);
+    EXPECT_TRUE(home.dialogs.shown.isEmpty());
+
+    // Odds without a short decimal form come back as they were.
+    home.session.season.Odds = 445.0f / 95.0f;
+    ASSERT_TRUE(SaveSeason(home.session));
+    EXPECT_EQ(home.session.season.Odds, 445.0f / 95.0f);
+
     // Text in the 8-bit code page: the euro sign is one byte, 0x80.
-    Season accents = fourTeamSeason();
+    Season accents = four;
     accents.TeamName[1] = QString::fromUtf8("B\u00e9ars \u20ac");
     EXPECT_TRUE(seasonFileBytes(accents).contains("\"B\xe9" "ars \x80\"\r\n"));
 }
@@ -188,7 +140,7 @@ TEST(SeasonFile, LoadingCountsSoldTickets)
 
     // 32 teams: overlapping tickets count once; an empty entry is not in use; beyond 496 is no ticket.
     for (const auto& [first, second, sold] : {std::tuple{"1,10", "5,20", 476}, std::tuple{"", "490,500", 489}}) {
-        Season s = fourTeamSeason();
+        Season s = home.session.season;
         s.TeamCount = 32;
         s.ScoredWeeks = 0;
         s.UnsoldCount = 2;
@@ -228,11 +180,11 @@ TEST(SeasonFileDamage, EveryKindOfDamage)
     for (const auto& c : cases) {
         SCOPED_TRACE(QStringLiteral("line %1: %2").arg(c.line).arg(c.expected).toStdString());
         SeasonHome home;
-        home.writeSeasonFile(c.bytes);
-        home.session.season = fourTeamSeason();
+        home.writeSeasonFile(FourTeamFile);
+        LoadSeason(home.session);
         Season expectedSeason = home.session.season;
-        expectedSeason.computeDerived();
         setNoFileDefaults(expectedSeason);
+        home.writeSeasonFile(c.bytes);
 
         // Loaded twice: message 30 each time, the copy kept once, the file itself untouched.
         for (int load = 1; load <= 2; ++load) {
@@ -270,7 +222,9 @@ TEST(SeasonFileSave, ReadOnlyFolderShowsMessage31AndKeepsEverything)
                               | QFile::ReadOther | QFile::ExeOther;
     ASSERT_TRUE(QFile::setPermissions(home.dir.path(), readAndEnter | QFile::WriteOwner));
     ASSERT_TRUE(QFile::setPermissions(home.filesFolder(), readAndEnter));
-    home.session.season = fullSeason();
+    LoadSeason(home.session);
+    home.session.season.TeamName[1] = "Changed";
+    const Season inMemory = home.session.season;
     bool saved = true;
     {
         ActAsOrdinaryUser user;
@@ -285,6 +239,6 @@ TEST(SeasonFileSave, ReadOnlyFolderShowsMessage31AndKeepsEverything)
     EXPECT_EQ(home.seasonFile(), FourTeamFile);
     EXPECT_EQ(QDir(home.filesFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
               QStringList{"Kickpool.txt"});
-    EXPECT_EQ(home.session.season, fullSeason());
+    EXPECT_EQ(home.session.season, inMemory);
 }
 #endif

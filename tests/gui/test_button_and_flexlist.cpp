@@ -20,10 +20,6 @@ TEST(ButtonControl, CaptionLinesColoursAndSavedForOneSecond)
     EXPECT_EQ(ampersand.caption(), QStringLiteral("CITY & ZIP"));
     EXPECT_EQ(ampersand.text(), QStringLiteral("CITY && ZIP"));
 
-    EXPECT_EQ(colourFromBgr(255), QColor(255, 0, 0));
-    EXPECT_EQ(colourFromBgr(65535), QColor(255, 255, 0));
-    EXPECT_EQ(colourFromBgr(0xFF0000), QColor(0, 0, 255));
-
     // A green face with the caption drawn in red on it.
     button.setFaceColour(65280);
     button.setCaptionColour(255);

@@ -1,10 +1,10 @@
 #include "MainScreenHarness.h"
 
 #include "dialogs/Button.h"
+#include "reports/GrandPrize.h"
 #include "reports/Letter.h"
 
 #include <QFontMetrics>
-#include <QGroupBox>
 #include <QScrollBar>
 
 #include <gtest/gtest.h>
@@ -54,40 +54,9 @@ TEST_F(MainScreenTest, StartsOnDefaultsWithoutAUsableSeasonFile)
     EXPECT_EQ(dialogs.messages, QVector<MessageId>{MessageId::DamagedFile});
 }
 
-TEST_F(MainScreenTest, ControlsCaptionsAndPlaces)
+TEST_F(MainScreenTest, LetterCopiesAndStandingsArePrintJobs)
 {
-    placeDemoSeason();
-    start();
-    EXPECT_TRUE(dialogs.messages.isEmpty());
-    EXPECT_EQ(screen->windowTitle(), "KICKPOOL");
-    EXPECT_EQ(find<QGroupBox>("Frame2")->title(), "-------------------------  SELECTIONS");
-    EXPECT_EQ(find<QGroupBox>("Frame3")->title(), "Printer Output?");
-    EXPECT_EQ(chkPrint()->text(), "Yes");
-
-    const QStringList captions{"", "Calculate Winners", "Letter to Winners", "Update Annual Data",
-                               "Tickets - Print Front", "Tickets - Print Back", "Grand Prize"};
-    for (int index = 1; index <= 6; ++index)
-        EXPECT_EQ(option(index)->text(), captions[index]);
-    // Left column 1, 2, 6 and right column 3, 4, 5, each from top to bottom, side by side.
-    auto pos = [this](int index) { return option(index)->geometry().topLeft(); };
-    for (const auto& [left, right] : {std::pair{1, 3}, std::pair{2, 4}, std::pair{6, 5}})
-        EXPECT_TRUE(pos(left).x() == pos(1).x() && pos(right).x() == pos(3).x() && pos(left).y() == pos(right).y())
-            << left << " / " << right;
-    EXPECT_TRUE(pos(1).x() < pos(3).x() && pos(1).y() < pos(2).y() && pos(2).y() < pos(6).y());
-
-    QPushButton* run = button("cmdRun");
-    EXPECT_EQ(run->text(), "RUN AGAIN");
-    EXPECT_EQ(run->toolTip(), "Run same selection again");
-    EXPECT_TRUE(run->isDefault());
-    for (const auto& [name, caption] : {std::pair<const char*, QString>{"cmdSave", "SAVE ALL CHANGES"},
-                                        {"cmdSaveRestore", "DATA\nFILES"}, {"cmdHeader", "CHANGE YOUR ADDRESS"},
-                                        {"cmdReset", "RESET"}, {"cmdExit", "EXIT PROGRAM"}})
-        EXPECT_EQ(find<Button>(QLatin1String(name))->caption(), caption) << name;
-}
-
-TEST_F(MainScreenTest, LetterCopiesAreSeparatePrintJobs)
-{
-    placeDemoSeason();
+    placeSeasonFile();
     start();
     const QStringList letter = letterLines(*session);
     ASSERT_EQ(letter[4], "       Riverside Boosters Club");
@@ -113,12 +82,20 @@ TEST_F(MainScreenTest, LetterCopiesAreSeparatePrintJobs)
     click(chkPrint());
     EXPECT_EQ(shownLines(), letter);
     EXPECT_EQ(printer.jobs.size(), 3);
+
+    // "Grand Prize": its standings; ticking the box again prints them as one job.
+    click(option(6));
+    EXPECT_EQ(shownLines(), grandPrizePreviewLines(*session));
+    click(chkPrint());
+    EXPECT_EQ(shownLines(), grandPrizePreviewLines(*session));
+    ASSERT_EQ(printer.jobs.size(), 4);
+    EXPECT_EQ(printer.jobs.last(), grandPrizePreviewJob(*session));
     EXPECT_EQ(dialogs.unscripted, 0);
 }
 
 TEST_F(MainScreenTest, RunAgainAndPrinterBoxKeepFilledPromptBoxes)
 {
-    placeDemoSeason();
+    placeSeasonFile();
     placeSounds();
     start();
     click(option(5));
@@ -142,7 +119,7 @@ TEST_F(MainScreenTest, RunAgainAndPrinterBoxKeepFilledPromptBoxes)
 
 TEST_F(MainScreenTest, ReturnAddressChangedThenSavedOnlyOnYes)
 {
-    placeDemoSeason();
+    placeSeasonFile();
     start();
     click(option(2));
     EXPECT_FALSE(button("cmdSave")->isVisible());
@@ -161,7 +138,7 @@ TEST_F(MainScreenTest, ReturnAddressChangedThenSavedOnlyOnYes)
     click(button("cmdSave"));
     EXPECT_EQ(dialogs.messages, QVector<MessageId>{MessageId::SaveAllChangesMain});
     EXPECT_FALSE(button("cmdSave")->isVisible());
-    EXPECT_EQ(readFile(seasonPath()), demo);
+    EXPECT_EQ(readFile(seasonPath()), placed);
     EXPECT_EQ(session->season.ReturnAddress[1], "Lakeside Boosters");
 
     // Yes writes the whole season with the new address.
@@ -177,7 +154,7 @@ TEST_F(MainScreenTest, ReturnAddressChangedThenSavedOnlyOnYes)
 
 TEST_F(MainScreenTest, ExitNoAndResetKeepTheSeason)
 {
-    placeDemoSeason();
+    placeSeasonFile();
     start();
     click(option(2));
     dialogs.answerInput("Changed Club").answerInput("", Answer::Cancel);
@@ -211,14 +188,14 @@ TEST_F(MainScreenTest, ExitNoAndResetKeepTheSeason)
     // Yes ends it, the unsaved change not saved.
     dialogs.answerMessage(Answer::Yes);
     EXPECT_TRUE(screen->close());
-    EXPECT_EQ(readFile(seasonPath()), demo);
+    EXPECT_EQ(readFile(seasonPath()), placed);
 }
 
-// With every control shown: none covers another, all lie inside the window, every caption fits
-// its control, and an 80-character report line fits the list.
+// With every control shown: none covers another, all lie inside the window (the options inside
+// their frame), every caption fits its control, and an 80-character report line fits the list.
 TEST_F(MainScreenTest, LayoutFitsFromSmallToLargeScreens)
 {
-    placeDemoSeason();
+    placeSeasonFile();
     for (const QSize size : {QSize(800, 600), QSize(1280, 1024)}) {
         SCOPED_TRACE(size.width());
         start(nullptr, size);
@@ -239,8 +216,10 @@ TEST_F(MainScreenTest, LayoutFitsFromSmallToLargeScreens)
         };
         for (auto* b : screen->findChildren<Button*>())
             EXPECT_TRUE(fits(b, b->caption(), 12)) << b->objectName().toStdString();
-        for (int index = 1; index <= 6; ++index)
+        for (int index = 1; index <= 6; ++index) {
             EXPECT_TRUE(fits(option(index), option(index)->text(), 24)) << index;
+            EXPECT_TRUE(option(index)->parentWidget()->rect().contains(option(index)->geometry())) << index;
+        }
         EXPECT_TRUE(fits(label(3), label(3)->text(), 0));
         EXPECT_LE(QFontMetrics(list()->font()).horizontalAdvance(QString(80, 'M')),
                   list()->viewport()->width() - list()->verticalScrollBar()->sizeHint().width());

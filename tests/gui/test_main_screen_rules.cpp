@@ -21,7 +21,7 @@ protected:
 TEST_F(MainScreenRules, APrintoutThatFailsIsSaidInRedAndNotBlamedOnTheNextTicketBack)
 {
     TroublePrinter trouble;
-    placeDemoSeason();
+    placeSeasonFile();
     start(&trouble);
     tickPrinter();
 
@@ -59,7 +59,7 @@ TEST_F(MainScreenRules, APrintoutThatFailsIsSaidInRedAndNotBlamedOnTheNextTicket
 TEST_F(MainScreenRules, APdfOfTicketBacksIsNamedByItsRange)
 {
     OutputPrinter toPdf(home.path(), true);
-    placeDemoSeason();
+    placeSeasonFile();
     start(&toPdf);
     tickPrinter();
     const QString prints = QDir(home.filePath(QStringLiteral("Prints"))).absolutePath();

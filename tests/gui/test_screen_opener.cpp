@@ -16,7 +16,7 @@ public:
 
 class ScreenOpening : public MainScreenHarness {
 protected:
-    void SetUp() override { placeDemoSeason(); }
+    void SetUp() override { placeSeasonFile(); }
     QLabel* note() const { return find<QLabel>(QStringLiteral("LabelPrinted")); }
     void deleteClosedScreens() const { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 };

@@ -101,6 +101,13 @@ TEST_F(WinnersScreen, AWholeSeasonOfWeeksThroughTheEnterKey)
     EXPECT_EQ(shownLines(), summary);
     const ScoreTexts week3{QString(), QStringLiteral("3"), QStringLiteral("9"), QStringLiteral("12"), QStringLiteral("6")};
     EXPECT_EQ(printer.jobs, weeklyReportJobs(after, weeklyReportLines(after, 3, week3)) + summaryJobs(after, summary));
+
+    // Not printed, the summary follows the report in the list.
+    click(chkPrint());
+    dialogs = ScriptedDialogs();
+    dialogs.answerMessage(Answer::No);
+    typeAndEnter(QStringLiteral("3"));
+    EXPECT_EQ(shownLines(), weeklyReportLines(after, 3) + summary);
 }
 
 TEST_F(WinnersScreen, InputErrorsNewSeasonAndCancel)

@@ -60,11 +60,12 @@ protected:
 
     QString seasonPath() const { return home.filePath(QStringLiteral("Files/Kickpool.txt")); }
     void writeSeason(const Season& season) { ASSERT_TRUE(writeFile(seasonPath(), seasonFileBytes(season))); }
-    void placeDemoSeason()
+    // The Riverside season of tests/data.
+    void placeSeasonFile()
     {
-        demo = demoSeasonBytes();
-        ASSERT_FALSE(demo.isEmpty());
-        ASSERT_TRUE(writeFile(seasonPath(), demo));
+        placed = dataBytes(QStringLiteral("seasons/riverside.txt"));
+        ASSERT_FALSE(placed.isEmpty());
+        ASSERT_TRUE(writeFile(seasonPath(), placed));
     }
     // Both sound cues in the home's Sounds folder.
     void placeSounds()
@@ -139,7 +140,7 @@ protected:
     }
 
     QTemporaryDir home;
-    QByteArray demo;
+    QByteArray placed;
     ScriptedDialogs dialogs;
     FixedClock clock{QDate(2026, 11, 20)};
     RecordingSounds sounds;

@@ -1,14 +1,18 @@
 #pragma once
 
-// Seasons built in code for the tests and the benchmarks, and readable failure output for texts.
+// Seasons built in code or read from tests/data for the tests and the benchmarks, and readable
+// failure output for texts.
+
+#include "TestFiles.h"
 
 #include "season/Season.h"
+#include "season/SeasonFile.h"
 
 #include <QStringList>
 
+#include <gtest/gtest.h>
+
 #include <initializer_list>
-#include <ostream>
-#include <random>
 #include <utility>
 #include <vector>
 
@@ -52,7 +56,8 @@ inline void setPrizes(Season& s, std::initializer_list<std::pair<Prize, int>> pr
 inline Season weeklySeason(int teams, int regular, int playoff = 0)
 {
     Season s = testSeason(teams, regular, playoff);
-    setPrizes(s, {{Prize::RegularHigh, 100}, {Prize::RegularSecondHigh, 50}, {Prize::RegularLow, 30}, {Prize::PlayoffHigh, 80}, {Prize::PlayoffLow, 40}});
+    setPrizes(s, {{Prize::RegularHigh, 100}, {Prize::RegularSecondHigh, 50}, {Prize::RegularLow, 30},
+                  {Prize::PlayoffHigh, 80}, {Prize::PlayoffLow, 40}});
     return s;
 }
 
@@ -82,35 +87,12 @@ inline void setScores(Season& s, int week, const std::vector<int>& scores)
         s.ScoredWeeks = week;
 }
 
-// The largest season the program holds: 48 teams (1128 tickets), 25 regular and 4 playoff weeks,
-// all scored 0..45 with a bye now and then; every prize on, `randomWinners` random winners a week,
-// tickets 101..150 and 1001..1128 unsold.
-inline Season largestSeason(int randomWinners)
+// A season file of tests/data/seasons, read as the program reads it.
+inline Season dataSeason(const QString& name)
 {
-    Season s = testSeason(MaxTeams, 25, 4);
-    setPrizes(s, {{Prize::RegularHigh, 100}, {Prize::RegularSecondHigh, 50}, {Prize::RegularLow, 25}, {Prize::RegularRandom, 10}, {Prize::GrandHigh, 1000}, {Prize::GrandLow, 500}, {Prize::PlayoffHigh, 200}, {Prize::PlayoffLow, 100}});
-    s.setRandomWinnersPerWeek(randomWinners);
-    setUnsold(s, {QStringLiteral("101,150"), QStringLiteral("1001,1128")});
-    std::mt19937 random(7);
-    std::uniform_int_distribution<int> score(0, 45);
-    std::uniform_int_distribution<int> bye(0, 15);
-    for (int w = 1; w <= s.TotalWeeks; ++w) {
-        std::vector<int> week;
-        for (int t = 1; t <= s.TeamCount; ++t)
-            week.push_back(bye(random) == 0 ? Bye : score(random));
-        setScores(s, w, week);
-    }
+    Season s;
+    SeasonFileProblem problem;
+    EXPECT_TRUE(readSeasonFile(dataBytes(QStringLiteral("seasons/") + name), s, problem)) << name.toStdString();
+    s.computeDerived();
     return s;
-}
-
-// Readable failure output for texts and lists of lines.
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QStringList& lines, std::ostream* os)
-{
-    *os << "\n";
-    for (const QString& line : lines)
-        *os << "  |" << line.toStdString() << "|\n";
 }
