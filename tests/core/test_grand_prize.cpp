@@ -77,14 +77,11 @@ TEST(GrandPrizeSection, TiesUnsoldTicketsAndSwitchedOffPrizes)
 
 TEST(GrandPrizeStandings, SixTeamsByPositionAndByTicket)
 {
+    // Six teams scoring 10, 20, .. 60 in the regular week and 900 each in the playoff week, which
+    // does not count; tickets 13 and 14 unsold and passed on.
     Session session;
     session.TodayText = QStringLiteral("November 20, 2024");
-    Season& s = session.season;
-    s = testSeason(6, 1, 1);
-    setScores(s, 1, {10, 20, 30, 40, 50, 60});
-    setScores(s, 2, {900, 900, 900, 900, 900, 900});  // a playoff week: not counted
-    setRules(s, true, true);
-    setUnsold(s, {"13,14"});
+    session.season = dataSeason("standings_six_teams.txt");
 
     const QStringList expected = dataLines("expected/standings_six_teams.txt");
     EXPECT_EQ(grandPrizePreviewLines(session), expected);

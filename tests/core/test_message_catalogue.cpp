@@ -19,7 +19,6 @@ TEST(MessageCatalogue, InsertedTextsStandWhereTheUserReadsThem)
     EXPECT_EQ(shown(MessageId::ScoresAlreadyExist, {"7"})[2], "Scores for week # 7 already exist!");
     EXPECT_EQ(shown(MessageId::TicketOutOfRange, {"1128"})[2], "First # <1 or First # >1128 or Last # >1128");
     EXPECT_EQ(shown(MessageId::PreviousWeekNotFound, {"4"})[4], "Week # 4 MUST be entered first");
-    EXPECT_EQ(shown(MessageId::EstimatedSoldOutOfRange, {"496"})[2], "Estimated # < 1 or Estimated # > 496");
     EXPECT_EQ(shown(MessageId::SequenceOutOfRange, {"496"})[2], "First # < 1 or Last # > 496");
     EXPECT_EQ(shown(MessageId::ScoresFileNotFound, {"32"})[2], "32 teams was not found.");
     EXPECT_EQ(shown(MessageId::DamagedFile, {"Kickpool.txt", "12", "a whole number", "copy.txt"}).mid(1, 3),

@@ -5,6 +5,8 @@
 #include "season/Session.h"
 #include "tickets/WeeklyReport.h"
 
+#include <QRegularExpression>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -17,25 +19,20 @@ Session reportSession(const Season& season)
     return session;
 }
 
-QStringList printed(const QStringList& lines)
+// Printed report lines stand two blanks in.
+QStringList printed(QStringList lines)
 {
-    QStringList out;
-    for (const QString& line : lines)
-        out.append(QStringLiteral("  ") + line);
-    return out;
+    return lines.replaceInStrings(QRegularExpression(QStringLiteral("^")), QStringLiteral("  "));
 }
 
 }  // namespace
 
 TEST(WeeklyReport, SmallWeekLineByLine)
 {
-    // Four teams: three tie at the top (high and second high split three ways), three at the
-    // bottom (low of 100 split three ways, ticket 5 unsold and not paid), one random winner.
-    Season s = weeklySeason(4, 2, 1);
-    setPrizes(s, {{Prize::RegularLow, 100}, {Prize::RegularRandom, 5}});
-    s.setRandomWinnersPerWeek(1);
-    setUnsold(s, {QStringLiteral("5,5")});
-    setScores(s, 1, {30, 10, 10, 10});
+    // Four teams scoring 30, 10, 10, 10: three tie at the top (high and second high split three
+    // ways), three at the bottom (low of 100 split three ways, ticket 5 unsold and not paid), one
+    // random winner.
+    Season s = dataSeason("week_ties_small.txt");
     const Session session = reportSession(s);
     EXPECT_EQ(weeklyReportLines(session, 1), dataLines("expected/weekly_report_small.txt"));
 
@@ -70,15 +67,8 @@ TEST(WeeklyReport, RankedPairsShowSevenAndSevenFromFifteen)
 
 TEST(WeeklyReport, LongReportPrintsInTwoJobs)
 {
-    // 32 teams, all playing, team t scoring t; three random winners.
-    Season s = weeklySeason(32, 17, 4);
-    std::vector<int> scores;
-    for (int t = 1; t <= 32; ++t)
-        scores.push_back(t);
-    setScores(s, 3, scores);
-    setPrizes(s, {{Prize::RegularRandom, 10}});
-    s.setRandomWinnersPerWeek(3);
-    const Session session = reportSession(s);
+    // 32 teams, all playing in week 3, team t scoring t; three random winners.
+    const Session session = reportSession(dataSeason("week_32_teams.txt"));
     const QStringList lines = weeklyReportLines(session, 3);
     EXPECT_EQ(lines, dataLines("expected/weekly_report_32_teams.txt"));
 

@@ -1,18 +1,38 @@
+// The main screen: start-up, the selections, the printouts and what the treasurer is told about
+// them, the buttons, the layout, and the screens it opens in its place.
 #include "MainScreenHarness.h"
+#include "OutputPrinter.h"
+#include "PdfReadBack.h"
 
 #include "dialogs/Button.h"
+#include "main/ScreenOpener.h"
+#include "main/SecondaryScreen.h"
 #include "reports/GrandPrize.h"
 #include "reports/Letter.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFontMetrics>
+#include <QRegularExpression>
 #include <QScrollBar>
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 namespace {
+
+// A screen in place of the real ones, which can open another one in its place.
+class StandInScreen final : public SecondaryScreen {
+public:
+    StandInScreen(Session&, QWidget* parent) : SecondaryScreen(parent) {}
+    using SecondaryScreen::openInPlace;
+};
 
 class MainScreenTest : public MainScreenHarness {
 protected:
+    void tickPrinter() const { QTest::mouseClick(chkPrint(), Qt::LeftButton, {}, QPoint(5, 5)); }
+
     // Nothing selected and no prompt or button of a selection shown.
     void expectIdle()
     {
@@ -43,9 +63,7 @@ TEST_F(MainScreenTest, StartsOnDefaultsWithoutAUsableSeasonFile)
         start();
         EXPECT_EQ(dialogs.messages, QVector<MessageId>{damaged ? MessageId::DamagedFile : MessageId::FileNotFound});
         EXPECT_EQ(session->season.TicketCount, 496);
-        EXPECT_EQ(shownLines(), (QStringList{"Updates of Kickpool are announced by e-mail.", "",
-                                             "If you have questions email: sales@kickpool.example", "",
-                                             "For technical support email: support@kickpool.example"}));
+        EXPECT_EQ(shownLines(), dataLines("expected/start_notice.txt"));
         expectIdle();
     }
     click(option(2));
@@ -224,4 +242,141 @@ TEST_F(MainScreenTest, LayoutFitsFromSmallToLargeScreens)
         EXPECT_LE(QFontMetrics(list()->font()).horizontalAdvance(QString(80, 'M')),
                   list()->viewport()->width() - list()->verticalScrollBar()->sizeHint().width());
     }
+}
+
+// What the treasurer is told about a printout: a failure is said where it happened and only
+// there, and a PDF written in place of the printer is named after what it holds.
+TEST_F(MainScreenTest, APrintoutThatFailsIsSaidInRedAndNotBlamedOnTheNextTicketBack)
+{
+    TroublePrinter trouble;
+    placeSeasonFile();
+    start(&trouble);
+    tickPrinter();
+
+    // The printer refuses the letter: the screen says so in red instead of keeping quiet.
+    trouble.failNextJob = true;
+    dialogs.answerInput(QStringLiteral("1"));
+    click(option(2));
+    ASSERT_EQ(trouble.jobs.size(), 1);
+    EXPECT_TRUE(note()->isVisible());
+    EXPECT_EQ(note()->text(), QStringLiteral("Printing failed: Paper jam"));
+    EXPECT_TRUE(shownRed(note()));
+
+    // The ticket back that follows prints well: no failure on Label3, no note.
+    click(option(5));
+    typeTicketRange({"7", "7", "0"});
+    ASSERT_EQ(trouble.jobs.size(), 2);
+    EXPECT_EQ(label(3)->text(), QStringLiteral("# To Print Before Pause"));
+    EXPECT_FALSE(shownRed(label(3)));
+    EXPECT_FALSE(note()->isVisible());
+
+    // A run that cannot be written at its end is said the same way.
+    trouble.failRun = true;
+    click(option(6));
+    EXPECT_EQ(trouble.jobs.size(), 3);
+    EXPECT_TRUE(note()->isVisible());
+    EXPECT_EQ(note()->text(), QStringLiteral("Printing failed: The output could not be opened."));
+    EXPECT_TRUE(shownRed(note()));
+
+    // RUN AGAIN prints it well: nothing in red is left.
+    click(button("cmdRun"));
+    EXPECT_EQ(trouble.jobs.size(), 4);
+    EXPECT_FALSE(note()->isVisible());
+}
+
+// Without a printer a run's printouts are one PDF in Prints, named after what it holds.
+TEST_F(MainScreenTest, APdfOfTicketBacksIsNamedByItsRange)
+{
+    OutputPrinter toPdf(home.path(), true);
+    placeSeasonFile();
+    start(&toPdf);
+    tickPrinter();
+    const QString prints = QDir(home.filePath(QStringLiteral("Prints"))).absolutePath();
+    const auto savedAs = [&](const QString& name) {
+        const QRegularExpression expected(
+            QStringLiteral("^No printer found; the printout was saved as (")
+            + QRegularExpression::escape(prints + QLatin1Char('/') + name)
+            + QStringLiteral(" \\d{4}-\\d\\d-\\d\\d \\d\\d-\\d\\d-\\d\\d\\.pdf)$"));
+        const QRegularExpressionMatch match = expected.match(note()->text());
+        EXPECT_TRUE(match.hasMatch()) << note()->text().toStdString();
+        EXPECT_TRUE(QFileInfo(match.captured(1)).isFile()) << match.captured(1).toStdString();
+        EXPECT_FALSE(shownRed(note()));
+        return match.captured(1);
+    };
+
+    click(option(5));
+    typeTicketRange({"2", "4", "0"});
+    EXPECT_EQ(pageSizes(savedAs(QStringLiteral("Ticket backs 2 to 4"))).size(), 3);  // one back a page
+
+    // One ticket back keeps its own name; copies of one letter keep the letter's.
+    pressEnter();
+    typeTicketRange({"9", "9", "0"});
+    savedAs(QStringLiteral("Ticket back 9"));
+    dialogs.answerInput(QStringLiteral("2"));
+    click(option(2));
+    savedAs(QStringLiteral("Letter to winners"));
+
+    // A run that prints nothing writes no file and says nothing.
+    dialogs.answerInput(QString(), Answer::Cancel);
+    pressEnter();
+    EXPECT_FALSE(note()->isVisible());
+    EXPECT_EQ(QDir(prints).entryList(QDir::Files).size(), 3);
+}
+
+TEST_F(MainScreenTest, AScreenTakesThePlaceOfItsOpenerUntilItIsClosed)
+{
+    int made = 0;
+    for (ScreenId id : {ScreenId::AnnualData, ScreenId::PrizeStructure, ScreenId::DataFiles})
+        screens.add(id, [&made](Session& s, QWidget* parent) { return ++made, new StandInScreen(s, parent); });
+    start();
+
+    click(option(3));
+    QPointer<SecondaryScreen> annual = screen->opener().openScreen(ScreenId::AnnualData);
+    ASSERT_TRUE(annual);
+    EXPECT_TRUE(annual->isVisible());
+    EXPECT_FALSE(screen->isVisible());
+    EXPECT_FALSE(option(3)->isChecked());
+
+    // The annual data screen opens the prize structure screen the same way.
+    QPointer<SecondaryScreen> prizes = static_cast<StandInScreen*>(annual.data())->openInPlace(ScreenId::PrizeStructure);
+    ASSERT_TRUE(prizes);
+    EXPECT_TRUE(prizes->isVisible());
+    EXPECT_FALSE(annual->isVisible());
+    EXPECT_TRUE(prizes->close());
+    EXPECT_TRUE(annual->isVisible());
+    EXPECT_FALSE(screen->isVisible());
+
+    // Its close box brings the main screen back; the screen is gone and opens afresh next time.
+    EXPECT_TRUE(annual->close());
+    EXPECT_TRUE(screen->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(annual);
+    EXPECT_FALSE(prizes);
+    click(button("cmdSaveRestore"));
+    EXPECT_FALSE(screen->isVisible());
+    EXPECT_EQ(made, 3);
+    ASSERT_TRUE(screen->opener().openScreen(ScreenId::DataFiles)->close());
+    EXPECT_TRUE(screen->isVisible());
+    EXPECT_FALSE(note()->isVisible());
+}
+
+TEST_F(MainScreenTest, AScreenThatCannotBeMadeLeavesTheMainScreenShown)
+{
+    screens.add(ScreenId::TicketFront, [](Session&, QWidget*) -> SecondaryScreen* { throw std::runtime_error("no"); });
+    screens.add(ScreenId::DataFiles, [](Session&, QWidget*) -> SecondaryScreen* { return nullptr; });
+    start();
+    // The annual data screen is not registered at all.
+    const std::pair<QAbstractButton*, QString> tries[] = {
+        {option(3), QStringLiteral("Update Annual Data")},
+        {option(4), QStringLiteral("Tickets - Print Front")},
+        {button("cmdSaveRestore"), QStringLiteral("DATA FILES")},
+    };
+    for (const auto& [control, name] : tries) {
+        click(control);
+        EXPECT_TRUE(screen->isVisible()) << name.toStdString();
+        EXPECT_EQ(note()->text(), name + QStringLiteral(" is not part of this version of Kickpool."));
+        EXPECT_TRUE(note()->isVisible());
+    }
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    EXPECT_EQ(std::count_if(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); }), 1);
 }

@@ -1,5 +1,4 @@
 #include "MainScreenHarness.h"
-#include "TestSeason.h"
 
 #include "tickets/TicketBacks.h"
 
@@ -12,9 +11,7 @@ class TicketsScreen : public MainScreenHarness {
 protected:
     void SetUp() override
     {
-        Season s = testSeason(4, 2, 1);
-        s.TicketSize = 2;
-        writeSeason(s);
+        placeSeasonFile("tickets_four_teams.txt");
         failingPrinter.jobFailure = QStringLiteral("The printer is out of paper");
         start(&failingPrinter);
         click(option(5));

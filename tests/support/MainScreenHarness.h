@@ -59,11 +59,10 @@ protected:
     void TearDown() override { screen.reset(); }
 
     QString seasonPath() const { return home.filePath(QStringLiteral("Files/Kickpool.txt")); }
-    void writeSeason(const Season& season) { ASSERT_TRUE(writeFile(seasonPath(), seasonFileBytes(season))); }
-    // The Riverside season of tests/data.
-    void placeSeasonFile()
+    // A season file of tests/data/seasons as the season file of the home folder.
+    void placeSeasonFile(const QString& name = QStringLiteral("riverside.txt"))
     {
-        placed = dataBytes(QStringLiteral("seasons/riverside.txt"));
+        placed = dataBytes(QStringLiteral("seasons/") + name);
         ASSERT_FALSE(placed.isEmpty());
         ASSERT_TRUE(writeFile(seasonPath(), placed));
     }
@@ -108,6 +107,7 @@ protected:
     QListWidget* list() const { return find<QListWidget>(QStringLiteral("List1")); }
     QLineEdit* box(int n) const { return find<QLineEdit>(QStringLiteral("Text%1").arg(n)); }
     QLabel* label(int n) const { return find<QLabel>(QStringLiteral("Label%1").arg(n)); }
+    QLabel* note() const { return find<QLabel>(QStringLiteral("LabelPrinted")); }
 
     void click(QAbstractButton* target) const { QTest::mouseClick(target, Qt::LeftButton); }
     // Types into the control that has the focus and presses Enter there.
