@@ -15,6 +15,7 @@
 #include <QFontMetrics>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -241,6 +242,8 @@ TEST_F(MainScreenTest, LayoutFitsFromSmallToLargeScreens)
         EXPECT_TRUE(fits(label(3), label(3)->text(), 0));
         EXPECT_LE(QFontMetrics(list()->font()).horizontalAdvance(QString(80, 'M')),
                   list()->viewport()->width() - list()->verticalScrollBar()->sizeHint().width());
+        // Tooltips grow with the screen like every other text.
+        EXPECT_NEAR(QToolTip::font().pointSizeF(), QApplication::font().pointSizeF() * session->FontScale, 0.01);
     }
 }
 
