@@ -1,5 +1,5 @@
 // The season file and the ticket pairs at their largest: 48 teams (1128 tickets), 29 weeks scored.
-#include "TestSeason.h"
+#include "LargestSeason.h"
 
 #include "season/Season.h"
 #include "season/SeasonFile.h"

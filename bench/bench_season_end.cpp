@@ -1,6 +1,6 @@
 // Season end: the annual summary of the largest season (20 random winners a week) and the
 // standings of its 1128 tickets.
-#include "TestSeason.h"
+#include "LargestSeason.h"
 
 #include "reports/GrandPrize.h"
 #include "reports/Summary.h"

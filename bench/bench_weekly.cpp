@@ -1,7 +1,7 @@
 // The weekly work on the largest season: one week's winners with its report lines, and the ticket
 // backs of all 1128 tickets as list lines and as a PDF.
 #include "JobRenderer.h"
-#include "TestSeason.h"
+#include "LargestSeason.h"
 #include "season/Session.h"
 #include "tickets/TicketBacks.h"
 #include "tickets/WeeklyReport.h"

@@ -3,6 +3,8 @@
 #include "main/MainScreen.h"
 #include "OutputPrinter.h"
 #include "season/HomeFolder.h"
+#include "Screens.h"
+#include "main/ScreenRegistry.h"
 #include "season/QtSoundPlayer.h"
 #include "season/Services.h"
 #include "season/Session.h"
@@ -52,7 +54,9 @@ int main(int argc, char** argv)
     OutputPrinter printer(home, false);
     Session session(home, Services{&dialogs, &clock, &sounds, &printer});
 
-    MainScreen main(session);
+    ScreenRegistry screens;
+    registerScreens(screens);
+    MainScreen main(session, screens);
     dialogs.setWindow(&main);
     main.show();
     return app.exec();

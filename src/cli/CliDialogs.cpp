@@ -1,18 +1,17 @@
 #include "CliDialogs.h"
 
-int CliDialogs::showMessage(Session& session)
+Answer CliDialogs::showMessage(Session& session, const MessageEntry& entry)
 {
-    const int result = answers.showMessage(session);
     // The dialog's empty lines only space it out.
-    for (const QString& line : answers.messageTexts.last()) {
+    for (const QString& line : messageTextLines(entry)) {
         if (!line.trimmed().isEmpty())
             err_ << line << '\n';
     }
     err_.flush();
-    return result;
+    return answers.showMessage(session, entry);
 }
 
-int CliDialogs::showInput(Session& session)
+InputReply CliDialogs::showInput(Session& session, const InputEntry& entry)
 {
-    return answers.showInput(session);
+    return answers.showInput(session, entry);
 }

@@ -12,8 +12,8 @@ class CliDialogs final : public Dialogs {
 public:
     explicit CliDialogs(QTextStream& err) : err_(err) {}
 
-    int showMessage(Session& session) override;
-    int showInput(Session& session) override;
+    Answer showMessage(Session& session, const MessageEntry& entry) override;
+    InputReply showInput(Session& session, const InputEntry& entry) override;
 
     ScriptedDialogs answers;
 

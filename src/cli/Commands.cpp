@@ -1,7 +1,9 @@
 #include "Commands.h"
 
 #include "CliDialogs.h"
+#include "print/PrintJob.h"
 #include "season/SeasonFile.h"
+#include "season/Session.h"
 
 // To add a command: one line here, its function declared in Commands.h, and its file
 // cmd_<name>.cpp.
@@ -55,6 +57,17 @@ void CliContext::printLines(const QStringList& lines)
 {
     for (const QString& line : lines)
         out << line << '\n';
+}
+
+void CliContext::print(const QVector<PrintJob>& jobs)
+{
+    printEvery(session.services.printer, jobs);
+}
+
+int CliContext::refuse(const Refusal& refusal)
+{
+    session.message(refusal.id, refusal.arguments);
+    return ExitStatus::Refused;
 }
 
 int CliContext::usageError(const QString& why)

@@ -6,10 +6,12 @@
 
 #include <vector>
 
-class Session;
 class CliDialogs;
+class PrintJob;
 class RecordingPrinter;
+class Session;
 struct CliCommand;
+struct Refusal;
 
 // Exit statuses of kickpool-cli.
 namespace ExitStatus {
@@ -32,6 +34,10 @@ struct CliContext {
 
     // Writes the lines to stdout, one a line, trailing blanks kept.
     void printLines(const QStringList& lines);
+    // Sends the jobs to the session's printer, which is there only with --pdf.
+    void print(const QVector<PrintJob>& jobs);
+    // Shows the refusal's message on stderr; returns ExitStatus::Refused.
+    int refuse(const Refusal& refusal);
     // The command's usage on stderr (with `why` above it when given); returns ExitStatus::Usage.
     int usageError(const QString& why = {});
     // Loads the season file; false when it is missing or damaged (its message is on stderr), in

@@ -40,36 +40,35 @@ QString weeksText(int count, const QString& kind, const Season& s, int firstWeek
 
 QStringList prizeLines(const Season& s)
 {
-    auto on = [&](int n) { return s.PrizeOption[n] == 1; };
     auto list = [](const QStringList& parts) {
         return parts.isEmpty() ? QStringLiteral("none") : parts.join(QStringLiteral(", "));
     };
-    QStringList regular;
-    if (on(1))
-        regular.append(QStringLiteral("high ") + dollars(s.PrizeValue[1]));
-    if (on(2))
-        regular.append(QStringLiteral("second high ") + dollars(s.PrizeValue[2]));
-    if (on(4))
-        regular.append(QStringLiteral("low ") + dollars(s.PrizeValue[4]));
-    if (on(6))
-        regular.append(QStringLiteral("%1 random at %2").arg(s.PrizeValue[12]).arg(dollars(s.PrizeValue[6])));
-    QStringList grand;
-    if (on(7))
-        grand.append(QStringLiteral("highest ") + dollars(s.PrizeValue[7]));
-    if (on(8))
-        grand.append(QStringLiteral("lowest ") + dollars(s.PrizeValue[8]));
-    QStringList playoff;
-    if (on(9))
-        playoff.append(QStringLiteral("high ") + dollars(s.PrizeValue[9]));
-    if (on(11))
-        playoff.append(QStringLiteral("low ") + dollars(s.PrizeValue[11]));
+    // The prizes that are on, each named and with its amount.
+    auto named = [&s](std::initializer_list<std::pair<Prize, const char*>> prizes) {
+        QStringList parts;
+        for (const auto& [prize, name] : prizes) {
+            if (s.prizeOn(prize))
+                parts.append(QLatin1String(name) + QLatin1Char(' ') + dollars(s.prizeAmount(prize)));
+        }
+        return parts;
+    };
+    QStringList regular = named({{Prize::RegularHigh, "high"}, {Prize::RegularSecondHigh, "second high"},
+                                 {Prize::RegularLow, "low"}});
+    if (s.prizeOn(Prize::RegularRandom)) {
+        regular.append(QStringLiteral("%1 random at %2")
+                           .arg(s.randomWinnersPerWeek())
+                           .arg(dollars(s.prizeAmount(Prize::RegularRandom))));
+    }
+    const QStringList grand = named({{Prize::GrandHigh, "highest"}, {Prize::GrandLow, "lowest"}});
+    const QStringList playoff = named({{Prize::PlayoffHigh, "high"}, {Prize::PlayoffLow, "low"}});
 
-    const QString ties = s.PrizeOption[12] == -1 ? QStringLiteral("ties pay the full amount")
-        : s.tiesSplitPrize()               ? QStringLiteral("ties split the prize money")
-                                                 : QStringLiteral("no rule for ties chosen");
-    const QString unsold = s.PrizeOption[14] == -1 ? QStringLiteral("unsold winning tickets are not paid")
-        : s.unsoldWinnerPassesOn() ? QStringLiteral("unsold winning tickets pass to the next closest sold ticket")
-                                  : QStringLiteral("no rule for unsold winning tickets chosen");
+    const QString ties = s.tieMethod() == TieMethod::PayFull ? QStringLiteral("ties pay the full amount")
+        : s.tieMethod() == TieMethod::Split                  ? QStringLiteral("ties split the prize money")
+                                                             : QStringLiteral("no rule for ties chosen");
+    const QString unsold = s.unsoldRule() == UnsoldRule::NotPaid
+        ? QStringLiteral("unsold winning tickets are not paid")
+        : s.unsoldRule() == UnsoldRule::NextSold ? QStringLiteral("unsold winning tickets pass to the next closest sold ticket")
+                                                 : QStringLiteral("no rule for unsold winning tickets chosen");
     return {QStringLiteral("Prizes:   weekly, regular season: ") + list(regular),
             QStringLiteral("          grand prize: ") + list(grand),
             QStringLiteral("          weekly, playoffs: ") + list(playoff),

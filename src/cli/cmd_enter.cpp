@@ -3,11 +3,10 @@
 // week out of turn or a score out of range is refused with its message.
 #include "Commands.h"
 
-#include "WeeklyOutput.h"
 #include "season/Season.h"
-#include "season/SeasonFile.h"
 #include "season/Session.h"
 #include "tickets/ScoreEntry.h"
+#include "tickets/WeeklyOutput.h"
 
 int runEnter(CliContext& context)
 {
@@ -16,16 +15,8 @@ int runEnter(CliContext& context)
     Session& session = context.session;
     Season& season = session.season;
     const int week = typedWeekNumber(context.args[0]);
-    session.WeekNo = week;
-
-    int refusal = weekRefusal(season, week);
-    if (refusal == 0 && weekIsStored(season, week))
-        refusal = ScoreMessage::PreviousScoresFound;
-    if (refusal != 0) {
-        session.i = season.ScoredWeeks;
-        session.message(refusal);
-        return ExitStatus::Refused;
-    }
+    if (const std::optional<Refusal> refusal = entryRefusal(season, week))
+        return context.refuse(*refusal);
 
     const QStringList typed = context.args[1].split(QLatin1Char(','));
     if (typed.size() != season.TeamCount) {
@@ -35,19 +26,14 @@ int runEnter(CliContext& context)
     }
     ScoreTexts texts;
     for (int team = 1; team <= season.TeamCount; ++team) {
-        const TypedScore score = readTypedScore(typed[team - 1]);
-        if (!score.accepted) {
-            session.i = team;
-            session.message(ScoreMessage::ScoreOutOfRange);
-            return ExitStatus::Refused;
-        }
-        season.Score[week][team] = score.score;
-        texts[team] = score.text;
+        if (!storeTypedScore(season, week, team, typed[team - 1], texts))
+            return context.refuse({MessageId::EnterScoreAgain, {}});
     }
-    markWeekEntered(season, week);
-    if (!SaveSeason(session))
+    if (!saveEnteredWeek(session, week))
         return ExitStatus::Refused;
 
-    writeWeeklyOutput(context, week, texts);
+    const WeeklyOutput output = weeklyOutput(session, week, texts);
+    context.printLines(output.report + output.summary);
+    context.print(output.jobs);
     return ExitStatus::Ok;
 }

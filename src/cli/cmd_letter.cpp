@@ -11,7 +11,6 @@ int runLetter(CliContext& context)
         return ExitStatus::Refused;
     const Session& session = context.session;
     context.printLines(letterLines(session));
-    if (Printer* printer = session.services.printer)
-        printer->print(letterJob(session));
+    context.print({letterJob(session)});
     return ExitStatus::Ok;
 }

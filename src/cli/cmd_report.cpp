@@ -2,33 +2,25 @@
 // stored scores are reported again; the annual summary follows in the last week of the season.
 #include "Commands.h"
 
-#include "WeeklyOutput.h"
 #include "season/Season.h"
 #include "season/Session.h"
 #include "tickets/ScoreEntry.h"
+#include "tickets/WeeklyOutput.h"
 
 int runReport(CliContext& context)
 {
     if (!context.loadSeason())
         return ExitStatus::Refused;
-    Session& session = context.session;
-    const Season& season = session.season;
-    // Without a week: the latest stored week.
+    const Season& season = context.session.season;
+    // Without a week: the latest stored week; with none stored, the week to enter first.
+    if (context.args.isEmpty() && season.ScoredWeeks == 0)
+        return context.refuse(previousWeekNotFound(season));
     const int week = context.args.isEmpty() ? season.ScoredWeeks : typedWeekNumber(context.args.first());
-    session.WeekNo = week;
+    if (const std::optional<Refusal> refusal = reportRefusal(season, week))
+        return context.refuse(*refusal);
 
-    // A week that is not stored cannot be reported: message 9 names the week to enter next.
-    int refusal = ScoreMessage::PreviousWeekNotFound;
-    if (week != 0 || !context.args.isEmpty()) {
-        refusal = weekRefusal(season, week);
-        if (refusal == 0 && !weekIsStored(season, week))
-            refusal = ScoreMessage::PreviousWeekNotFound;
-    }
-    if (refusal != 0) {
-        session.i = season.ScoredWeeks;
-        session.message(refusal);
-        return ExitStatus::Refused;
-    }
-    writeWeeklyOutput(context, week, storedScoreTexts(season, week));
+    const WeeklyOutput output = weeklyOutput(context.session, week, storedScoreTexts(season, week));
+    context.printLines(output.report + output.summary);
+    context.print(output.jobs);
     return ExitStatus::Ok;
 }

@@ -12,7 +12,6 @@ int runStandings(CliContext& context)
         return ExitStatus::Refused;
     const Session& session = context.session;
     context.printLines(grandPrizePreviewLines(session));
-    if (Printer* printer = session.services.printer)
-        printer->print(grandPrizePreviewJob(session));
+    context.print({grandPrizePreviewJob(session)});
     return ExitStatus::Ok;
 }

@@ -24,9 +24,6 @@ int runSummary(CliContext& context)
     }
     const QStringList lines = summaryLines(session);
     context.printLines(lines);
-    if (Printer* printer = session.services.printer) {
-        for (const PrintJob& job : summaryJobs(session, lines))
-            printer->print(job);
-    }
+    context.print(summaryJobs(session, lines));
     return ExitStatus::Ok;
 }

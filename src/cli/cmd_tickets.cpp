@@ -16,10 +16,8 @@ int runTickets(CliContext& context)
     const Season& season = session.season;
     const int first = toInteger(leadingNumber(context.args[0]));
     const int last = toInteger(leadingNumber(context.args[1]));
-    if (const int refusal = ticketRangeRefusal(season, first, last)) {
-        session.message(refusal);
-        return ExitStatus::Refused;
-    }
+    if (const std::optional<Refusal> refusal = ticketRangeRefusal(season, first, last))
+        return context.refuse(*refusal);
 
     context.printLines(ticketBackLines(season, first, last));
     if (Printer* printer = session.services.printer) {

@@ -1,60 +1,63 @@
 #include "BoundRows.h"
 #include "CliRunner.h"
-#include "TestSeason.h"
 
 #include "season/SeasonFile.h"
 
 #include <gtest/gtest.h>
 
-TEST(CliCheck, DemoSeasonAndASmallSeasonExactly)
+TEST(CliCheck, RiversideAndASmallSeasonExactly)
 {
     const CliHome home;
-    const QByteArray demo = home.seasonBytes();
+    const QByteArray before = home.seasonBytes();
     CliRun run = home.run({"check"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
-    const QStringList lines = run.out.split('\n');
-    ASSERT_EQ(lines.size(), 14) << run.out.toStdString();
-    EXPECT_EQ(lines[5], "Tickets:  496, 445 sold; unsold: 401,450 / 51,51");
-    EXPECT_EQ(lines[12], "No problems found.");
-    EXPECT_EQ(home.seasonBytes(), demo);  // checking writes nothing
+    EXPECT_EQ(run.out, "Season file: " + QDir::toNativeSeparators(home.seasonPath()) + "\n"
+                           + QString::fromUtf8(dataBytes("expected/check_riverside.txt")));
+    EXPECT_EQ(home.seasonBytes(), before);  // checking writes nothing
 
-    Season s = testSeason(4, 2);
-    s.FrontText = {QString(), "Boosters", "FOOTBALL", "", "Info"};
-    s.ReturnAddress = {QString(), "Boosters", "1 Main St", "", "Town"};
-    s.Odds = 12.5f;
-    setUnsold(s, {"5,6", ""});
-    setPrizes(s, {{1, 1000}, {4, 5}});
-    setRules(s, false, false);
-    setScores(s, 1, {21, 17, Bye, 999});
+    // A small season with a hand-written file.
     const CliHome small(false);
-    small.writeSeason(seasonFileBytes(s));
+    small.writeSeason(dataBytes("seasons/check_small.txt"));
     run = small.run({"check"});
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out,
-              "Season file: " + QDir::toNativeSeparators(small.seasonPath()) + "\n"
-              "Front:    \"Boosters\", \"FOOTBALL\", \"\", \"Info\"\n"
-              "Address:  \"Boosters\", \"1 Main St\", \"\", \"Town\"\n"
-              "Teams:    4, Team 01 to Team 04\n"
-              "Weeks:    2 in all: 2 regular (Sep 01 to Sep 02), 0 playoff\n"
-              "Tickets:  6, 4 sold; unsold: 5,6\n"
-              "Price:    $5 a ticket; seed 1234; odds 1 in 12.5; ticket size 0\n"
-              "Prizes:   weekly, regular season: high $1,000, low $5\n"
-              "          grand prize: none\n"
-              "          weekly, playoffs: none\n"
-              "          ties pay the full amount; unsold winning tickets are not paid\n"
-              "Scores:   1 week (Sep 01), 4 teams each\n"
-              "No problems found.\n");
+    EXPECT_EQ(run.out, "Season file: " + QDir::toNativeSeparators(small.seasonPath()) + "\n"
+                           + QString::fromUtf8(dataBytes("expected/check_small.txt")));
 }
 
-TEST(CliCheck, DamagedMissingFileAndBadArgumentsAreRefused)
+// 1 a command line that cannot be used, 2 a refusal (a numbered message), 3 a printout that
+// could not be written; stdout then holds nothing but the lines of the list.
+TEST(CliExitStatus, UsageRefusalAndPrinting)
 {
     const CliHome home;
+    const QString usage = "usage: kickpool-cli [--home DIR] [--today YYYY-MM-DD] [--pdf FILE] ";
+    CliRun run = home.run({"check", "extra"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "kickpool-cli: check takes no arguments\n" + usage + "check\n");
+    run = home.run({"frobnicate"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.startsWith("kickpool-cli: unknown command frobnicate\n" + usage + "COMMAND [ARGS]\n"));
+    for (const char* day : {"2024-02-30", "20.11.2024"}) {
+        run = home.run({"--today", day, "check"});
+        EXPECT_EQ(run.status, 1) << day;
+        EXPECT_EQ(run.err, "kickpool-cli: --today needs a date such as 2026-09-07\n") << day;
+        EXPECT_EQ(run.out, "");
+    }
+
+    // The printout of a letter where no file can be made (its folder would be inside a file): the
+    // letter is listed, the failure said.
+    const QString pdf = home.filePath("Files/Kickpool.txt/letter.pdf");
+    run = home.run({"--pdf", pdf, "letter"});
+    EXPECT_EQ(run.status, 3);
+    EXPECT_TRUE(run.out.startsWith("\n\n\n\n       Riverside Boosters Club\n")) << run.out.toStdString();
+    EXPECT_TRUE(run.err.contains("kickpool-cli: the PDF " + pdf + " was not written: ")) << run.err.toStdString();
+
+    // A damaged file: its message on stderr, a copy kept, nothing on stdout.
     QByteArray damaged = home.seasonBytes();
     damaged.replace("\r\n10\r\n", "\r\nten\r\n");  // the ticket price, line 11
     home.writeSeason(damaged);
     // Checking lists the problem and keeps no copy: it writes nothing.
-    CliRun run = home.run({"check"});
+    run = home.run({"check"});
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "Season file: " + home.seasonPath()
                            + "\nProblem:  line 11: a whole number expected; the file cannot be read on from there\n");
@@ -66,12 +69,6 @@ TEST(CliCheck, DamagedMissingFileAndBadArgumentsAreRefused)
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, "FILE NOT FOUND\nData file not found\n" + home.seasonPath()
                            + "\nRun 'Update Annual Data' and\nSAVE data to create a new file\n");
-
-    run = home.run({"check", "extra"});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "kickpool-cli: check takes no arguments\n"
-                       "usage: kickpool-cli [--home DIR] [--today YYYY-MM-DD] [--pdf FILE] check\n");
-    EXPECT_TRUE(home.run({"frobnicate"}).err.startsWith("kickpool-cli: unknown command frobnicate\nusage: kickpool-cli "));
 }
 
 // A file holding every value just beyond its bound that lets reading go on: check lists them all

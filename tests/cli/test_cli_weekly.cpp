@@ -16,10 +16,7 @@ TEST(CliWeekly, ReportsAStoredWeekOfTheDemoSeason)
     const CliRun run = home.run({"--pdf", pdf, "report", "9"});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.err, "");
-    const QStringList lines = run.out.split('\n');
-    EXPECT_EQ(lines[0], "   Week #  9     Ending: Nov  8      Seed =  1931        November 20, 2024");
-    EXPECT_EQ(lines[14], "   11 Fairview       17     22 Millbrook      21     ");
-    EXPECT_EQ(lines[34], winnersHeading());
+    EXPECT_TRUE(run.out.startsWith("   Week #  9     Ending: Nov  8      Seed =  1931        November 20, 2024\n"));
     const Session session = home.session();
     EXPECT_EQ(run.out, asOutput(weeklyReportLines(session, 9)));
     EXPECT_EQ(home.run({"report"}).out, run.out);  // without a week: the latest stored week
@@ -73,11 +70,9 @@ TEST(CliWeekly, EntersAWeekAndRefusesBadScoresAndAWeekStoredTwice)
 
 TEST(CliWeekly, LastWeekOfTheSeasonEndsWithTheSummary)
 {
-    Season s = testSeason(4, 1, 1);
-    setPrizes(s, {{1, 40}, {9, 60}});
-    setScores(s, 1, {21, 17, 3, 30});
+    // Four teams, one regular week (scored) and one playoff week.
     const CliHome home(false);
-    home.writeSeason(seasonFileBytes(s));
+    home.writeSeason(dataBytes("seasons/one_week_to_go.txt"));
     const QString pdf = home.filePath("last.pdf");
     const CliRun run = home.run({"--pdf", pdf, "enter", "2", "7,,14,3"});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();

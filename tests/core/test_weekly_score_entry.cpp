@@ -10,37 +10,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace {
-
-// A session on a season file of four teams in a fresh home folder, with scripted dialogs.
-struct EntryFixture {
-    QTemporaryDir home;
-    ScriptedDialogs dialogs;
-    FixedClock clock{QDate(2024, 11, 20)};
-    Session session;
-
-    explicit EntryFixture(const Season& season) : session(home.path(), Services{&dialogs, &clock, nullptr, nullptr})
-    {
-        session.season = season;
-        EXPECT_TRUE(SaveSeason(session));
-    }
-
-    // The season as the file holds it now.
-    Season saved()
-    {
-        Session reader(home.path());
-        LoadSeason(reader);
-        return reader.season;
-    }
-};
-
-std::vector<int> row(const Season& s, int week)
-{
-    return std::vector<int>(s.Score[week].begin(), s.Score[week].begin() + s.TeamCount + 1);
-}
-
-}  // namespace
-
 TEST(ScoreEntry, TypedScores)
 {
     EXPECT_EQ(readTypedScore(QStringLiteral("21")), (TypedScore{true, 21, QStringLiteral("21")}));
@@ -69,32 +38,36 @@ TEST(ScoreEntry, WeekChecksAndPrompt)
 
     EXPECT_EQ(typedWeekNumber(QStringLiteral("3x")), 3);
     EXPECT_EQ(typedWeekNumber(QStringLiteral("2.5")), 2);
-    EXPECT_EQ(weekRefusal(s, 10), 3);
-    EXPECT_EQ(weekRefusal(s, 2), 9);
+    EXPECT_EQ(weekRefusal(s, 10), (Refusal{MessageId::EnterWeekAgain, {}}));
+    EXPECT_EQ(weekRefusal(s, 2), (Refusal{MessageId::PreviousWeekNotFound, {"1"}}));
     setScores(s, 1, {1, 2, 3, 4});
-    EXPECT_EQ(weekRefusal(s, 3), 9);
+    EXPECT_EQ(weekRefusal(s, 3), (Refusal{MessageId::PreviousWeekNotFound, {"2"}}));
+    EXPECT_FALSE(weekRefusal(s, 2));
     s.ScoreTeams = 5;
-    EXPECT_EQ(weekRefusal(s, 2), 19);
+    EXPECT_EQ(weekRefusal(s, 2), (Refusal{MessageId::ScoresFileNotFound, {"4"}}));
 }
 
 // The screen's tests go through first entries, re-reports, new seasons and cancels; here the
 // correction: a rejected score offers the stored one again, not the rejected text; weeks stored stay 5.
 TEST(ScoreEntry, CorrectionOffersTheStoredScores)
 {
-    Season s = weeklySeason(4, 8);
+    QTemporaryDir home;
+    ScriptedDialogs dialogs;
+    Session session(home.path(), Services{&dialogs});
+    session.season = weeklySeason(4, 8);
     for (int w = 1; w <= 5; ++w)
-        setScores(s, w, {w, 10 + w, Bye, 30});
-    EntryFixture f(s);
-    f.dialogs.answerMessage(6).acceptInput().answerInput(QStringLiteral("-3")).acceptInput().acceptInput();
-    f.dialogs.answerInput(QStringLiteral("31"));
+        setScores(session.season, w, {w, 10 + w, Bye, 30});
+    dialogs.answerMessage(Answer::Yes).acceptInput().answerInput(QStringLiteral("-3")).acceptInput().acceptInput();
+    dialogs.answerInput(QStringLiteral("31"));
     ScoreTexts texts;
-    EXPECT_EQ(enterWeekScores(f.session, 2, texts), EntryOutcome::Entered);
-    EXPECT_EQ(f.dialogs.messages, (QVector<int>{1, 29}));
-    EXPECT_EQ(f.dialogs.messageTexts[0][2], QStringLiteral("Scores for week # 2 already exist!"));
+    EXPECT_EQ(enterWeekScores(session, 2, texts), EntryOutcome::Entered);
+    EXPECT_EQ(dialogs.messages, (QVector<MessageId>{MessageId::ScoresAlreadyExist, MessageId::EnterScoreAgain}));
+    EXPECT_EQ(dialogs.messageTexts[0][2], QStringLiteral("Scores for week # 2 already exist!"));
     EXPECT_EQ(texts[2], QStringLiteral("12"));
     EXPECT_EQ(texts[3], QStringLiteral("  "));
-    const Season saved = f.saved();
-    EXPECT_EQ(row(saved, 2), (std::vector<int>{2, 2, 12, Bye, 31}));
+    // Saving reads the file back into the session.
+    const Season& saved = session.season;
+    EXPECT_EQ(std::vector<int>(saved.Score[2].begin(), saved.Score[2].begin() + 5), (std::vector<int>{2, 2, 12, Bye, 31}));
     EXPECT_EQ(saved.ScoredWeeks, 5);
 }
 

@@ -1,4 +1,5 @@
 #include "TestSeason.h"
+#include "TestFiles.h"
 
 #include "tickets/TicketBacks.h"
 
@@ -7,12 +8,13 @@
 TEST(TicketBacks, RangeChecks)
 {
     const Season s = weeklySeason(32, 17, 4);
-    EXPECT_EQ(ticketRangeRefusal(s, 0, 5), 6);
-    EXPECT_EQ(ticketRangeRefusal(s, 1, 497), 6);
-    EXPECT_EQ(ticketRangeRefusal(s, 10, 5), 5);
-    EXPECT_EQ(ticketRangeRefusal(s, 7, 7), 0);
-    EXPECT_EQ(ticketRangeRefusal(s, 1, 496), 0);
-    EXPECT_EQ(ticketRangeRefusal(weeklySeason(1, 17), 1, 1), 6);
+    const Refusal outside{MessageId::TicketOutOfRange, {"496"}};
+    EXPECT_EQ(ticketRangeRefusal(s, 0, 5), outside);
+    EXPECT_EQ(ticketRangeRefusal(s, 1, 497), outside);
+    EXPECT_EQ(ticketRangeRefusal(s, 10, 5), (Refusal{MessageId::LastTicketBeforeFirst, {}}));
+    EXPECT_FALSE(ticketRangeRefusal(s, 7, 7));
+    EXPECT_FALSE(ticketRangeRefusal(s, 1, 496));
+    EXPECT_EQ(ticketRangeRefusal(weeklySeason(1, 17), 1, 1)->id, MessageId::TicketOutOfRange);
 }
 
 TEST(TicketBacks, BlankLinesAroundTheWeeks)
@@ -30,19 +32,7 @@ TEST(TicketBacks, ListLinesOfATicket)
     Season s = weeklySeason(4, 2, 1);
     s.TeamName[4] = QStringLiteral("Thirteen Char");
     // Ticket 2: week 1 pair 2 (1,3); week 2 pair 6 (3,4); week 3 pair 10 - 6 = 4 (2,3).
-    EXPECT_EQ(ticketBackLines(s, 2), (QStringList{
-                                         QString(),
-                                         QString(),
-                                         QStringLiteral("# 2"),
-                                         QStringLiteral("    WEEK"),
-                                         QStringLiteral("   ENDING  TEAM 1        TEAM 2"),
-                                         QStringLiteral("-- ------ -----------   ------------"),
-                                         QStringLiteral(" 1 Sep 01 Team 01       Team 03      "),
-                                         QStringLiteral(" 2 Sep 02 Team 03       Thirteen Char"),
-                                         QStringLiteral("Playoffs"),
-                                         QStringLiteral(" 3 Jan 01 Team 02       Team 03      "),
-                                         QString(),
-                                     }));
+    EXPECT_EQ(ticketBackLines(s, 2), dataLines("expected/ticket_back_2.txt"));
     // No playoffs: no "Playoffs" line; playoffs only: none before week 1 either.
     EXPECT_FALSE(ticketBackLines(weeklySeason(4, 3, 0), 1).contains(QStringLiteral("Playoffs")));
     EXPECT_FALSE(ticketBackLines(weeklySeason(4, 0, 3), 1).contains(QStringLiteral("Playoffs")));

@@ -13,13 +13,13 @@ struct Paid {
     bool unsold = false;
 };
 
-AwardGroup group(PrizeCategory category, bool split, std::vector<Paid> paid)
+AwardGroup group(Prize prize, bool split, std::vector<Paid> paid)
 {
     AwardGroup g;
-    g.category = category;
+    g.prize = prize;
     g.split = split;
     for (const Paid& p : paid)
-        g.awards.append(Award{category, p.ticket, p.divisor, p.cents, p.unsold});
+        g.awards.append(Award{prize, p.ticket, p.divisor, p.cents, p.unsold});
     return g;
 }
 
@@ -33,10 +33,10 @@ QVector<RankedEntry> rankedTotals(std::vector<int> totals)
 }
 
 using G = QVector<AwardGroup>;
-constexpr auto Low = PrizeCategory::RegularLow;
-constexpr auto Second = PrizeCategory::RegularSecondHigh;
-constexpr auto High = PrizeCategory::RegularHigh;
-constexpr auto Combined = PrizeCategory::RegularCombined;
+constexpr auto Low = Prize::RegularLow;
+constexpr auto Second = Prize::RegularSecondHigh;
+constexpr auto High = Prize::RegularHigh;
+constexpr auto Combined = Prize::RegularCombined;
 
 }  // namespace
 
@@ -59,7 +59,7 @@ TEST(WeeklyWinners, TiesSplitOrPayInFullOnTheWorkedTotals)
 TEST(WeeklyWinners, ATieForTheTopTakesTheSecondHighMoney)
 {
     Season s = weeklySeason(8, 17);
-    s.PrizeOption[4] = 0;  // low off: only the top matters here
+    s.setPrizeOn(Prize::RegularLow, false);  // low off: only the top matters here
     const auto ranked = rankedTotals({40, 40, 35});
 
     // Split: (100 + 50) / 2 each, nobody gets the second high.
@@ -70,7 +70,8 @@ TEST(WeeklyWinners, ATieForTheTopTakesTheSecondHighMoney)
 
     // Three-way tie, high 100, second high off, split: 33.33 each.
     s = weeklySeason(8, 17);
-    s.PrizeOption[2] = s.PrizeOption[4] = 0;
+    s.setPrizeOn(Prize::RegularSecondHigh, false);
+    s.setPrizeOn(Prize::RegularLow, false);
     EXPECT_EQ(prizeGroups(s, true, rankedTotals({40, 40, 40, 35})),
               (G{group(High, true, {{11, 3, 3333}, {12, 3, 3333}, {13, 3, 3333}})}));
 }
@@ -100,8 +101,8 @@ TEST(WeeklyWinners, UnsoldWinnersAreNotPaidOrGiveWayToTheNextSoldTicket)
 TEST(WeeklyWinners, PlayoffWeeksAndWeeksWithFewPlayingPairs)
 {
     Season s = weeklySeason(5, 1, 1);
-    s.PrizeValue[12] = 2;
-    s.PrizeValue[6] = 5;
+    s.setRandomWinnersPerWeek(2);
+    s.setPrizeAmount(Prize::RegularRandom, 5);
     setScores(s, 1, {20, 20, 15, 6, 6});
     setScores(s, 2, {20, 20, 15, 6, 6});
 
@@ -109,8 +110,8 @@ TEST(WeeklyWinners, PlayoffWeeksAndWeeksWithFewPlayingPairs)
     const WeekWinners playoff = calculateWeek(s, 2);
     EXPECT_FALSE(playoff.regular);
     EXPECT_TRUE(playoff.randomTickets.isEmpty());
-    EXPECT_EQ(playoff.groups, (G{group(PrizeCategory::PlayoffLow, true, {{5, 1, 4000}}),
-                                 group(PrizeCategory::PlayoffHigh, true, {{6, 1, 8000}})}));
+    EXPECT_EQ(playoff.groups, (G{group(Prize::PlayoffLow, true, {{5, 1, 4000}}),
+                                 group(Prize::PlayoffHigh, true, {{6, 1, 8000}})}));
     EXPECT_EQ(calculateWeek(s, 1).randomTickets.size(), 2);
 
     // One playing pair: it takes the high prize; no low, no second high.
@@ -123,4 +124,51 @@ TEST(WeeklyWinners, PlayoffWeeksAndWeeksWithFewPlayingPairs)
     EXPECT_TRUE(none.noWinners());
     EXPECT_TRUE(none.groups.isEmpty());
     EXPECT_EQ(none.randomTickets.size(), 2);
+}
+
+// Four teams (6 tickets), three regular weeks, one random winner a week, seed 1234, tickets 2..3
+// unsold. Worked by hand from the generator (24-bit state, x -> x * 0x43FD43FD + 0xC39EC3, reset
+// from -1.0, seed mixed into bits 8..23) and the draw rule:
+//   raw draws            2 3 3 2 6 1 2 3 6 5 1 5 6 4 6  (2 and 3 are unsold and drawn again)
+//   kept                 6 1 6 5 1 5 6 4 6
+//   repeats to the end   6 1 5 6 4 1 6 5 6
+// (after a move the entry now in position i is compared only with the positions still ahead of
+// j, so a repeat can stay in place, as 6 in position 4 does).
+TEST(WeeklyDraw, FixedDrawListOfASmallSeason)
+{
+    Season s = weeklySeason(4, 3);
+    s.setRandomWinnersPerWeek(1);
+    s.setPrizeAmount(Prize::RegularRandom, 5);
+    setUnsold(s, {QStringLiteral("2,3")});
+
+    const QVector<int> draws = drawList(s);
+    EXPECT_EQ(draws, (QVector<int>{6, 1, 5, 6, 4, 1, 6, 5, 6}));
+    EXPECT_EQ(randomWinnersOfWeek(s, 1, draws), QVector<int>{6});
+    EXPECT_EQ(randomWinnersOfWeek(s, 2, draws), QVector<int>{1});
+    EXPECT_EQ(randomWinnersOfWeek(s, 3, draws), QVector<int>{5});
+
+    // One a week, seed -77, ten tickets, 4..6 unsold, two weeks (6 draws):
+    //   raw 9 6 9 1 4 1 3 5 8, kept 9 9 1 1 3 8, repeats to the end 9 1 3 8 9 1.
+    Season t = weeklySeason(5, 2);
+    t.Seed = -77;
+    t.setRandomWinnersPerWeek(1);
+    setUnsold(t, {QStringLiteral("4,6")});
+    EXPECT_EQ(drawList(t), (QVector<int>{9, 1, 3, 8, 9, 1}));
+}
+
+TEST(WeeklyDraw, NoRandomWinnersWhenNoTicketWasSold)
+{
+    Season s = weeklySeason(4, 3);
+    s.setRandomWinnersPerWeek(2);
+    s.setPrizeAmount(Prize::RegularRandom, 5);
+    setUnsold(s, {QStringLiteral("1,3"), QStringLiteral("4,6")});
+    setScores(s, 1, {10, 20, 30, 40});
+    EXPECT_TRUE(drawList(s).isEmpty());
+    EXPECT_TRUE(calculateWeek(s, 1).randomTickets.isEmpty());
+
+    // One sold ticket is enough: every draw is that ticket.
+    setUnsold(s, {QStringLiteral("1,3"), QStringLiteral("5,6")});
+    const QVector<int> draws = drawList(s);
+    ASSERT_FALSE(draws.isEmpty());
+    EXPECT_EQ(draws.count(4), draws.size());
 }

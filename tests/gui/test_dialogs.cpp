@@ -71,9 +71,7 @@ void click(QDialog& dialog, const char* name)
 
 void pressEnter()
 {
-    QWidget* focus = QApplication::focusWidget();
-    ASSERT_NE(focus, nullptr);
-    QTest::keyClick(focus, Qt::Key_Return);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
 }
 
 }  // namespace
@@ -82,16 +80,15 @@ TEST(MessageDialogScreen, ShowsTheEntryAndEachButtonGivesItsAnswer)
 {
     QtDialogs dialogs;
     Session session({}, Services{&dialogs});
-    session.season.TeamCount = 32;
-    session.season.computeDerived();
 
     // A question, a warning question, the pause and a notice that inserts a number: the entry's
     // texts, its buttons as cmdBox1 and cmdBox2 or cmdBox3 alone, and each button's answer.
-    for (int id : {25, 8, 7, 6}) {
-        const MessageEntry entry = messageEntry(session, id);
+    const QStringList tickets{QStringLiteral("496")};
+    for (MessageId id : {MessageId::ExitProgram, MessageId::DeleteFile, MessageId::OutputPaused, MessageId::TicketOutOfRange}) {
+        const MessageEntry entry = messageEntry(id, tickets);
         const QStringList names = entry.paired ? QStringList{"cmdBox1", "cmdBox2"} : QStringList{"cmdBox3"};
         for (int pressed = 0; pressed < entry.buttons.size(); ++pressed) {
-            SCOPED_TRACE(testing::Message() << "message " << id << ", button " << pressed + 1);
+            SCOPED_TRACE(testing::Message() << "message " << int(id) << ", button " << pressed + 1);
             MessageEntry shown;
             whenDialogShows([&](QDialog& d) {
                 shown.title = child<QLineEdit>(d, "Text1")->text();
@@ -102,75 +99,57 @@ TEST(MessageDialogScreen, ShowsTheEntryAndEachButtonGivesItsAnswer)
                     auto* b = child<Button>(d, name);
                     EXPECT_EQ(b->isVisible(), names.contains(QLatin1String(name))) << name;
                     if (b->isVisible())
-                        shown.buttons.append(MessageButton{b->text(), b->faceColour(), b->captionColour(), 0});
+                        shown.buttons.append(MessageButton{b->text(), b->faceColour(), b->captionColour(), Answer::Ok});
                 }
                 EXPECT_FALSE(d.windowFlags() & Qt::WindowCloseButtonHint);
                 click(d, qPrintable(names[pressed]));
             });
-            EXPECT_EQ(session.message(id), entry.buttons[pressed].answer);
-            EXPECT_EQ(session.MsgResult, entry.buttons[pressed].answer);
+            EXPECT_EQ(session.message(id, tickets), entry.buttons[pressed].answer);
             EXPECT_EQ(shown.title, entry.title);
             EXPECT_EQ(dialogTextLines(shown.title, shown.lines), messageTextLines(entry));
-            auto expected = entry.buttons;  // caption and colours; the answer is checked above
-            for (MessageButton& b : expected)
-                b.answer = 0;
-            EXPECT_EQ(shown.buttons, expected);
+            ASSERT_EQ(shown.buttons.size(), entry.buttons.size());
+            for (int n = 0; n < entry.buttons.size(); ++n)
+                shown.buttons[n].answer = entry.buttons[n].answer;  // the answer is checked above
+            EXPECT_EQ(shown.buttons, entry.buttons);
         }
     }
 }
 
-TEST(MessageDialogScreen, EnterPressesTheFocusedButtonAndNothingElseClosesIt)
-{
-    QtDialogs dialogs;
-    Session session({}, Services{&dialogs});
-
-    // Enter answers a notice with OK, a question with Yes, the pause with OK; a warning
-    // question, whose Yes gives data up, with No.
-    const std::pair<int, int> enterAnswers[] = {{16, 1}, {1, 6}, {7, 1}, {23, 7}, {26, 7}};
-    for (const auto& [id, answer] : enterAnswers) {
-        whenDialogShows([](QDialog&) { pressEnter(); });
-        EXPECT_EQ(session.message(id), answer) << "message " << id;
-    }
-
-    // Escape and the window's close leave it open; the answer from before is kept until a
-    // button is clicked.
-    session.MsgResult = 99;
-    bool openAfterEscape = false;
-    bool openAfterClose = false;
-    int resultMeanwhile = 0;
-    whenDialogShows([&](QDialog& d) {
-        QTest::keyClick(&d, Qt::Key_Escape);
-        openAfterEscape = d.isVisible();
-        d.close();
-        openAfterClose = d.isVisible();
-        resultMeanwhile = session.MsgResult;
-        click(d, "cmdBox3");
-    });
-    EXPECT_EQ(session.message(3), 1);
-    EXPECT_TRUE(openAfterEscape);
-    EXPECT_TRUE(openAfterClose);
-    EXPECT_EQ(resultMeanwhile, 99);
-}
-
-TEST(MessageDialogScreen, ErrorCueSoundsOnOpeningWhenTheFileIsThere)
+TEST(MessageDialogScreen, EnterEscapeCloseAndTheErrorCue)
 {
     QTemporaryDir home;
     RecordingSounds sounds;
     QtDialogs dialogs;
     Session session(home.path(), Services{&dialogs, nullptr, &sounds});
 
-    // No error cue (the question cue alone is there): silence, and the message is still shown.
-    ASSERT_TRUE(writeFile(home.filePath("Sounds/Question.wav"), "RIFF"));
-    whenDialogShows([](QDialog& d) { click(d, "cmdBox3"); });
-    EXPECT_EQ(session.message(16), 1);
+    // Enter answers a notice with OK, a question with Yes, the pause with OK; a warning
+    // question, whose Yes gives data up, with No. Without its file the error cue stays silent.
+    const std::pair<MessageId, Answer> enterAnswers[] = {{MessageId::FileNotFound, Answer::Ok},
+                                                         {MessageId::ScoresAlreadyExist, Answer::Yes},
+                                                         {MessageId::OutputPaused, Answer::Ok},
+                                                         {MessageId::ReplaceCurrentFile, Answer::No},
+                                                         {MessageId::SaveAllChangesMain, Answer::No}};
+    for (const auto& [id, answer] : enterAnswers) {
+        whenDialogShows([](QDialog&) { pressEnter(); });
+        EXPECT_EQ(session.message(id), answer) << "message " << int(id);
+    }
     EXPECT_TRUE(sounds.played.isEmpty());
 
+    // Escape and the window's close leave it open; the error cue sounds as it opens.
     ASSERT_TRUE(writeFile(home.filePath("Sounds/error.wav"), "RIFF"));
+    bool openAfterEscape = false;
+    bool openAfterClose = false;
     whenDialogShows([&](QDialog& d) {
-        EXPECT_EQ(sounds.played.size(), 1);  // already when the dialog opens
-        click(d, "cmdBox1");
+        EXPECT_EQ(sounds.played.size(), 1);
+        QTest::keyClick(&d, Qt::Key_Escape);
+        openAfterEscape = d.isVisible();
+        d.close();
+        openAfterClose = d.isVisible();
+        click(d, "cmdBox3");
     });
-    EXPECT_EQ(session.message(25), 6);
+    EXPECT_EQ(session.message(MessageId::EnterWeekAgain), Answer::Ok);
+    EXPECT_TRUE(openAfterEscape);
+    EXPECT_TRUE(openAfterClose);
     ASSERT_EQ(sounds.played.size(), 1);
     EXPECT_EQ(QFileInfo(sounds.played[0]), QFileInfo(QDir(home.path()).filePath(QStringLiteral("Sounds/error.wav"))));
 }
@@ -179,15 +158,9 @@ TEST(InputDialogScreen, StartsSelectedAndAnswersWithTheText)
 {
     QtDialogs dialogs;
     Session session({}, Services{&dialogs});
-    session.season.TeamName[3] = QStringLiteral("Bears");
-    session.season.ReturnAddress[1] = QStringLiteral("Lakeside Lions Club");
 
-    // A team's score: the text starts selected, typing replaces it, InputText follows every
-    // keystroke and Enter answers with 1.
-    session.WeekNo = 5;
-    session.i = 3;
-    session.InputText = QStringLiteral("21");
-    QString title, text, selected, lastLine, whileTyping;
+    // A team's score: the text starts selected, typing replaces it and Enter answers OK.
+    QString title, text, selected, lastLine;
     whenDialogShows([&](QDialog& d) {
         title = child<QLineEdit>(d, "Text1")->text();
         auto* grid = child<QTableWidget>(d, "MSFlexGrid1");
@@ -196,32 +169,22 @@ TEST(InputDialogScreen, StartsSelectedAndAnswersWithTheText)
         EXPECT_TRUE(input->hasFocus());
         text = input->text();
         selected = input->selectedText();
-        QTest::keyClicks(input, QStringLiteral("3"));
-        whileTyping = session.InputText;
-        QTest::keyClicks(input, QStringLiteral("4"));
+        QTest::keyClicks(input, QStringLiteral("34"));
         pressEnter();
     });
-    EXPECT_EQ(session.input(5), 1);
+    const InputReply score = session.input(InputId::TeamScore, {"5", "3", "Bears", "21"});
+    EXPECT_EQ(score.answer, Answer::Ok);
+    EXPECT_EQ(score.text, QStringLiteral("34"));
     EXPECT_EQ(title, QStringLiteral("INPUT SCORES FOR WEEK # 5"));
     EXPECT_EQ(lastLine, QStringLiteral(" 3 BEARS"));
     EXPECT_EQ(text, QStringLiteral("21"));
     EXPECT_EQ(selected, QStringLiteral("21"));
-    EXPECT_EQ(whileTyping, QStringLiteral("3"));
-    EXPECT_EQ(session.InputText, QStringLiteral("34"));
 
-    // The first address line starts the box, whatever InputText held; Escape and close leave
-    // it open; Cancel gives 2.
-    session.InputText = QStringLiteral("left over");
-    bool stillOpen = false;
+    // The first address line starts the box; Cancel answers.
     whenDialogShows([&](QDialog& d) {
         text = child<QLineEdit>(d, "Text2")->text();
-        QTest::keyClick(child<QLineEdit>(d, "Text2"), Qt::Key_Escape);
-        d.close();
-        stillOpen = d.isVisible();
         click(d, "cmdCancel");
     });
-    EXPECT_EQ(session.input(1), 2);
-    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(session.input(InputId::OrganisationName, {"Lakeside Lions Club"}).answer, Answer::Cancel);
     EXPECT_EQ(text, QStringLiteral("Lakeside Lions Club"));
-    EXPECT_EQ(session.InputText, QStringLiteral("Lakeside Lions Club"));
 }

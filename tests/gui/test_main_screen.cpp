@@ -1,18 +1,39 @@
+// The main screen: start-up, the selections, the printouts and what the treasurer is told about
+// them, the buttons, the layout, and the screens it opens in its place.
 #include "MainScreenHarness.h"
+#include "OutputPrinter.h"
+#include "PdfReadBack.h"
 
 #include "dialogs/Button.h"
+#include "main/ScreenOpener.h"
+#include "main/SecondaryScreen.h"
+#include "reports/GrandPrize.h"
 #include "reports/Letter.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFontMetrics>
-#include <QGroupBox>
+#include <QRegularExpression>
 #include <QScrollBar>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 namespace {
+
+// A screen in place of the real ones, which can open another one in its place.
+class StandInScreen final : public SecondaryScreen {
+public:
+    StandInScreen(Session&, QWidget* parent) : SecondaryScreen(parent) {}
+    using SecondaryScreen::openInPlace;
+};
 
 class MainScreenTest : public MainScreenHarness {
 protected:
+    void tickPrinter() const { QTest::mouseClick(chkPrint(), Qt::LeftButton, {}, QPoint(5, 5)); }
+
     // Nothing selected and no prompt or button of a selection shown.
     void expectIdle()
     {
@@ -41,53 +62,20 @@ TEST_F(MainScreenTest, StartsOnDefaultsWithoutAUsableSeasonFile)
         }
         dialogs = ScriptedDialogs();
         start();
-        EXPECT_EQ(dialogs.messages, QVector<int>{damaged ? 30 : 16});
+        EXPECT_EQ(dialogs.messages, QVector<MessageId>{damaged ? MessageId::DamagedFile : MessageId::FileNotFound});
         EXPECT_EQ(session->season.TicketCount, 496);
-        EXPECT_EQ(shownLines(), (QStringList{"Updates of Kickpool are announced by e-mail.", "",
-                                             "If you have questions email: sales@kickpool.example", "",
-                                             "For technical support email: support@kickpool.example"}));
+        EXPECT_EQ(shownLines(), dataLines("expected/start_notice.txt"));
         expectIdle();
     }
     click(option(2));
     EXPECT_EQ(shownLines(), letterLines(*session));
     EXPECT_EQ(shownLines().size(), 21);
-    EXPECT_EQ(dialogs.messages, QVector<int>{30});
+    EXPECT_EQ(dialogs.messages, QVector<MessageId>{MessageId::DamagedFile});
 }
 
-TEST_F(MainScreenTest, ControlsCaptionsAndPlaces)
+TEST_F(MainScreenTest, LetterCopiesAndStandingsArePrintJobs)
 {
-    placeDemoSeason();
-    start();
-    EXPECT_TRUE(dialogs.messages.isEmpty());
-    EXPECT_EQ(screen->windowTitle(), "KICKPOOL");
-    EXPECT_EQ(find<QGroupBox>("Frame2")->title(), "-------------------------  SELECTIONS");
-    EXPECT_EQ(find<QGroupBox>("Frame3")->title(), "Printer Output?");
-    EXPECT_EQ(chkPrint()->text(), "Yes");
-
-    const QStringList captions{"", "Calculate Winners", "Letter to Winners", "Update Annual Data",
-                               "Tickets - Print Front", "Tickets - Print Back", "Grand Prize"};
-    for (int index = 1; index <= 6; ++index)
-        EXPECT_EQ(option(index)->text(), captions[index]);
-    // Left column 1, 2, 6 and right column 3, 4, 5, each from top to bottom, side by side.
-    auto pos = [this](int index) { return option(index)->geometry().topLeft(); };
-    for (const auto& [left, right] : {std::pair{1, 3}, std::pair{2, 4}, std::pair{6, 5}})
-        EXPECT_TRUE(pos(left).x() == pos(1).x() && pos(right).x() == pos(3).x() && pos(left).y() == pos(right).y())
-            << left << " / " << right;
-    EXPECT_TRUE(pos(1).x() < pos(3).x() && pos(1).y() < pos(2).y() && pos(2).y() < pos(6).y());
-
-    QPushButton* run = button("cmdRun");
-    EXPECT_EQ(run->text(), "RUN AGAIN");
-    EXPECT_EQ(run->toolTip(), "Run same selection again");
-    EXPECT_TRUE(run->isDefault());
-    for (const auto& [name, caption] : {std::pair<const char*, QString>{"cmdSave", "SAVE ALL CHANGES"},
-                                        {"cmdSaveRestore", "DATA\nFILES"}, {"cmdHeader", "CHANGE YOUR ADDRESS"},
-                                        {"cmdReset", "RESET"}, {"cmdExit", "EXIT PROGRAM"}})
-        EXPECT_EQ(find<Button>(QLatin1String(name))->caption(), caption) << name;
-}
-
-TEST_F(MainScreenTest, LetterCopiesAreSeparatePrintJobs)
-{
-    placeDemoSeason();
+    placeSeasonFile();
     start();
     const QStringList letter = letterLines(*session);
     ASSERT_EQ(letter[4], "       Riverside Boosters Club");
@@ -99,12 +87,12 @@ TEST_F(MainScreenTest, LetterCopiesAreSeparatePrintJobs)
 
     dialogs.answerInput("3");
     click(option(2));
-    EXPECT_EQ(dialogs.inputs, QVector<int>{6});
+    EXPECT_EQ(dialogs.inputs, QVector<InputId>{InputId::LetterCopies});
     EXPECT_EQ(shownLines(), letter);
     EXPECT_EQ(printer.jobs, QVector<PrintJob>(3, letterJob(*session)));
 
     // Enter runs it again; Cancel at the copies ends quietly: nothing listed, nothing printed.
-    dialogs.answerInput("4", 2);
+    dialogs.answerInput("4", Answer::Cancel);
     QTest::keyClick(screen.get(), Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(dialogs.inputs.size(), 2);
     EXPECT_EQ(list()->count(), 0);
@@ -113,12 +101,20 @@ TEST_F(MainScreenTest, LetterCopiesAreSeparatePrintJobs)
     click(chkPrint());
     EXPECT_EQ(shownLines(), letter);
     EXPECT_EQ(printer.jobs.size(), 3);
+
+    // "Grand Prize": its standings; ticking the box again prints them as one job.
+    click(option(6));
+    EXPECT_EQ(shownLines(), grandPrizePreviewLines(*session));
+    click(chkPrint());
+    EXPECT_EQ(shownLines(), grandPrizePreviewLines(*session));
+    ASSERT_EQ(printer.jobs.size(), 4);
+    EXPECT_EQ(printer.jobs.last(), grandPrizePreviewJob(*session));
     EXPECT_EQ(dialogs.unscripted, 0);
 }
 
 TEST_F(MainScreenTest, RunAgainAndPrinterBoxKeepFilledPromptBoxes)
 {
-    placeDemoSeason();
+    placeSeasonFile();
     placeSounds();
     start();
     click(option(5));
@@ -142,32 +138,32 @@ TEST_F(MainScreenTest, RunAgainAndPrinterBoxKeepFilledPromptBoxes)
 
 TEST_F(MainScreenTest, ReturnAddressChangedThenSavedOnlyOnYes)
 {
-    placeDemoSeason();
+    placeSeasonFile();
     start();
     click(option(2));
     EXPECT_FALSE(button("cmdSave")->isVisible());
 
     // New name, an emptied first address line, the second kept with Enter, Cancel on the last.
-    dialogs.answerInput("Lakeside Boosters").answerInput("").acceptInput().answerInput("Elsewhere", 2);
+    dialogs.answerInput("Lakeside Boosters").answerInput("").acceptInput().answerInput("Elsewhere", Answer::Cancel);
     click(button("cmdHeader"));
-    EXPECT_EQ(dialogs.inputs, (QVector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(dialogs.inputs, (QVector<InputId>{InputId::OrganisationName, InputId::AddressLine1, InputId::AddressLine2, InputId::CityStateZip}));
     EXPECT_TRUE(button("cmdSave")->isVisible());
     EXPECT_EQ(shownLines().mid(4, 4), (QStringList{"       Lakeside Boosters", "       PO Box 12",
                                                    "       Riverside, OH 45001", ""}));
     EXPECT_EQ(shownLines().last(), "       Lakeside Boosters");
 
     // No to the warning saves nothing; the change stays in memory.
-    dialogs.answerMessage(7);
+    dialogs.answerMessage(Answer::No);
     click(button("cmdSave"));
-    EXPECT_EQ(dialogs.messages, QVector<int>{26});
+    EXPECT_EQ(dialogs.messages, QVector<MessageId>{MessageId::SaveAllChangesMain});
     EXPECT_FALSE(button("cmdSave")->isVisible());
-    EXPECT_EQ(readFile(seasonPath()), demo);
+    EXPECT_EQ(readFile(seasonPath()), placed);
     EXPECT_EQ(session->season.ReturnAddress[1], "Lakeside Boosters");
 
     // Yes writes the whole season with the new address.
-    dialogs.answerInput("", 2);
+    dialogs.answerInput("", Answer::Cancel);
     click(button("cmdHeader"));
-    dialogs.answerMessage(6);
+    dialogs.answerMessage(Answer::Yes);
     click(button("cmdSave"));
     EXPECT_FALSE(button("cmdSave")->isVisible());
     EXPECT_EQ(saved().season, session->season);
@@ -177,19 +173,19 @@ TEST_F(MainScreenTest, ReturnAddressChangedThenSavedOnlyOnYes)
 
 TEST_F(MainScreenTest, ExitNoAndResetKeepTheSeason)
 {
-    placeDemoSeason();
+    placeSeasonFile();
     start();
     click(option(2));
-    dialogs.answerInput("Changed Club").answerInput("", 2);
+    dialogs.answerInput("Changed Club").answerInput("", Answer::Cancel);
     click(button("cmdHeader"));
     const QStringList letter = shownLines();
     const Season before = session->season;
 
     // No to leaving, by the button or the window's close box: still running, the change kept.
-    dialogs.answerMessage(7).answerMessage(7);
+    dialogs.answerMessage(Answer::No).answerMessage(Answer::No);
     click(button("cmdExit"));
     EXPECT_FALSE(screen->close());
-    EXPECT_EQ(dialogs.messages, (QVector<int>{25, 25}));
+    EXPECT_EQ(dialogs.messages, (QVector<MessageId>{MessageId::ExitProgram, MessageId::ExitProgram}));
     EXPECT_TRUE(screen->isVisible());
     EXPECT_EQ(shownLines(), letter);
     EXPECT_TRUE(button("cmdSave")->isVisible());
@@ -209,16 +205,16 @@ TEST_F(MainScreenTest, ExitNoAndResetKeepTheSeason)
     EXPECT_EQ(printer.jobs.size(), 1);
 
     // Yes ends it, the unsaved change not saved.
-    dialogs.answerMessage(6);
+    dialogs.answerMessage(Answer::Yes);
     EXPECT_TRUE(screen->close());
-    EXPECT_EQ(readFile(seasonPath()), demo);
+    EXPECT_EQ(readFile(seasonPath()), placed);
 }
 
-// With every control shown: none covers another, all lie inside the window, every caption fits
-// its control, and an 80-character report line fits the list.
+// With every control shown: none covers another, all lie inside the window (the options inside
+// their frame), every caption fits its control, and an 80-character report line fits the list.
 TEST_F(MainScreenTest, LayoutFitsFromSmallToLargeScreens)
 {
-    placeDemoSeason();
+    placeSeasonFile();
     for (const QSize size : {QSize(800, 600), QSize(1280, 1024)}) {
         SCOPED_TRACE(size.width());
         start(nullptr, size);
@@ -239,10 +235,151 @@ TEST_F(MainScreenTest, LayoutFitsFromSmallToLargeScreens)
         };
         for (auto* b : screen->findChildren<Button*>())
             EXPECT_TRUE(fits(b, b->caption(), 12)) << b->objectName().toStdString();
-        for (int index = 1; index <= 6; ++index)
+        for (int index = 1; index <= 6; ++index) {
             EXPECT_TRUE(fits(option(index), option(index)->text(), 24)) << index;
+            EXPECT_TRUE(option(index)->parentWidget()->rect().contains(option(index)->geometry())) << index;
+        }
         EXPECT_TRUE(fits(label(3), label(3)->text(), 0));
         EXPECT_LE(QFontMetrics(list()->font()).horizontalAdvance(QString(80, 'M')),
                   list()->viewport()->width() - list()->verticalScrollBar()->sizeHint().width());
+        // Tooltips grow with the screen like every other text.
+        EXPECT_NEAR(QToolTip::font().pointSizeF(), QApplication::font().pointSizeF() * session->FontScale, 0.01);
     }
+}
+
+// What the treasurer is told about a printout: a failure is said where it happened and only
+// there, and a PDF written in place of the printer is named after what it holds.
+TEST_F(MainScreenTest, APrintoutThatFailsIsSaidInRedAndNotBlamedOnTheNextTicketBack)
+{
+    TroublePrinter trouble;
+    placeSeasonFile();
+    start(&trouble);
+    tickPrinter();
+
+    // The printer refuses the letter: the screen says so in red instead of keeping quiet.
+    trouble.failNextJob = true;
+    dialogs.answerInput(QStringLiteral("1"));
+    click(option(2));
+    ASSERT_EQ(trouble.jobs.size(), 1);
+    EXPECT_TRUE(note()->isVisible());
+    EXPECT_EQ(note()->text(), QStringLiteral("Printing failed: Paper jam"));
+    EXPECT_TRUE(shownRed(note()));
+
+    // The ticket back that follows prints well: no failure on Label3, no note.
+    click(option(5));
+    typeTicketRange({"7", "7", "0"});
+    ASSERT_EQ(trouble.jobs.size(), 2);
+    EXPECT_EQ(label(3)->text(), QStringLiteral("# To Print Before Pause"));
+    EXPECT_FALSE(shownRed(label(3)));
+    EXPECT_FALSE(note()->isVisible());
+
+    // A run that cannot be written at its end is said the same way.
+    trouble.failRun = true;
+    click(option(6));
+    EXPECT_EQ(trouble.jobs.size(), 3);
+    EXPECT_TRUE(note()->isVisible());
+    EXPECT_EQ(note()->text(), QStringLiteral("Printing failed: The output could not be opened."));
+    EXPECT_TRUE(shownRed(note()));
+
+    // RUN AGAIN prints it well: nothing in red is left.
+    click(button("cmdRun"));
+    EXPECT_EQ(trouble.jobs.size(), 4);
+    EXPECT_FALSE(note()->isVisible());
+}
+
+// Without a printer a run's printouts are one PDF in Prints, named after what it holds.
+TEST_F(MainScreenTest, APdfOfTicketBacksIsNamedByItsRange)
+{
+    OutputPrinter toPdf(home.path(), true);
+    placeSeasonFile();
+    start(&toPdf);
+    tickPrinter();
+    const QString prints = QDir(home.filePath(QStringLiteral("Prints"))).absolutePath();
+    const auto savedAs = [&](const QString& name) {
+        const QRegularExpression expected(
+            QStringLiteral("^No printer found; the printout was saved as (")
+            + QRegularExpression::escape(prints + QLatin1Char('/') + name)
+            + QStringLiteral(" \\d{4}-\\d\\d-\\d\\d \\d\\d-\\d\\d-\\d\\d\\.pdf)$"));
+        const QRegularExpressionMatch match = expected.match(note()->text());
+        EXPECT_TRUE(match.hasMatch()) << note()->text().toStdString();
+        EXPECT_TRUE(QFileInfo(match.captured(1)).isFile()) << match.captured(1).toStdString();
+        EXPECT_FALSE(shownRed(note()));
+        return match.captured(1);
+    };
+
+    click(option(5));
+    typeTicketRange({"2", "4", "0"});
+    EXPECT_EQ(pageSizes(savedAs(QStringLiteral("Ticket backs 2 to 4"))).size(), 3);  // one back a page
+
+    // One ticket back keeps its own name; copies of one letter keep the letter's.
+    pressEnter();
+    typeTicketRange({"9", "9", "0"});
+    savedAs(QStringLiteral("Ticket back 9"));
+    dialogs.answerInput(QStringLiteral("2"));
+    click(option(2));
+    savedAs(QStringLiteral("Letter to winners"));
+
+    // A run that prints nothing writes no file and says nothing.
+    dialogs.answerInput(QString(), Answer::Cancel);
+    pressEnter();
+    EXPECT_FALSE(note()->isVisible());
+    EXPECT_EQ(QDir(prints).entryList(QDir::Files).size(), 3);
+}
+
+TEST_F(MainScreenTest, AScreenTakesThePlaceOfItsOpenerUntilItIsClosed)
+{
+    int made = 0;
+    for (ScreenId id : {ScreenId::AnnualData, ScreenId::PrizeStructure, ScreenId::DataFiles})
+        screens.add(id, [&made](Session& s, QWidget* parent) { return ++made, new StandInScreen(s, parent); });
+    start();
+
+    click(option(3));
+    QPointer<SecondaryScreen> annual = screen->opener().openScreen(ScreenId::AnnualData);
+    ASSERT_TRUE(annual);
+    EXPECT_TRUE(annual->isVisible());
+    EXPECT_FALSE(screen->isVisible());
+    EXPECT_FALSE(option(3)->isChecked());
+
+    // The annual data screen opens the prize structure screen the same way.
+    QPointer<SecondaryScreen> prizes = static_cast<StandInScreen*>(annual.data())->openInPlace(ScreenId::PrizeStructure);
+    ASSERT_TRUE(prizes);
+    EXPECT_TRUE(prizes->isVisible());
+    EXPECT_FALSE(annual->isVisible());
+    EXPECT_TRUE(prizes->close());
+    EXPECT_TRUE(annual->isVisible());
+    EXPECT_FALSE(screen->isVisible());
+
+    // Its close box brings the main screen back; the screen is gone and opens afresh next time.
+    EXPECT_TRUE(annual->close());
+    EXPECT_TRUE(screen->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(annual);
+    EXPECT_FALSE(prizes);
+    click(button("cmdSaveRestore"));
+    EXPECT_FALSE(screen->isVisible());
+    EXPECT_EQ(made, 3);
+    ASSERT_TRUE(screen->opener().openScreen(ScreenId::DataFiles)->close());
+    EXPECT_TRUE(screen->isVisible());
+    EXPECT_FALSE(note()->isVisible());
+}
+
+TEST_F(MainScreenTest, AScreenThatCannotBeMadeLeavesTheMainScreenShown)
+{
+    screens.add(ScreenId::TicketFront, [](Session&, QWidget*) -> SecondaryScreen* { throw std::runtime_error("no"); });
+    screens.add(ScreenId::DataFiles, [](Session&, QWidget*) -> SecondaryScreen* { return nullptr; });
+    start();
+    // The annual data screen is not registered at all.
+    const std::pair<QAbstractButton*, QString> tries[] = {
+        {option(3), QStringLiteral("Update Annual Data")},
+        {option(4), QStringLiteral("Tickets - Print Front")},
+        {button("cmdSaveRestore"), QStringLiteral("DATA FILES")},
+    };
+    for (const auto& [control, name] : tries) {
+        click(control);
+        EXPECT_TRUE(screen->isVisible()) << name.toStdString();
+        EXPECT_EQ(note()->text(), name + QStringLiteral(" is not part of this version of Kickpool."));
+        EXPECT_TRUE(note()->isVisible());
+    }
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    EXPECT_EQ(std::count_if(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); }), 1);
 }

@@ -1,5 +1,4 @@
 #include "MainScreenHarness.h"
-#include "TestSeason.h"
 
 #include "tickets/TicketBacks.h"
 
@@ -12,9 +11,7 @@ class TicketsScreen : public MainScreenHarness {
 protected:
     void SetUp() override
     {
-        Season s = testSeason(4, 2, 1);
-        s.TicketSize = 2;
-        writeSeason(s);
+        placeSeasonFile("tickets_four_teams.txt");
         failingPrinter.jobFailure = QStringLiteral("The printer is out of paper");
         start(&failingPrinter);
         click(option(5));
@@ -42,9 +39,9 @@ TEST_F(TicketsScreen, PromptsPausesAndPrintsOneJobPerBack)
     EXPECT_EQ(label(3)->text(), QStringLiteral("# To Print Before Pause"));
 
     // Tickets 2..5, a pause after every two: one pause (never after the last ticket).
-    dialogs.answerMessage(1);
+    dialogs.answerMessage(Answer::Ok);
     typeTicketRange({"2", "5", "2"});
-    EXPECT_EQ(dialogs.messages, QVector<int>{7});
+    EXPECT_EQ(dialogs.messages, QVector<MessageId>{MessageId::OutputPaused});
     EXPECT_EQ(shownLines(), ticketBackLines(session->season, 2, 5));
     EXPECT_TRUE(failingPrinter.jobs.isEmpty());
     expectBoxesEmptied();
@@ -62,10 +59,10 @@ TEST_F(TicketsScreen, PromptsPausesAndPrintsOneJobPerBack)
     // Cancel at the pause: the run stops after the ticket just produced.
     failingPrinter.jobs.clear();
     dialogs = ScriptedDialogs();
-    dialogs.answerMessage(2);
+    dialogs.answerMessage(Answer::Cancel);
     pressEnter();
     typeTicketRange({"1", "6", "2"});
-    EXPECT_EQ(dialogs.messages, QVector<int>{7});
+    EXPECT_EQ(dialogs.messages, QVector<MessageId>{MessageId::OutputPaused});
     EXPECT_EQ(failingPrinter.jobs.size(), 2);
     EXPECT_EQ(shownLines(), ticketBackLines(session->season, 1, 2));
     expectBoxesEmptied();
@@ -75,7 +72,7 @@ TEST_F(TicketsScreen, InputErrorsAndAPrinterFailure)
 {
     // A range outside the tickets: the message, the boxes emptied, the prompts again.
     typeTicketRange({"0", "3", "1"});
-    EXPECT_EQ(dialogs.messages, QVector<int>{6});
+    EXPECT_EQ(dialogs.messages, QVector<MessageId>{MessageId::TicketOutOfRange});
     EXPECT_EQ(dialogs.messageTexts[0][2], QStringLiteral("First # <1 or First # >6 or Last # >6"));
     EXPECT_EQ(shownLines(), ticketBackHelpLines(session->season));
     expectBoxesEmptied();

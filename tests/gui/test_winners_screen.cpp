@@ -14,10 +14,7 @@ class WinnersScreen : public MainScreenHarness {
 protected:
     void SetUp() override
     {
-        Season s = weeklySeason(4, 2, 1);
-        setPrizes(s, {{6, 5}});
-        s.PrizeValue[12] = 1;
-        writeSeason(s);
+        placeSeasonFile("four_teams_to_enter.txt");
         placeSounds();
         start();
     }
@@ -67,19 +64,19 @@ TEST_F(WinnersScreen, AWholeSeasonOfWeeksThroughTheEnterKey)
 
     // A correction: the stored scores are offered; Lions now 25.
     dialogs = ScriptedDialogs();
-    dialogs.answerMessage(6).acceptInput().acceptInput().acceptInput().answerInput(QStringLiteral("25"));
+    dialogs.answerMessage(Answer::Yes).acceptInput().acceptInput().acceptInput().answerInput(QStringLiteral("25"));
     typeAndEnter(QStringLiteral("1"));
-    EXPECT_EQ(dialogs.messages, QVector<int>{1});
+    EXPECT_EQ(dialogs.messages, QVector<MessageId>{MessageId::ScoresAlreadyExist});
     after = saved();
     EXPECT_EQ(after.season.Score[1][4], 25);
     EXPECT_EQ(shownLines()[4], QStringLiteral("    1 Team 01        21      3 Team 03                4 Team 04        25"));
 
     // Reported again without a correction: the stored scores, with a blank before each number.
     dialogs = ScriptedDialogs();
-    dialogs.answerMessage(7).answerMessage(7);
+    dialogs.answerMessage(Answer::No).answerMessage(Answer::No);
     pressEnter();
     typeAndEnter(QStringLiteral("1"));
-    EXPECT_EQ(dialogs.messages, (QVector<int>{1, 2}));
+    EXPECT_EQ(dialogs.messages, (QVector<MessageId>{MessageId::ScoresAlreadyExist, MessageId::StartNewSeason}));
     EXPECT_TRUE(dialogs.inputs.isEmpty());
     EXPECT_EQ(shownLines(), weeklyReportLines(saved(), 1));
 
@@ -101,6 +98,13 @@ TEST_F(WinnersScreen, AWholeSeasonOfWeeksThroughTheEnterKey)
     EXPECT_EQ(shownLines(), summary);
     const ScoreTexts week3{QString(), QStringLiteral("3"), QStringLiteral("9"), QStringLiteral("12"), QStringLiteral("6")};
     EXPECT_EQ(printer.jobs, weeklyReportJobs(after, weeklyReportLines(after, 3, week3)) + summaryJobs(after, summary));
+
+    // Not printed, the summary follows the report in the list.
+    click(chkPrint());
+    dialogs = ScriptedDialogs();
+    dialogs.answerMessage(Answer::No);
+    typeAndEnter(QStringLiteral("3"));
+    EXPECT_EQ(shownLines(), weeklyReportLines(after, 3) + summary);
 }
 
 TEST_F(WinnersScreen, InputErrorsNewSeasonAndCancel)
@@ -111,33 +115,29 @@ TEST_F(WinnersScreen, InputErrorsNewSeasonAndCancel)
     for (const char* typed : {"0", "4", "week"}) {
         dialogs = ScriptedDialogs();
         typeAndEnter(QLatin1String(typed));
-        EXPECT_EQ(dialogs.messages, QVector<int>{3}) << typed;
+        EXPECT_EQ(dialogs.messages, QVector<MessageId>{MessageId::EnterWeekAgain}) << typed;
         expectPrompt();
     }
 
     // A week out of turn: message 9 names week 1; nothing is stored.
     dialogs = ScriptedDialogs();
     typeAndEnter(QStringLiteral("2"));
-    EXPECT_EQ(dialogs.messages, QVector<int>{9});
+    EXPECT_EQ(dialogs.messages, QVector<MessageId>{MessageId::PreviousWeekNotFound});
     EXPECT_EQ(dialogs.messageTexts[0].last(), QStringLiteral("Week # 1 MUST be entered first"));
     EXPECT_TRUE(shownLines().isEmpty());
 
-    // A score out of range: message 29, the same team asked again with the same empty default.
-    dialogs = ScriptedDialogs();
+    // A score out of range: message 29, the same team asked again.
+    scores({"1000", "", "7", "8", "9"});
     pressEnter();
-    dialogs.answerInput(QStringLiteral("1000")).acceptInput().answerInput(QStringLiteral("-1"));
-    dialogs.answerInput(QStringLiteral("7")).answerInput(QStringLiteral("8")).answerInput(QStringLiteral("9"));
     typeAndEnter(QStringLiteral("1"));
-    EXPECT_EQ(dialogs.shown, (QStringList{"input 5", "message 29", "input 5", "input 5", "message 29", "input 5",
-                                          "input 5", "input 5"}));
+    EXPECT_EQ(dialogs.messages, QVector<MessageId>{MessageId::EnterScoreAgain});
     Session after = saved();
     EXPECT_EQ(after.season.Score[1][1], Bye);  // accepted empty after the rejected 1000
-    EXPECT_EQ(after.season.Score[1][4], 9);
 
     // Week 2 started and cancelled at the second team: nothing stored, list and box empty.
     dialogs = ScriptedDialogs();
     pressEnter();
-    dialogs.answerInput(QStringLiteral("5")).answerInput(QString(), 2);
+    dialogs.answerInput(QStringLiteral("5")).answerInput(QString(), Answer::Cancel);
     typeAndEnter(QStringLiteral("2"));
     EXPECT_EQ(dialogs.inputs.size(), 2);
     EXPECT_TRUE(shownLines().isEmpty());
@@ -149,10 +149,10 @@ TEST_F(WinnersScreen, InputErrorsNewSeasonAndCancel)
     typeAndEnter(QStringLiteral("2"));
     EXPECT_EQ(saved().season.ScoredWeeks, 2);
     scores({"40", "30", "20", "10"});
-    dialogs.answerMessage(7).answerMessage(6);
+    dialogs.answerMessage(Answer::No).answerMessage(Answer::Yes);
     pressEnter();
     typeAndEnter(QStringLiteral("1"));
-    EXPECT_EQ(dialogs.messages, (QVector<int>{1, 2}));
+    EXPECT_EQ(dialogs.messages, (QVector<MessageId>{MessageId::ScoresAlreadyExist, MessageId::StartNewSeason}));
     after = saved();
     EXPECT_EQ(after.season.ScoredWeeks, 1);
     EXPECT_EQ(after.season.Score[1][1], 40);

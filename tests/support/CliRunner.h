@@ -26,13 +26,13 @@ inline QString asOutput(const QStringList& lines)
     return lines.isEmpty() ? QString() : lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
-// A home folder holding a copy of the demo season unless told otherwise.
+// A home folder holding the Riverside season unless told otherwise.
 class CliHome {
 public:
     explicit CliHome(bool withDemo = true)
     {
         if (withDemo)
-            writeSeason(demoSeasonBytes());
+            writeSeason(dataBytes(QStringLiteral("seasons/riverside.txt")));
     }
 
     QString path() const { return dir_.path(); }

@@ -7,6 +7,7 @@
 
 #include "dialogs/ScriptedDialogs.h"
 #include "main/MainScreen.h"
+#include "main/ScreenRegistry.h"
 #include "print/RecordingPrinter.h"
 #include "season/SeasonFile.h"
 #include "season/Session.h"
@@ -58,12 +59,12 @@ protected:
     void TearDown() override { screen.reset(); }
 
     QString seasonPath() const { return home.filePath(QStringLiteral("Files/Kickpool.txt")); }
-    void writeSeason(const Season& season) { ASSERT_TRUE(writeFile(seasonPath(), seasonFileBytes(season))); }
-    void placeDemoSeason()
+    // A season file of tests/data/seasons as the season file of the home folder.
+    void placeSeasonFile(const QString& name = QStringLiteral("riverside.txt"))
     {
-        demo = demoSeasonBytes();
-        ASSERT_FALSE(demo.isEmpty());
-        ASSERT_TRUE(writeFile(seasonPath(), demo));
+        placed = dataBytes(QStringLiteral("seasons/") + name);
+        ASSERT_FALSE(placed.isEmpty());
+        ASSERT_TRUE(writeFile(seasonPath(), placed));
     }
     // Both sound cues in the home's Sounds folder.
     void placeSounds()
@@ -86,8 +87,8 @@ protected:
         screen.reset();
         session = std::make_unique<Session>(home.path(),
                                             Services{&dialogs, &clock, &sounds, otherPrinter ? otherPrinter : &printer});
-        screen = screenSize.isValid() ? std::make_unique<MainScreen>(*session, screenSize)
-                                      : std::make_unique<MainScreen>(*session);
+        screen = screenSize.isValid() ? std::make_unique<MainScreen>(*session, screens, screenSize)
+                                      : std::make_unique<MainScreen>(*session, screens);
         screen->show();
         screen->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(screen.get()));
@@ -109,6 +110,7 @@ protected:
     QListWidget* list() const { return find<QListWidget>(QStringLiteral("List1")); }
     QLineEdit* box(int n) const { return find<QLineEdit>(QStringLiteral("Text%1").arg(n)); }
     QLabel* label(int n) const { return find<QLabel>(QStringLiteral("Label%1").arg(n)); }
+    QLabel* note() const { return find<QLabel>(QStringLiteral("LabelPrinted")); }
 
     void click(QAbstractButton* target) const { QTest::mouseClick(target, Qt::LeftButton); }
     // Types into the control that has the focus and presses Enter there.
@@ -141,11 +143,12 @@ protected:
     }
 
     QTemporaryDir home;
-    QByteArray demo;
+    QByteArray placed;
     ScriptedDialogs dialogs;
     FixedClock clock{QDate(2026, 11, 20)};
     RecordingSounds sounds;
     RecordingPrinter printer;
+    ScreenRegistry screens;  // none unless a test adds one
     std::unique_ptr<Session> session;
     std::unique_ptr<MainScreen> screen;
 };

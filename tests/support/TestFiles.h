@@ -1,7 +1,7 @@
 #pragma once
 
-// Files of a test's home folder, the demo season that lies beside the programs, and a sound
-// player that only records what it was asked to play.
+// Files of a test's home folder, the files of tests/data, and a sound player that only records
+// what it was asked to play.
 
 #include "season/Services.h"
 
@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
+
+#include <ostream>
 
 // Writes a file, making its folder first.
 inline bool writeFile(const QString& path, const QByteArray& bytes)
@@ -25,9 +27,18 @@ inline QByteArray readFile(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-inline QByteArray demoSeasonBytes()
+// A file of tests/data: "seasons/riverside.txt" (the season most tests run on, 32 teams, nine
+// weeks scored), "expected/....txt" (report texts line by line, trailing blanks kept).
+inline QByteArray dataBytes(const QString& name)
 {
-    return readFile(QStringLiteral(KICKPOOL_DIST "/Files/Kickpool.txt"));
+    return readFile(QStringLiteral(KICKPOOL_TEST_DATA "/") + name);
+}
+inline QStringList dataLines(const QString& name)
+{
+    QString text = QString::fromUtf8(dataBytes(name));
+    if (text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    return text.split(QLatin1Char('\n'));
 }
 
 class RecordingSounds final : public SoundPlayer {
@@ -35,3 +46,15 @@ public:
     void play(const QString& path) override { played.append(path); }
     QStringList played;
 };
+
+// Readable failure output for texts and lists of lines.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& lines, std::ostream* os)
+{
+    *os << "\n";
+    for (const QString& line : lines)
+        *os << "  |" << line.toStdString() << "|\n";
+}

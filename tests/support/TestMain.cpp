@@ -11,9 +11,12 @@ using TestApplication = QGuiApplication;
 using TestApplication = QCoreApplication;
 #endif
 
-// Every test program gets the Qt application object its layer needs.
+// Every test program gets the Qt application object its layer needs; screens are drawn offscreen
+// unless QT_QPA_PLATFORM says otherwise.
 int main(int argc, char** argv)
 {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     TestApplication app(argc, argv);
     return RUN_ALL_TESTS();

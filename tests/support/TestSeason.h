@@ -1,14 +1,18 @@
 #pragma once
 
-// Seasons built in code for the tests and the benchmarks, and readable failure output for texts.
+// Seasons built in code or read from tests/data for the tests and the benchmarks, and readable
+// failure output for texts.
+
+#include "TestFiles.h"
 
 #include "season/Season.h"
+#include "season/SeasonFile.h"
 
 #include <QStringList>
 
+#include <gtest/gtest.h>
+
 #include <initializer_list>
-#include <ostream>
-#include <random>
 #include <utility>
 #include <vector>
 
@@ -31,20 +35,20 @@ inline Season testSeason(int teams, int regular, int playoff = 0)
     s.PlayoffWeeks = playoff;
     for (int w = 1; w <= playoff; ++w)
         s.PlayoffDate[w] = QStringLiteral("Jan %1").arg(w, 2, 10, QLatin1Char('0'));
-    s.PrizeOption[13] = -1;
-    s.PrizeOption[14] = -1;
+    s.setTieMethod(TieMethod::Split);
+    s.setUnsoldRule(UnsoldRule::NotPaid);
     s.ScoreTeams = teams;
     s.computeDerived();
     return s;
 }
 
-// Switches prizes on: {position, amount in dollars}. The number of random winners a week
-// (PrizeValue[12]) has no switch and is set directly.
-inline void setPrizes(Season& s, std::initializer_list<std::pair<int, int>> prizes)
+// Switches prizes on: {prize, amount in dollars}. The number of random winners a week has no
+// switch and is set on its own.
+inline void setPrizes(Season& s, std::initializer_list<std::pair<Prize, int>> prizes)
 {
-    for (const auto& [position, amount] : prizes) {
-        s.PrizeOption[position] = 1;
-        s.PrizeValue[position] = amount;
+    for (const auto& [prize, amount] : prizes) {
+        s.setPrizeOn(prize, true);
+        s.setPrizeAmount(prize, amount);
     }
 }
 
@@ -52,7 +56,8 @@ inline void setPrizes(Season& s, std::initializer_list<std::pair<int, int>> priz
 inline Season weeklySeason(int teams, int regular, int playoff = 0)
 {
     Season s = testSeason(teams, regular, playoff);
-    setPrizes(s, {{1, 100}, {2, 50}, {4, 30}, {9, 80}, {11, 40}});
+    setPrizes(s, {{Prize::RegularHigh, 100}, {Prize::RegularSecondHigh, 50}, {Prize::RegularLow, 30},
+                  {Prize::PlayoffHigh, 80}, {Prize::PlayoffLow, 40}});
     return s;
 }
 
@@ -60,10 +65,8 @@ inline Season weeklySeason(int teams, int regular, int playoff = 0)
 // to the next closest sold ticket.
 inline void setRules(Season& s, bool split, bool nextClosest)
 {
-    s.PrizeOption[12] = split ? 0 : -1;
-    s.PrizeOption[13] = split ? -1 : 0;
-    s.PrizeOption[14] = nextClosest ? 0 : -1;
-    s.PrizeOption[15] = nextClosest ? -1 : 0;
+    s.setTieMethod(split ? TieMethod::Split : TieMethod::PayFull);
+    s.setUnsoldRule(nextClosest ? UnsoldRule::NextSold : UnsoldRule::NotPaid);
 }
 
 inline void setUnsold(Season& s, const QStringList& sequences)
@@ -84,35 +87,12 @@ inline void setScores(Season& s, int week, const std::vector<int>& scores)
         s.ScoredWeeks = week;
 }
 
-// The largest season the program holds: 48 teams (1128 tickets), 25 regular and 4 playoff weeks,
-// all scored 0..45 with a bye now and then; every prize on, `randomWinners` random winners a week,
-// tickets 101..150 and 1001..1128 unsold.
-inline Season largestSeason(int randomWinners)
+// A season file of tests/data/seasons, read as the program reads it.
+inline Season dataSeason(const QString& name)
 {
-    Season s = testSeason(MaxTeams, 25, 4);
-    setPrizes(s, {{1, 100}, {2, 50}, {4, 25}, {6, 10}, {7, 1000}, {8, 500}, {9, 200}, {11, 100}});
-    s.PrizeValue[12] = randomWinners;
-    setUnsold(s, {QStringLiteral("101,150"), QStringLiteral("1001,1128")});
-    std::mt19937 random(7);
-    std::uniform_int_distribution<int> score(0, 45);
-    std::uniform_int_distribution<int> bye(0, 15);
-    for (int w = 1; w <= s.TotalWeeks; ++w) {
-        std::vector<int> week;
-        for (int t = 1; t <= s.TeamCount; ++t)
-            week.push_back(bye(random) == 0 ? Bye : score(random));
-        setScores(s, w, week);
-    }
+    Season s;
+    SeasonFileProblem problem;
+    EXPECT_TRUE(readSeasonFile(dataBytes(QStringLiteral("seasons/") + name), s, problem)) << name.toStdString();
+    s.computeDerived();
     return s;
-}
-
-// Readable failure output for texts and lists of lines.
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QStringList& lines, std::ostream* os)
-{
-    *os << "\n";
-    for (const QString& line : lines)
-        *os << "  |" << line.toStdString() << "|\n";
 }

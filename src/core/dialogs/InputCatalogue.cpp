@@ -12,27 +12,26 @@ MessageLine line(const QString& text, const char* format)
 
 const MessageLine emptyLine{QString(), QStringLiteral("N")};
 
-InputEntry returnAddress(const Session& session, int n, const QString& lineName)
+InputEntry returnAddress(const QString& current, const QString& lineName, bool questionSound)
 {
     InputEntry entry;
     entry.title = QStringLiteral("INPUT YOUR RETURN ADDRESS");
-    entry.startText = session.season.ReturnAddress[n];
-    entry.clearsInputText = true;
+    entry.startText = current;
     entry.lines = {emptyLine,
                    line(QStringLiteral("    If a line is not used, leave line blank."), "0"),
                    emptyLine,
                    line(QStringLiteral("    Press 'ENTER' or click 'OK'"), "0"),
                    emptyLine,
                    line(QStringLiteral("   ") + lineName, "B0")};
-    entry.questionSound = n == 1;
+    entry.questionSound = questionSound;
     return entry;
 }
 
-InputEntry numberToPrint(const Session& session, const QString& title, const QString& what)
+InputEntry numberToPrint(const QString& offered, const QString& title, const QString& what)
 {
     InputEntry entry;
     entry.title = title;
-    entry.startText = session.InputText;
+    entry.startText = offered;
     entry.lines = {emptyLine, emptyLine, emptyLine,
                    line(QStringLiteral(" Press 'Enter' or click 'OK' when done"), "0"),
                    emptyLine,
@@ -41,43 +40,46 @@ InputEntry numberToPrint(const Session& session, const QString& title, const QSt
     return entry;
 }
 
-}  // namespace
-
-InputEntry inputEntry(const Session& session, int id)
+InputEntry entryOf(InputId id, const QStringList& arguments)
 {
+    const auto text = [&arguments](int n) { return arguments.value(n); };
     switch (id) {
-    case 1:
-        return returnAddress(session, 1, QStringLiteral("NAME OF ORGANIZATION"));
-    case 2:
-        return returnAddress(session, 2, QStringLiteral("ADDRESS LINE 1"));
-    case 3:
-        return returnAddress(session, 3, QStringLiteral("ADDRESS LINE 2"));
-    case 4:
-        return returnAddress(session, 4, QStringLiteral("CITY, STATE & ZIP CODE"));
-    case 5: {
-        const int team = session.i;
-        const QString name = team >= 1 && team <= MaxTeams ? session.season.TeamName[team] : QString();
+    case InputId::OrganisationName:
+        return returnAddress(text(0), QStringLiteral("NAME OF ORGANIZATION"), true);
+    case InputId::AddressLine1:
+        return returnAddress(text(0), QStringLiteral("ADDRESS LINE 1"), false);
+    case InputId::AddressLine2:
+        return returnAddress(text(0), QStringLiteral("ADDRESS LINE 2"), false);
+    case InputId::CityStateZip:
+        return returnAddress(text(0), QStringLiteral("CITY, STATE & ZIP CODE"), false);
+    case InputId::TeamScore: {
         InputEntry entry;
-        entry.title = QStringLiteral("INPUT SCORES FOR WEEK # ") + QString::number(session.WeekNo);
-        entry.startText = session.InputText;
+        entry.title = QStringLiteral("INPUT SCORES FOR WEEK # ") + text(0);
+        entry.startText = text(3);
         entry.lines = {line(QStringLiteral(" IMPORTANT"), "RB0"),
                        line(QStringLiteral(" If a team 'Does Not Play' (has bye week)"), "0"),
                        line(QStringLiteral(" Leave (or Make) score blank"), "0"),
                        emptyLine,
                        line(QStringLiteral(" Enter Score - Press 'Enter' or click 'OK' when done"), "0"),
-                       line(QStringLiteral(" ") + QString::number(team) + QStringLiteral(" ")
-                                + name.toUpper(),
-                            "B0")};
+                       line(QStringLiteral(" ") + text(1) + QStringLiteral(" ") + text(2).toUpper(), "B0")};
         return entry;
     }
-    case 6:
-        return numberToPrint(session, QStringLiteral("LETTER TO WINNERS"), QStringLiteral("NUMBER OF COPIES"));
-    case 7:
-        return numberToPrint(session, QStringLiteral("PRINT FRONT OF TICKETS"),
+    case InputId::LetterCopies:
+        return numberToPrint(text(0), QStringLiteral("LETTER TO WINNERS"), QStringLiteral("NUMBER OF COPIES"));
+    case InputId::TicketFrontCount:
+        return numberToPrint(text(0), QStringLiteral("PRINT FRONT OF TICKETS"),
                              QStringLiteral("NUMBER OF TICKETS TO PRINT"));
-    default:
-        return {};
     }
+    return {};
+}
+
+}  // namespace
+
+InputEntry inputEntry(InputId id, const QStringList& arguments)
+{
+    InputEntry entry = entryOf(id, arguments);
+    entry.id = id;
+    return entry;
 }
 
 QStringList inputTextLines(const InputEntry& entry)
@@ -85,13 +87,13 @@ QStringList inputTextLines(const InputEntry& entry)
     return dialogTextLines(entry.title, entry.lines);
 }
 
-int askCount(Session& session, int id, int most)
+int askCount(Session& session, InputId id, int most)
 {
     for (;;) {
-        session.InputText = QStringLiteral("1");
-        if (session.input(id) == Answer::Cancel)
+        const InputReply reply = session.input(id, {QStringLiteral("1")});
+        if (reply.cancelled())
             return 0;
-        const int count = toInteger(leadingNumber(session.InputText));
+        const int count = toInteger(leadingNumber(reply.text));
         if (count >= 1 && count <= most)
             return count;
     }

@@ -1,7 +1,5 @@
 #include "dialogs/MessageCatalogue.h"
 
-#include "season/Session.h"
-
 namespace {
 
 enum class Kind { Question, WarningQuestion, Pause, Notice };
@@ -27,24 +25,17 @@ QVector<MessageButton> buttonsOf(Kind kind)
 
 MessageEntry make(const QString& title, QVector<MessageLine> lines, Kind kind)
 {
-    return {title, std::move(lines), buttonsOf(kind), kind != Kind::Notice};
+    return {MessageId{}, title, std::move(lines), buttonsOf(kind), kind != Kind::Notice};
 }
 
-// A detail text of messages 16, 30 to 35 and 37; one that was not given reads as empty.
-QString detail(const Session& session, int index)
-{
-    return session.MsgDetail.value(index);
-}
-
-}  // namespace
-
-MessageEntry messageEntry(const Session& session, int id)
+MessageEntry entryOf(MessageId id, const QStringList& arguments)
 {
     const MessageLine empty{QString(), QStringLiteral("N")};
     auto line = [](const QString& text, const char* format) {
         return MessageLine{text, QString::fromLatin1(format)};
     };
-    const QString tickets = QString::number(session.season.TicketCount);
+    // The text inserted in the place of argument n; one that was not given reads as empty.
+    const auto text = [&arguments](int n) { return arguments.value(n); };
     const QString enterTicketsAgain = QStringLiteral("Enter Ticket Numbers Again");
     const QString inputError = QStringLiteral("INPUT ERROR");
     const QString warning = QStringLiteral("WARNING!");
@@ -53,212 +44,220 @@ MessageEntry messageEntry(const Session& session, int id)
     const QString annualSaved = QStringLiteral("to 'Annual Data' will be saved.");
 
     switch (id) {
-    case 1:
+    case MessageId::ScoresAlreadyExist:
         return make(QStringLiteral("PREVIOUS SCORES FOUND"),
                     {empty,
-                     line(QStringLiteral("Scores for week # ") + QString::number(session.WeekNo)
+                     line(QStringLiteral("Scores for week # ") + text(0)
                               + QStringLiteral(" already exist!"),
                           "C0"),
                      empty, line(QStringLiteral("Correction to existing scores?"), "B0")},
                     Kind::Question);
-    case 2:
+    case MessageId::StartNewSeason:
         return make(QStringLiteral("START OF NEW SEASON?"),
                     {line(QStringLiteral("Previous data will no longer be available."), "CBR"),
                      line(QStringLiteral("Save the file first for future reference."), "BR"),
                      empty, line(QStringLiteral("Create NEW Scores File?"), "B0")},
                     Kind::WarningQuestion);
-    case 3:
+    case MessageId::EnterWeekAgain:
         return make(inputError, {empty, empty, line(QStringLiteral("Enter Week # Again"), "CB")},
                     Kind::Notice);
-    case 4:
+    case MessageId::SaveAllChanges:
         return make(warning,
                     {line(allChanges, "CBR"), line(annualSaved, "BR"),
                      line(QStringLiteral("Do Not Change while season in progress!!"), "BR"),
                      line(QStringLiteral("Save ALL Changes?"), "B0")},
                     Kind::WarningQuestion);
-    case 5:
+    case MessageId::LastTicketBeforeFirst:
         return make(inputError,
                     {empty, line(QStringLiteral("Last Ticket # Smaller Than First Ticket #"), "C0"),
                      empty, line(enterTicketsAgain, "B0")},
                     Kind::Notice);
-    case 6:
+    case MessageId::TicketOutOfRange:
         return make(inputError,
                     {empty,
-                     line(QStringLiteral("First # <1 or First # >") + tickets
-                              + QStringLiteral(" or Last # >") + tickets,
+                     line(QStringLiteral("First # <1 or First # >") + text(0)
+                              + QStringLiteral(" or Last # >") + text(0),
                           "C0"),
                      empty, line(enterTicketsAgain, "B0")},
                     Kind::Notice);
-    case 7:
+    case MessageId::OutputPaused:
         return make(QStringLiteral("OUTPUT PAUSED"),
                     {empty, empty, empty, line(QStringLiteral("Continue Printing Tickets?"), "CB0")},
                     Kind::Pause);
-    case 8:
+    case MessageId::DeleteFile:
         return make(warning,
                     {line(QStringLiteral("The selected file will"), "CBR0"),
                      line(QStringLiteral("no longer be available"), "BR0"), empty,
                      line(QStringLiteral("Delete selected file?"), "B0")},
                     Kind::WarningQuestion);
-    case 9:
+    case MessageId::PreviousWeekNotFound:
         return make(QStringLiteral("PREVIOUS WEEK NOT FOUND"),
                     {empty, line(QStringLiteral("Previous weeks' Scores not found"), "CBR0"), empty,
-                     line(QStringLiteral("Week # ") + QString::number(session.i + 1)
+                     line(QStringLiteral("Week # ") + text(0)
                               + QStringLiteral(" MUST be entered first"),
                           "B0")},
                     Kind::Notice);
-    case 10:
+    case MessageId::RegularWeeksTooMany:
         return make(weeksExceed,
                     {empty, line(QStringLiteral("MAXIMUM number of "), "CB0"), empty,
                      line(QStringLiteral("regular season weeks is 29"), "B0")},
                     Kind::Notice);
-    case 11:
+    case MessageId::TotalWeeksTooMany:
         return make(weeksExceed,
                     {empty, line(QStringLiteral("Max number of regular season"), "CB0"), empty,
                      line(QStringLiteral("weeks PLUS playoff weeks, is 28"), "B0")},
                     Kind::Notice);
-    case 12:
+    case MessageId::PlayoffWeeksTooMany:
         return make(weeksExceed,
                     {empty, line(QStringLiteral("MAXIMUM number"), "CB0"), empty,
                      line(QStringLiteral("of playoff weeks is 28"), "B0")},
                     Kind::Notice);
-    case 13:
+    case MessageId::PriceOutOfRange:
         return make(inputError,
                     {empty, line(QStringLiteral("Price < 1 or Price > 100"), "C0"), empty,
                      line(QStringLiteral("Enter Price Per Ticket Again"), "B0"), empty},
                     Kind::Notice);
-    case 14:
+    case MessageId::EstimatedSoldOutOfRange:
         return make(inputError,
-                    {empty, line(QStringLiteral("Estimated # < 1 or Estimated # > ") + tickets, "C0"),
+                    {empty, line(QStringLiteral("Estimated # < 1 or Estimated # > ") + text(0), "C0"),
                      empty, line(QStringLiteral("Enter Estimated Tickets Again"), "B0"), empty},
                     Kind::Notice);
-    case 15:
+    case MessageId::PrinterChoiceNotMade:
         return make(QStringLiteral("SELECTION NOT MADE"),
                     {empty, line(QStringLiteral("'Printer Output' selection"), "CB0"), empty,
                      line(QStringLiteral("MUST be made"), "B0")},
                     Kind::Notice);
-    case 16:
+    case MessageId::FileNotFound:
         return make(QStringLiteral("FILE NOT FOUND"),
                     {line(QStringLiteral("Data file not found"), "CRB0"),
-                     detail(session, 0).isEmpty() ? empty : line(detail(session, 0), "0"),
+                     text(0).isEmpty() ? empty : line(text(0), "0"),
                      line(QStringLiteral("Run 'Update Annual Data' and"), "B0"),
                      line(QStringLiteral("SAVE data to create a new file"), "B0")},
                     Kind::Notice);
-    case 17:
+    case MessageId::CommaNotFound:
         return make(inputError,
                     {empty, line(QStringLiteral("Comma delimiter not found"), "C0"), empty,
                      line(enterTicketsAgain, "B0")},
                     Kind::Notice);
-    case 18:
+    case MessageId::SequenceOutOfRange:
         return make(inputError,
-                    {empty, line(QStringLiteral("First # < 1 or Last # > ") + tickets, "C0"), empty,
+                    {empty, line(QStringLiteral("First # < 1 or Last # > ") + text(0), "C0"), empty,
                      line(enterTicketsAgain, "B0")},
                     Kind::Notice);
-    case 19:
+    case MessageId::ScoresFileNotFound:
         return make(QStringLiteral("SCORES FILE NOT FOUND"),
                     {line(QStringLiteral("A Scores file with "), "CBR0"),
-                     line(QString::number(session.season.TeamCount)
+                     line(text(0)
                               + QStringLiteral(" teams was not found."),
                           "BR0"),
                      line(QStringLiteral("A NEW file MUST be created."), "0"),
                      line(QStringLiteral("Scores MUST start at Week # 1."), "0")},
                     Kind::Notice);
-    case 20:
+    case MessageId::FileNameNotEntered:
         return make(QStringLiteral("FILE NAME NOT ENTERED"),
                     {empty, empty, line(QStringLiteral("File name MUST be entered"), "CB0"), empty},
                     Kind::Notice);
-    case 21:
+    case MessageId::FileNameExists:
         return make(QStringLiteral("FILE NAME EXISTS"),
                     {empty, line(QStringLiteral("The file name already exists"), "CRB0"), empty,
                      line(QStringLiteral("Overwrite existing file?"), "B0")},
                     Kind::Question);
-    case 22:
+    case MessageId::FileNotSelected:
         return make(QStringLiteral("FILE NOT SELECTED"),
                     {empty, empty, line(QStringLiteral("File MUST be selected"), "CB0"), empty},
                     Kind::Notice);
-    case 23:
+    case MessageId::ReplaceCurrentFile:
         return make(warning,
                     {line(QStringLiteral("The file currently in use will"), "CBR0"),
                      line(QStringLiteral("no longer be available"), "BR0"),
                      line(QStringLiteral("unless it was SAVED"), "BR0"),
                      line(QStringLiteral("Replace file?"), "B0")},
                     Kind::WarningQuestion);
-    case 24:
+    case MessageId::FileCannotReplaceItself:
         return make(QStringLiteral("PERMISSION DENIED"),
                     {empty, empty, line(QStringLiteral("File cannot replace itself"), "CB0"), empty},
                     Kind::Notice);
-    case 25:
+    case MessageId::ExitProgram:
         return make(QStringLiteral("EXIT PROGRAM?"),
                     {empty, empty, empty, line(QStringLiteral("Exit Program?"), "CB0")},
                     Kind::Question);
-    case 26:
+    case MessageId::SaveAllChangesMain:
         return make(warning,
                     {line(allChanges, "CBR"), line(annualSaved, "BR"),
                      line(QStringLiteral("During season, save only changes made"), "B"),
                      line(QStringLiteral("to letter address!   Save ALL Changes?"), "B")},
                     Kind::WarningQuestion);
-    case 29:
+    case MessageId::EnterScoreAgain:
         return make(inputError, {empty, empty, line(QStringLiteral("Enter Score Again"), "CB")},
                     Kind::Notice);
-    case 30:
+    case MessageId::DamagedFile:
         return make(QStringLiteral("DAMAGED DATA FILE"),
-                    {line(detail(session, 0), "CBR0"),
-                     line(QStringLiteral("Line ") + detail(session, 1) + QStringLiteral(": ")
-                              + detail(session, 2) + QStringLiteral(" expected"),
+                    {line(text(0), "CBR0"),
+                     line(QStringLiteral("Line ") + text(1) + QStringLiteral(": ")
+                              + text(2) + QStringLiteral(" expected"),
                           "B0"),
-                     line(QStringLiteral("A copy was kept as ") + detail(session, 3), "0"), empty,
+                     line(QStringLiteral("A copy was kept as ") + text(3), "0"), empty,
                      line(QStringLiteral("Run 'Update Annual Data' and SAVE"), "B0")},
                     Kind::Notice);
-    case 31:
+    case MessageId::FileNotSaved:
         return make(QStringLiteral("FILE NOT SAVED"),
                     {line(QStringLiteral("The season file could not be written:"), "CBR0"),
-                     line(detail(session, 0), "B0"),
-                     detail(session, 1).isEmpty() ? empty : line(detail(session, 1), "0"),
+                     line(text(0), "B0"),
+                     text(1).isEmpty() ? empty : line(text(1), "0"),
                      line(QStringLiteral("The old file is unchanged and"), "B0"),
                      line(QStringLiteral("your changes are still in memory."), "B0")},
                     Kind::Notice);
-    case 32:
+    case MessageId::DamagedFileNotCopied:
         return make(QStringLiteral("DAMAGED DATA FILE"),
-                    {line(detail(session, 0), "CBR0"),
-                     line(QStringLiteral("Line ") + detail(session, 1) + QStringLiteral(": ")
-                              + detail(session, 2) + QStringLiteral(" expected"),
+                    {line(text(0), "CBR0"),
+                     line(QStringLiteral("Line ") + text(1) + QStringLiteral(": ")
+                              + text(2) + QStringLiteral(" expected"),
                           "B0"),
-                     line(QStringLiteral("No copy could be kept: ") + detail(session, 3), "0"),
+                     line(QStringLiteral("No copy could be kept: ") + text(3), "0"),
                      line(QStringLiteral("SAVE will not replace it: move it"), "B0"),
                      line(QStringLiteral("to a safe place first, then SAVE"), "B0")},
                     Kind::Notice);
-    case 33:
+    case MessageId::FileNotReadable:
         return make(QStringLiteral("FILE NOT READABLE"),
-                    {line(detail(session, 0), "CBR0"),
-                     line(QStringLiteral("The file cannot be read: ") + detail(session, 1), "B0"), empty,
+                    {line(text(0), "CBR0"),
+                     line(QStringLiteral("The file cannot be read: ") + text(1), "B0"), empty,
                      line(QStringLiteral("Check that you may read it."), "B0"),
                      line(QStringLiteral("SAVE will not replace it."), "B0")},
                     Kind::Notice);
-    case 34:
+    case MessageId::BackupNotMade:
         return make(QStringLiteral("BACKUP NOT MADE"),
-                    {line(QStringLiteral("No backup could be kept:"), "CBR0"), line(detail(session, 0), "B0"),
-                     line(detail(session, 1), "0"), empty,
+                    {line(QStringLiteral("No backup could be kept:"), "CBR0"), line(text(0), "B0"),
+                     line(text(1), "0"), empty,
                      line(QStringLiteral("Nothing was changed."), "B0")},
                     Kind::Notice);
-    case 35:
+    case MessageId::FileNameNotAllowed:
         return make(QStringLiteral("FILE NAME NOT ALLOWED"),
                     {empty, line(QStringLiteral("This file name cannot be used:"), "CBR0"),
-                     line(detail(session, 0), "B0"), empty,
+                     line(text(0), "B0"), empty,
                      line(QStringLiteral("Enter another file name"), "B0")},
                     Kind::Notice);
-    case 36:
+    case MessageId::NoCurrentFile:
         return make(QStringLiteral("NO CURRENT USE FILE"),
                     {empty, line(QStringLiteral("Kickpool.txt does not exist,"), "CBR0"),
                      line(QStringLiteral("so there is nothing to save."), "BR0"), empty,
                      line(QStringLiteral("SAVE data to create the file first"), "B0")},
                     Kind::Notice);
-    case 37:
+    case MessageId::FileOperationFailed:
         return make(QStringLiteral("FILE OPERATION FAILED"),
-                    {line(detail(session, 0), "CBR0"), line(detail(session, 1), "B0"), empty,
+                    {line(text(0), "CBR0"), line(text(1), "B0"), empty,
                      line(QStringLiteral("Every file is as it was."), "B0")},
                     Kind::Notice);
-    default:
-        return {};
     }
+    return {};
+}
+
+}  // namespace
+
+MessageEntry messageEntry(MessageId id, const QStringList& arguments)
+{
+    MessageEntry entry = entryOf(id, arguments);
+    entry.id = id;
+    return entry;
 }
 
 QStringList dialogTextLines(const QString& title, const QVector<MessageLine>& lines)

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "dialogs/MessageId.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
-
-class Session;
 
 // Colours of the dialogs, in blue-green-red order as the season's screens give them.
 namespace BgrColour {
@@ -13,14 +13,6 @@ constexpr int Green = 65280;
 constexpr int Yellow = 65535;
 constexpr int White = 16777215;
 }  // namespace BgrColour
-
-// The answers a dialog leaves in Session::MsgResult.
-namespace Answer {
-constexpr int Ok = 1;
-constexpr int Cancel = 2;
-constexpr int Yes = 6;
-constexpr int No = 7;
-}  // namespace Answer
 
 // One line of a dialog: its text and the grid list's format code ("CBR0", "N", ...).
 struct MessageLine {
@@ -33,22 +25,23 @@ struct MessageButton {
     QString caption;
     int face = 0;
     int captionColour = BgrColour::Red;
-    int answer = 0;
+    Answer answer = Answer::Ok;
     bool operator==(const MessageButton&) const = default;
 };
 
 // One numbered message as the user sees it. A paired entry shows its two buttons as cmdBox1 and
 // cmdBox2; an entry that is not paired shows its one button as cmdBox3.
 struct MessageEntry {
+    MessageId id{};
     QString title;
     QVector<MessageLine> lines;
     QVector<MessageButton> buttons;
     bool paired = false;
 };
 
-// Message `id` with the numbers and texts it inserts taken from the session (WeekNo, TicketCount,
-// TeamCount, i + 1, MsgDetail). An id outside the catalogue gives an empty entry without buttons.
-MessageEntry messageEntry(const Session& session, int id);
+// Message `id` with the texts it inserts (MessageId.h lists them for each message); a text not
+// given reads as empty. An id outside the catalogue gives an entry without title and buttons.
+MessageEntry messageEntry(MessageId id, const QStringList& arguments = {});
 
 // The title followed by the texts of the lines: how a message is written where there is no
 // dialog (the standard error of kickpool-cli).

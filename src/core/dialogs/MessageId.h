@@ -1,26 +1,29 @@
 #pragma once
 
-// Every numbered message of the catalogue by name; the number is the one the user sees.
+#include <QStringList>
+
+// Every numbered message of the catalogue by name; the number is the one the user sees. The
+// texts a message inserts are passed with it, in the order given here.
 enum class MessageId {
-    ScoresAlreadyExist = 1,        // PREVIOUS SCORES FOUND (week)
+    ScoresAlreadyExist = 1,        // PREVIOUS SCORES FOUND {week}
     StartNewSeason = 2,            // START OF NEW SEASON?
     EnterWeekAgain = 3,            // INPUT ERROR, week
     SaveAllChanges = 4,            // WARNING! save all changes (annual data, ticket front)
     LastTicketBeforeFirst = 5,     // INPUT ERROR, last < first
-    TicketOutOfRange = 6,          // INPUT ERROR, first/last beyond the tickets
+    TicketOutOfRange = 6,          // INPUT ERROR, first/last beyond the tickets {ticket count}
     OutputPaused = 7,              // OUTPUT PAUSED
     DeleteFile = 8,                // WARNING! delete selected file
-    PreviousWeekNotFound = 9,      // PREVIOUS WEEK NOT FOUND (next week to enter)
+    PreviousWeekNotFound = 9,      // PREVIOUS WEEK NOT FOUND {the week to enter first}
     RegularWeeksTooMany = 10,      // WEEKS EXCEEDS MAXIMUM, regular
     TotalWeeksTooMany = 11,        // WEEKS EXCEEDS MAXIMUM, regular plus playoff
     PlayoffWeeksTooMany = 12,      // WEEKS EXCEEDS MAXIMUM, playoff
     PriceOutOfRange = 13,          // INPUT ERROR, price
-    EstimatedSoldOutOfRange = 14,  // INPUT ERROR, estimated tickets sold
+    EstimatedSoldOutOfRange = 14,  // INPUT ERROR, estimated tickets sold {ticket count}
     PrinterChoiceNotMade = 15,     // SELECTION NOT MADE
     FileNotFound = 16,             // FILE NOT FOUND
     CommaNotFound = 17,            // INPUT ERROR, sequence without comma
-    SequenceOutOfRange = 18,       // INPUT ERROR, sequence beyond the tickets
-    ScoresFileNotFound = 19,       // SCORES FILE NOT FOUND (team count)
+    SequenceOutOfRange = 18,       // INPUT ERROR, sequence beyond the tickets {ticket count}
+    ScoresFileNotFound = 19,       // SCORES FILE NOT FOUND {team count}
     FileNameNotEntered = 20,       // FILE NAME NOT ENTERED
     FileNameExists = 21,           // FILE NAME EXISTS
     FileNotSelected = 22,          // FILE NOT SELECTED
@@ -29,13 +32,23 @@ enum class MessageId {
     ExitProgram = 25,              // EXIT PROGRAM?
     SaveAllChangesMain = 26,       // WARNING! save all changes (main screen)
     EnterScoreAgain = 29,          // INPUT ERROR, score
-    DamagedFile = 30,              // DAMAGED DATA FILE
-    FileNotSaved = 31,             // FILE NOT SAVED
-    DamagedFileNotCopied = 32,     // DAMAGED DATA FILE, no copy could be kept
-    FileNotReadable = 33,          // FILE NOT READABLE
-    BackupNotMade = 34,            // BACKUP NOT MADE
-    FileNameNotAllowed = 35,       // FILE NAME NOT ALLOWED (why)
+    DamagedFile = 30,              // DAMAGED DATA FILE {file, line, what was expected, copy kept}
+    FileNotSaved = 31,             // FILE NOT SAVED {file, why}
+    DamagedFileNotCopied = 32,     // DAMAGED DATA FILE, no copy could be kept {file, line, expected, why}
+    FileNotReadable = 33,          // FILE NOT READABLE {file, why}
+    BackupNotMade = 34,            // BACKUP NOT MADE {file, why}
+    FileNameNotAllowed = 35,       // FILE NAME NOT ALLOWED {why}
     NoCurrentFile = 36,            // NO CURRENT USE FILE, nothing to save
-    FileOperationFailed = 37,      // FILE OPERATION FAILED (what was not done, why)
-    // 38, 39: data files screen.
+    FileOperationFailed = 37,      // FILE OPERATION FAILED {what was not done, why}
+};
+
+// How a dialog was closed: the button of a message, or OK (also Enter) and Cancel of an input.
+enum class Answer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
+
+// A message that refuses what was asked, with the texts it inserts: shown as
+// session.message(refusal.id, refusal.arguments).
+struct Refusal {
+    MessageId id;
+    QStringList arguments;
+    bool operator==(const Refusal&) const = default;
 };

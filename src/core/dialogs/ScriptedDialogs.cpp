@@ -1,58 +1,47 @@
 #include "dialogs/ScriptedDialogs.h"
 
-#include "dialogs/InputCatalogue.h"
-#include "dialogs/MessageCatalogue.h"
-#include "season/Session.h"
-
-ScriptedDialogs& ScriptedDialogs::answerMessage(int result)
+ScriptedDialogs& ScriptedDialogs::answerMessage(Answer answer)
 {
-    messageAnswers_.enqueue(result);
+    messageAnswers_.enqueue(answer);
     return *this;
 }
 
-ScriptedDialogs& ScriptedDialogs::answerInput(const QString& text, int result)
+ScriptedDialogs& ScriptedDialogs::answerInput(const QString& text, Answer answer)
 {
-    inputAnswers_.enqueue({false, text, result});
+    inputAnswers_.enqueue({false, {answer, text}});
     return *this;
 }
 
 ScriptedDialogs& ScriptedDialogs::acceptInput()
 {
-    inputAnswers_.enqueue({true, {}, 1});
+    inputAnswers_.enqueue({true, {Answer::Ok, {}}});
     return *this;
 }
 
-int ScriptedDialogs::showMessage(Session& session)
+Answer ScriptedDialogs::showMessage(Session&, const MessageEntry& entry)
 {
-    shown.append(QStringLiteral("message %1").arg(session.MsgId));
-    messages.append(session.MsgId);
-    messageTexts.append(messageTextLines(messageEntry(session, session.MsgId)));
+    shown.append(QStringLiteral("message %1").arg(static_cast<int>(entry.id)));
+    messages.append(entry.id);
+    messageTexts.append(messageTextLines(entry));
     if (messageAnswers_.isEmpty()) {
         ++unscripted;
-        session.MsgResult = 1;
-    } else {
-        session.MsgResult = messageAnswers_.dequeue();
+        return Answer::Ok;
     }
-    return session.MsgResult;
+    return messageAnswers_.dequeue();
 }
 
-int ScriptedDialogs::showInput(Session& session)
+InputReply ScriptedDialogs::showInput(Session&, const InputEntry& entry)
 {
-    shown.append(QStringLiteral("input %1").arg(session.MsgId));
-    inputs.append(session.MsgId);
-    const InputEntry entry = inputEntry(session, session.MsgId);
+    shown.append(QStringLiteral("input %1").arg(static_cast<int>(entry.id)));
+    inputs.append(entry.id);
     inputTexts.append(inputTextLines(entry));
-    // The box opens with its starting text, and InputText follows the box.
-    if (!entry.title.isEmpty())
-        session.InputText = entry.startText;
     if (inputAnswers_.isEmpty()) {
         ++unscripted;
-        session.MsgResult = 2;
-        return session.MsgResult;
+        return {Answer::Cancel, entry.startText};
     }
-    const InputAnswer answer = inputAnswers_.dequeue();
-    if (!answer.keepText)
-        session.InputText = answer.text;
-    session.MsgResult = answer.result;
-    return session.MsgResult;
+    InputAnswer answer = inputAnswers_.dequeue();
+    // The box opens with its starting text; pressing OK on it gives that text back.
+    if (answer.keepText)
+        answer.reply.text = entry.startText;
+    return answer.reply;
 }

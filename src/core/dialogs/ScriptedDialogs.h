@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dialogs/InputCatalogue.h"
+#include "dialogs/MessageCatalogue.h"
 #include "season/Services.h"
 
 #include <QQueue>
@@ -11,21 +13,21 @@
 // tests, and of kickpool-cli, which never asks.
 class ScriptedDialogs final : public Dialogs {
 public:
-    // Queue the answer to the next message (6 Yes, 7 No, 1 OK, 2 Cancel).
-    ScriptedDialogs& answerMessage(int result);
+    // Queue the answer to the next message.
+    ScriptedDialogs& answerMessage(Answer answer);
     // Queue the answer to the next input request: the typed text and how it was closed.
-    ScriptedDialogs& answerInput(const QString& text, int result = 1);
-    // Queue "press OK / Enter without typing": the text the box starts with comes back (for the
-    // return address, the address line; otherwise InputText as the caller set it).
+    ScriptedDialogs& answerInput(const QString& text, Answer answer = Answer::Ok);
+    // Queue "press OK / Enter without typing": the text the box starts with comes back.
     ScriptedDialogs& acceptInput();
 
-    int showMessage(Session& session) override;
-    int showInput(Session& session) override;
+    // An unscripted message is answered OK, an unscripted input request is cancelled.
+    Answer showMessage(Session& session, const MessageEntry& entry) override;
+    InputReply showInput(Session& session, const InputEntry& entry) override;
 
     // What was shown, in order: "message 16", "input 5", ...
     QStringList shown;
-    QVector<int> messages;  // ids of the messages shown
-    QVector<int> inputs;    // ids of the input requests shown
+    QVector<MessageId> messages;  // the messages shown
+    QVector<InputId> inputs;      // the input requests shown
     // What the user would have read: title and lines of each message and each input request,
     // in the order shown, with the numbers and names they insert.
     QVector<QStringList> messageTexts;
@@ -38,9 +40,8 @@ public:
 private:
     struct InputAnswer {
         bool keepText = false;
-        QString text;
-        int result = 1;
+        InputReply reply;
     };
-    QQueue<int> messageAnswers_;
+    QQueue<Answer> messageAnswers_;
     QQueue<InputAnswer> inputAnswers_;
 };

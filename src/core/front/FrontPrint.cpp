@@ -134,5 +134,5 @@ PrintJob frontSheetJob(const QVector<FrontLine>& lines, int ticketSize, FrontSty
 
 int askFrontCopies(Session& session)
 {
-    return askCount(session, 7, 999);
+    return askCount(session, InputId::TicketFrontCount, 999);
 }

@@ -1,5 +1,7 @@
 #include "print/PrintJob.h"
 
+#include "season/Services.h"
+
 namespace {
 PrintOp op(PrintOp::Kind kind)
 {
@@ -114,4 +116,12 @@ int PrintJob::pageCount() const
             ++pages;
     }
     return pages;
+}
+
+void printEvery(Printer* printer, const QVector<PrintJob>& jobs)
+{
+    if (!printer)
+        return;
+    for (const PrintJob& job : jobs)
+        printer->print(job);
 }

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QVector>
 
+class Printer;
+
 // The fixed-pitch font of every report, on screen and on paper: the columns line up in it.
 inline const QString ReportFontName = QStringLiteral("Courier New");
 
@@ -64,3 +66,6 @@ private:
     QString name_;
     QVector<PrintOp> ops_;
 };
+
+// Sends the jobs to the printer one after the other; without a printer nothing is printed.
+void printEvery(Printer* printer, const QVector<PrintJob>& jobs);

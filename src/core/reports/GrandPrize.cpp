@@ -15,9 +15,9 @@ namespace {
 
 constexpr int RowsPerPage = 57;
 
-QString groupHeading(int position, bool split, int size)
+QString groupHeading(Prize prize, bool split, int size)
 {
-    const bool low = position == GrandPrizeLow;
+    const bool low = prize == Prize::GrandLow;
     const QString money = low ? QStringLiteral("Prize Low Money:") : QStringLiteral("Prize High Money:");
     // The blanks bring the first mark under SOLD BY; "High" is one letter longer than "Low".
     const int shorter = low ? 0 : 1;
@@ -161,29 +161,29 @@ QVector<GrandPrizeGroup> grandPrizeGroups(const Season& season)
     if (ranking.isEmpty())
         return groups;
 
-    auto group = [&](int position, QVector<int> tickets) {
+    auto group = [&](Prize prize, QVector<int> tickets) {
         GrandPrizeGroup g;
-        g.position = position;
+        g.prize = prize;
         g.split = season.tiesSplitPrize();
         g.divisor = g.split ? tickets.size() : 1;
         g.tickets = std::move(tickets);
-        g.cents = shareCents(season.PrizeValue[position], g.divisor);
+        g.cents = shareCents(season.prizeAmount(prize), g.divisor);
         groups.append(g);
     };
 
-    if (season.PrizeOption[GrandPrizeLow] == 1) {
+    if (season.prizeOn(Prize::GrandLow)) {
         QVector<int> tickets;
         const int lowest = ranking.last().value;
         for (int e = ranking.size() - 1; e >= 0 && ranking[e].value == lowest; --e)
             tickets.append(ranking[e].ticket);
-        group(GrandPrizeLow, tickets);
+        group(Prize::GrandLow, tickets);
     }
-    if (season.PrizeOption[GrandPrizeHigh] == 1) {
+    if (season.prizeOn(Prize::GrandHigh)) {
         QVector<int> tickets;
         const int highest = ranking.first().value;
         for (int e = 0; e < ranking.size() && ranking[e].value == highest; ++e)
             tickets.append(ranking[e].ticket);
-        group(GrandPrizeHigh, tickets);
+        group(Prize::GrandHigh, tickets);
     }
     return groups;
 }
@@ -193,7 +193,7 @@ QStringList GrandPrizeLines(const Session& session)
     const UnsoldTickets unsold(session.season);
     QStringList lines;
     for (const GrandPrizeGroup& g : grandPrizeGroups(session.season)) {
-        lines.append(groupHeading(g.position, g.split, g.tickets.size()));
+        lines.append(groupHeading(g.prize, g.split, g.tickets.size()));
         lines.append(fillInLine());
         for (int ticket : g.tickets)
             lines.append(Winnings(unsold, ticket, g.cents));

@@ -1,18 +1,14 @@
 #pragma once
 
 #include "print/PrintJob.h"
+#include "season/Season.h"
 
 #include <QStringList>
 #include <QVector>
 #include <QtGlobal>
 
 class Session;
-struct Season;
 struct TeamPair;
-
-// Grand prize positions of PrizeOption and PrizeValue.
-constexpr int GrandPrizeHigh = 7;
-constexpr int GrandPrizeLow = 8;
 
 // What a pair adds to its ticket's value in a week. Unlike the weekly prizes, a bye does not
 // drop the pair: both teams played gives the sum, one bye gives the other team's score, two
@@ -35,7 +31,7 @@ QVector<TicketStanding> seasonRanking(const Season& season, int weeks);
 
 // One grand prize and its winners: the top or bottom tie group of the ranking.
 struct GrandPrizeGroup {
-    int position = GrandPrizeHigh;  // GrandPrizeHigh or GrandPrizeLow
+    Prize prize = Prize::GrandHigh;  // GrandHigh or GrandLow
     bool split = false;             // ties split the prize money
     int divisor = 1;                // group size when split, otherwise 1
     QVector<int> tickets;           // in report order: low from the bottom up, high from the top down

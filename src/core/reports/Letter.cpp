@@ -15,7 +15,7 @@ struct PrizeText {
     QString second;
 };
 
-PrizeText prizeText(int position, const Season& season)
+PrizeText prizeText(Prize prize, const Season& season)
 {
     const QString regular = alignRight(season.RegularWeeks, 2);
     const QString playoff = alignRight(season.PlayoffWeeks, 2);
@@ -25,24 +25,24 @@ PrizeText prizeText(int position, const Season& season)
         + QStringLiteral(" week playoff season.");
     const QString endOfRegular = QStringLiteral("at the end of the ") + regular
         + QStringLiteral(" week regular season.");
-    switch (position) {
-    case 1:
+    switch (prize) {
+    case Prize::RegularHigh:
         return {QStringLiteral(" for having the two teams with highest"), regularSeason};
-    case 2:
+    case Prize::RegularSecondHigh:
         return {QStringLiteral(" for having the two teams with second highest"), regularSeason};
-    case 4:
+    case Prize::RegularLow:
         return {QStringLiteral(" for having the two teams with lowest"), regularSeason};
-    case 6:
+    case Prize::RegularRandom:
         return {QStringLiteral(" random drawing during the ") + regular
                     + QStringLiteral(" week regular season."),
                 {}};
-    case 7:
+    case Prize::GrandHigh:
         return {QStringLiteral(" Grand Prize for having the highest valued ticket"), endOfRegular};
-    case 8:
+    case Prize::GrandLow:
         return {QStringLiteral(" Grand Prize for having the lowest valued ticket"), endOfRegular};
-    case 9:
+    case Prize::PlayoffHigh:
         return {QStringLiteral(" for having the two teams with highest"), playoffSeason};
-    case 11:
+    case Prize::PlayoffLow:
         return {QStringLiteral(" for having the two teams with lowest"), playoffSeason};
     default:
         return {};
@@ -54,9 +54,10 @@ PrizeText prizeText(int position, const Season& season)
 QVector<LetterPrize> letterPrizes(const Season& season)
 {
     QVector<LetterPrize> prizes;
-    for (int p = 1; p <= 11; ++p) {
-        if (season.PrizeOption[p] == 1)
-            prizes.append({p, season.PrizeValue[p]});
+    for (Prize prize : {Prize::RegularHigh, Prize::RegularSecondHigh, Prize::RegularLow, Prize::RegularRandom,
+                        Prize::GrandHigh, Prize::GrandLow, Prize::PlayoffHigh, Prize::PlayoffLow}) {
+        if (season.prizeOn(prize))
+            prizes.append({prize, season.prizeAmount(prize)});
     }
     // A bubble sort that swaps only when the later amount is greater, so it is stable.
     const int n = prizes.size();
@@ -103,7 +104,7 @@ QStringList letterLines(const Session& session)
     lines << Indent + QStringLiteral("you were a winner, in our ") + capitalisedWords(season.FrontText[2])
             + QStringLiteral(" Scorepot, of:");
     for (const LetterPrize& prize : letterPrizes(season)) {
-        const PrizeText text = prizeText(prize.position, season);
+        const PrizeText text = prizeText(prize.prize, season);
         lines << QString();
         lines << blanks(12) + QStringLiteral("___ ") + currency(qint64(prize.amount) * 100, false)
                 + text.first;
@@ -134,5 +135,5 @@ PrintJob letterJob(const Session& session)
 
 int askLetterCopies(Session& session)
 {
-    return askCount(session, 6, 100);
+    return askCount(session, InputId::LetterCopies, 100);
 }

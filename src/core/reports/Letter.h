@@ -1,23 +1,23 @@
 #pragma once
 
 #include "print/PrintJob.h"
+#include "season/Season.h"
 
 #include <QString>
 #include <QStringList>
 #include <QVector>
 
 class Session;
-struct Season;
 
 // One check line of the letter: a switched-on prize and its amount.
 struct LetterPrize {
-    int position = 0;  // 1..11, the prize's place in PrizeOption/PrizeValue
-    int amount = 0;    // whole currency units
+    Prize prize = Prize::RegularHigh;
+    int amount = 0;  // whole currency units
     bool operator==(const LetterPrize&) const = default;
 };
 
-// The switched-on prizes of positions 1..11, highest amount first; equal amounts keep the order
-// of their positions.
+// The switched-on prizes, highest amount first; equal amounts keep the order regular high, second
+// high, low, random, grand high, grand low, playoff high, playoff low.
 QVector<LetterPrize> letterPrizes(const Season& season);
 
 // A sport name as the letter writes it: each word with a capital first letter, the rest small.

@@ -27,6 +27,11 @@ QString row(const CategorySums& sums, bool playoff)
     return text + blanks(2) + amount(sums.totalHalfCents);
 }
 
+bool showsGrandPrize(const Season& season)
+{
+    return season.prizeSwitchSet(Prize::GrandHigh) || season.prizeSwitchSet(Prize::GrandLow);
+}
+
 }  // namespace
 
 CategorySums& CategorySums::operator+=(const CategorySums& other)
@@ -37,28 +42,28 @@ CategorySums& CategorySums::operator+=(const CategorySums& other)
     return *this;
 }
 
-void SumWinnings(CategorySums& sums, int prizePosition, qint64 cents, bool unsold)
+void SumWinnings(CategorySums& sums, Prize prize, qint64 cents, bool unsold)
 {
     if (unsold)
         return;
     const qint64 half = cents;  // half of the amount, in half cents
     const qint64 whole = 2 * cents;
-    switch (prizePosition) {
-    case 1:
-    case 7:
-    case 9:
+    switch (prize) {
+    case Prize::RegularHigh:
+    case Prize::GrandHigh:
+    case Prize::PlayoffHigh:
         sums.halfCents[HighColumn] += whole;
         break;
-    case 2:
+    case Prize::RegularSecondHigh:
         sums.halfCents[SecondHighColumn] += whole;
         break;
-    case 3:
+    case Prize::RegularCombined:
         sums.halfCents[HighColumn] += half;
         sums.halfCents[SecondHighColumn] += half;
         break;
-    case 4:
-    case 8:
-    case 11:
+    case Prize::RegularLow:
+    case Prize::GrandLow:
+    case Prize::PlayoffLow:
         sums.halfCents[LowColumn] += whole;
         break;
     default:
@@ -69,7 +74,7 @@ void SumWinnings(CategorySums& sums, int prizePosition, qint64 cents, bool unsol
 
 void SumWinnings(CategorySums& sums, const Award& award)
 {
-    SumWinnings(sums, static_cast<int>(award.category), award.cents, award.unsold);
+    SumWinnings(sums, award.prize, award.cents, award.unsold);
 }
 
 CategorySums SummaryGrandPrize(const Season& season)
@@ -78,7 +83,7 @@ CategorySums SummaryGrandPrize(const Season& season)
     const UnsoldTickets unsold(season);
     for (const GrandPrizeGroup& group : grandPrizeGroups(season)) {
         for (int ticket : group.tickets)
-            SumWinnings(sums, group.position, group.cents, unsold.isUnsold(ticket));
+            SumWinnings(sums, group.prize, group.cents, unsold.isUnsold(ticket));
     }
     return sums;
 }
@@ -92,7 +97,7 @@ CategorySums weekSums(const Season& season, int week, const QVector<int>& draws)
             SumWinnings(sums, award);
     }
     // Random winners are paid in full; the report lists exactly these tickets.
-    const qint64 random = 2 * 100 * qint64(season.PrizeValue[6]) * winners.randomTickets.size();
+    const qint64 random = 2 * 100 * qint64(season.prizeAmount(Prize::RegularRandom)) * winners.randomTickets.size();
     sums.halfCents[RandomColumn] += random;
     sums.totalHalfCents += random;
     return sums;
@@ -109,7 +114,7 @@ AnnualSummary Summary(const Season& season)
         (season.isRegularWeek(w) ? summary.regular : summary.playoffs) += summary.weeks[w];
         payoutHalfCents += summary.weeks[w].totalHalfCents;
     }
-    if (season.PrizeOption[GrandPrizeHigh] != 0 || season.PrizeOption[GrandPrizeLow] != 0) {
+    if (showsGrandPrize(season)) {
         summary.grandPrize = SummaryGrandPrize(season);
         payoutHalfCents += summary.grandPrize.totalHalfCents;
     }
@@ -156,7 +161,7 @@ QStringList summaryLines(const Session& session)
             + amount(last.halfCents[LowColumn]) + blanks(1) + amount(last.totalHalfCents, 9);
     lines << QString();
 
-    if (season.PrizeOption[GrandPrizeHigh] != 0 || season.PrizeOption[GrandPrizeLow] != 0) {
+    if (showsGrandPrize(season)) {
         // The grand prizes are paid after the regular season: the row names the week after it,
         // which exists only in a season with playoffs.
         const int week = season.RegularWeeks + 1;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "print/PrintJob.h"
+#include "season/Season.h"
 
 #include <QStringList>
 #include <QVector>
@@ -8,7 +9,6 @@
 #include <array>
 
 class Session;
-struct Season;
 struct Award;
 
 // The columns of the annual summary.
@@ -25,9 +25,9 @@ struct CategorySums {
 };
 
 // Adds one award to a row: its amount goes to the row's total and to the column of the prize
-// position (1, 7, 9 High; 2 2nd High; 4, 8, 11 Low; 3 half to High and half to 2nd High).
-// An unsold ticket's award is not paid and adds nothing.
-void SumWinnings(CategorySums& sums, int prizePosition, qint64 cents, bool unsold);
+// (the highs to High, the second high to 2nd High, the lows to Low, the combined money half to
+// High and half to 2nd High). An unsold ticket's award is not paid and adds nothing.
+void SumWinnings(CategorySums& sums, Prize prize, qint64 cents, bool unsold);
 void SumWinnings(CategorySums& sums, const Award& award);
 
 // The grand prizes of the season, as the weekly report of the last regular week pays them.

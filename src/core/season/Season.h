@@ -17,6 +17,10 @@ constexpr int Bye = -1;  // score of a team that does not play that week
 enum class Prize {
     RegularHigh = 1,
     RegularSecondHigh = 2,
+    // Not a setting of its own: the high and the second-high money together, which a tie for the
+    // top of a regular week splits when both prizes are on. It is never switched on or set; its
+    // amount is the sum of the two.
+    RegularCombined = 3,
     RegularLow = 4,
     RegularRandom = 6,  // the amount paid to each random winner
     GrandHigh = 7,
@@ -66,7 +70,16 @@ struct Season {
 
     // The prize structure by name. Only the season file's reader and writer use the positions.
     bool prizeOn(Prize prize) const { return PrizeOption[static_cast<int>(prize)] == 1; }
-    int prizeAmount(Prize prize) const { return PrizeValue[static_cast<int>(prize)]; }
+    // The switch holds anything but 0. A prize is paid only when it is on; the annual summary
+    // shows its grand prize rows already when a grand prize switch is set.
+    bool prizeSwitchSet(Prize prize) const { return PrizeOption[static_cast<int>(prize)] != 0; }
+    // Whole currency units.
+    int prizeAmount(Prize prize) const
+    {
+        if (prize == Prize::RegularCombined)
+            return prizeAmount(Prize::RegularHigh) + prizeAmount(Prize::RegularSecondHigh);
+        return PrizeValue[static_cast<int>(prize)];
+    }
     void setPrizeOn(Prize prize, bool on) { PrizeOption[static_cast<int>(prize)] = on ? 1 : 0; }
     void setPrizeAmount(Prize prize, int amount) { PrizeValue[static_cast<int>(prize)] = amount; }
     // Random weekly winners of the regular season: how many a week (each paid prizeAmount(Prize::RegularRandom)).

@@ -1,22 +1,26 @@
 #pragma once
 
+#include "dialogs/InputId.h"
+
 #include <QDate>
 #include <QString>
 
 class Session;
 class PrintJob;
 class FileSteps;
+struct InputEntry;
+struct MessageEntry;
 
-// How every screen and procedure shows a numbered message or asks for typed input. The caller
-// sets Session::MsgId (and the values the entry shows); the answer comes back in
-// Session::MsgResult (6 Yes, 7 No, 1 OK, 2 Cancel) and, for input, Session::InputText.
+// How a numbered message or an input request reaches the user. Screens and procedures call
+// Session::message and Session::input, which look the entry up in the catalogue with the texts it
+// inserts and pass it here; the session is given for the screen scaling and the sound cues.
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
-    // Shows message Session::MsgId; stores the answer in MsgResult and returns it.
-    virtual int showMessage(Session& session) = 0;
-    // Shows input request Session::MsgId; stores MsgResult and InputText, returns MsgResult.
-    virtual int showInput(Session& session) = 0;
+    // Shows the message and returns the answer of the button that closed it.
+    virtual Answer showMessage(Session& session, const MessageEntry& entry) = 0;
+    // Asks for one line of text.
+    virtual InputReply showInput(Session& session, const InputEntry& entry) = 0;
 };
 
 // Today's date.

@@ -1,5 +1,8 @@
 #include "season/Session.h"
 
+#include "dialogs/InputCatalogue.h"
+#include "dialogs/MessageCatalogue.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -22,28 +25,18 @@ QString Session::pathInHome(const QString& relative) const
     return joinPath(home, relative);
 }
 
-int Session::message(int id)
+Answer Session::message(MessageId id, const QStringList& arguments)
 {
-    MsgId = id;
-    if (services.dialogs)
-        return services.dialogs->showMessage(*this);
-    MsgResult = 1;
-    return MsgResult;
+    if (!services.dialogs)
+        return Answer::Ok;
+    return services.dialogs->showMessage(*this, messageEntry(id, arguments));
 }
 
-int Session::message(MessageId id, const QStringList& arguments)
+InputReply Session::input(InputId id, const QStringList& arguments)
 {
-    MsgDetail = arguments;
-    return message(static_cast<int>(id));
-}
-
-int Session::input(int id)
-{
-    MsgId = id;
-    if (services.dialogs)
-        return services.dialogs->showInput(*this);
-    MsgResult = 2;
-    return MsgResult;
+    if (!services.dialogs)
+        return {};
+    return services.dialogs->showInput(*this, inputEntry(id, arguments));
 }
 
 void Session::playCue(const QString& path)

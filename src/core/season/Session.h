@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/InputId.h"
 #include "dialogs/MessageId.h"
 #include "season/Season.h"
 #include "season/Services.h"
@@ -19,31 +20,22 @@ public:
 
     // Working values.
     QString TodayText;
-    int MsgId = 0;
-    int MsgResult = 0;
-    QString InputText;
-    int WeekNo = 0;
-    QStringList MsgDetail;  // texts that messages 16 and 30 to 34 insert (path, line, what, copy, reason)
     float ScaleX = 1.0f;
     float ScaleY = 1.0f;
     float FontScale = 0.9f;
     QString ErrorSound;
     QString QuestionSound;
-    int i = 0;  // the team whose score is asked; the weeks already stored (message 9)
-    int j = 0;
-    int k = 0;  // lines added to a grid list
 
     // Home folder joined with a relative name, with exactly one separator between them.
     QString pathInHome(const QString& relative) const;
     QString seasonPath() const { return pathInHome(QStringLiteral("Files/Kickpool.txt")); }
     QString filesFolder() const { return pathInHome(QStringLiteral("Files")); }
 
-    // Shows message `id` through the dialog service and returns the answer.
-    int message(int id);
-    // Shows a message with the texts it inserts, and returns the answer.
-    int message(MessageId id, const QStringList& arguments = {});
-    // Asks for input `id` through the dialog service and returns MsgResult.
-    int input(int id);
+    // Shows a message with the texts it inserts and returns the answer; OK without a dialog
+    // service.
+    Answer message(MessageId id, const QStringList& arguments = {});
+    // Asks for input with the texts the request shows; cancelled without a dialog service.
+    InputReply input(InputId id, const QStringList& arguments = {});
     // Plays a cue file when it exists; a missing file plays nothing.
     void playCue(const QString& path);
     QDate today() const;

@@ -1,6 +1,5 @@
 #include "tickets/ScoreEntry.h"
 
-#include "dialogs/MessageCatalogue.h"
 #include "season/Backups.h"
 #include "season/Format.h"
 #include "season/Numbers.h"
@@ -25,15 +24,42 @@ bool weekIsStored(const Season& season, int week)
     return week >= 1 && week <= season.ScoredWeeks && week <= MaxScoredWeeks && season.Score[week][0] == week;
 }
 
-int weekRefusal(const Season& season, int week)
+std::optional<Refusal> weekRefusal(const Season& season, int week)
 {
     if (week < 1 || week > season.TotalWeeks || week > MaxScoredWeeks)
-        return ScoreMessage::WeekOutOfRange;
+        return Refusal{MessageId::EnterWeekAgain, {}};
     if (season.ScoreTeams != season.TeamCount)
-        return ScoreMessage::ScoresFileNotFound;
+        return scoresFileNotFound(season);
     if (!weekIsStored(season, week) && week > 1 && !weekIsStored(season, week - 1))
-        return ScoreMessage::PreviousWeekNotFound;
-    return 0;
+        return previousWeekNotFound(season);
+    return std::nullopt;
+}
+
+Refusal scoresFileNotFound(const Season& season)
+{
+    return {MessageId::ScoresFileNotFound, {QString::number(season.TeamCount)}};
+}
+
+Refusal previousWeekNotFound(const Season& season)
+{
+    // Weeks are entered in order: the first week not stored yet.
+    return {MessageId::PreviousWeekNotFound, {QString::number(season.ScoredWeeks + 1)}};
+}
+
+std::optional<Refusal> reportRefusal(const Season& season, int week)
+{
+    std::optional<Refusal> refusal = weekRefusal(season, week);
+    if (!refusal && !weekIsStored(season, week))
+        refusal = previousWeekNotFound(season);
+    return refusal;
+}
+
+std::optional<Refusal> entryRefusal(const Season& season, int week)
+{
+    std::optional<Refusal> refusal = weekRefusal(season, week);
+    if (!refusal && weekIsStored(season, week))
+        refusal = Refusal{MessageId::ScoresAlreadyExist, {QString::number(week)}};
+    return refusal;
 }
 
 QString storedScoreText(int score)
@@ -71,6 +97,16 @@ TypedScore readTypedScore(const QString& typed)
     return {true, toInteger(value), text};
 }
 
+bool storeTypedScore(Season& season, int week, int team, const QString& typed, ScoreTexts& texts)
+{
+    const TypedScore score = readTypedScore(typed);
+    if (!score.accepted)
+        return false;
+    season.Score[week][team] = score.score;
+    texts[team] = score.text;
+    return true;
+}
+
 void startNewScores(Season& season)
 {
     season.ScoredWeeks = 0;
@@ -88,21 +124,27 @@ void markWeekEntered(Season& season, int week)
     season.ScoreTeams = season.TeamCount;
 }
 
+bool saveEnteredWeek(Session& session, int week)
+{
+    markWeekEntered(session.season, week);
+    return SaveSeason(session);
+}
+
 EntryOutcome enterWeekScores(Session& session, int week, ScoreTexts& texts)
 {
     Season& season = session.season;
-    session.WeekNo = week;
+    const auto show = [&session](const Refusal& refusal) { session.message(refusal.id, refusal.arguments); };
     if (season.ScoreTeams != season.TeamCount) {
-        session.message(ScoreMessage::ScoresFileNotFound);
+        show(scoresFileNotFound(season));
         return EntryOutcome::Refused;
     }
 
     bool correction = false;
     if (weekIsStored(season, week)) {
-        int answer = session.message(ScoreMessage::PreviousScoresFound);
+        Answer answer = session.message(MessageId::ScoresAlreadyExist, {QString::number(week)});
         bool newSeason = false;
         if (answer == Answer::No && week == 1) {
-            answer = session.message(ScoreMessage::StartNewSeason);
+            answer = session.message(MessageId::StartNewSeason);
             if (answer == Answer::Yes) {
                 // The stored scores are dropped: a backup of the file comes first, or nothing.
                 if (!backupSeasonFile(session))
@@ -119,30 +161,23 @@ EntryOutcome enterWeekScores(Session& session, int week, ScoreTexts& texts)
     }
 
     if (week > 1 && !weekIsStored(season, week - 1)) {
-        session.i = season.ScoredWeeks;
-        session.message(ScoreMessage::PreviousWeekNotFound);
+        show(previousWeekNotFound(season));
         return EntryOutcome::Refused;
     }
 
     for (int team = 1; team <= season.TeamCount; ++team) {
         const QString offered = correction ? correctionDefault(season.Score[week][team]) : QString();
         for (;;) {
-            session.InputText = offered;
-            session.i = team;
-            session.WeekNo = week;
-            if (session.input(ScoreInputId) == Answer::Cancel)
+            const InputReply reply = session.input(
+                InputId::TeamScore, {QString::number(week), QString::number(team), season.TeamName[team], offered});
+            if (reply.cancelled())
                 return EntryOutcome::Cancelled;
-            const TypedScore typed = readTypedScore(session.InputText);
-            if (typed.accepted) {
-                season.Score[week][team] = typed.score;
-                texts[team] = typed.text;
+            if (storeTypedScore(season, week, team, reply.text, texts))
                 break;
-            }
-            session.message(ScoreMessage::ScoreOutOfRange);
+            session.message(MessageId::EnterScoreAgain);
         }
     }
 
-    markWeekEntered(season, week);
-    SaveSeason(session);
+    saveEnteredWeek(session, week);
     return EntryOutcome::Entered;
 }

@@ -1,27 +1,18 @@
 #pragma once
 
+#include "dialogs/MessageId.h"
 #include "season/Season.h"
 
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 
 class Session;
 
 // The texts of the team score table of the weekly report, by team 1..TeamCount (element 0
 // unused): the scores as typed, or as stored when a week is only reported again.
 using ScoreTexts = std::array<QString, MaxTeams + 1>;
-
-// Message ids of the weekly score entry.
-namespace ScoreMessage {
-constexpr int PreviousScoresFound = 1;
-constexpr int StartNewSeason = 2;
-constexpr int WeekOutOfRange = 3;
-constexpr int PreviousWeekNotFound = 9;
-constexpr int ScoresFileNotFound = 19;
-constexpr int ScoreOutOfRange = 29;
-}  // namespace ScoreMessage
-constexpr int ScoreInputId = 5;
 
 // The lines the week prompt adds to the list.
 QStringList weekPromptLines(const Season& season);
@@ -33,9 +24,19 @@ int typedWeekNumber(const QString& text);
 bool weekIsStored(const Season& season, int week);
 
 // The refusal of a week before any score is asked, checked in this order: out of range
-// (message 3), scores stored for another number of teams (19), or - for a week that is not
-// stored yet - the week before it missing (9). 0 when scores may be entered or corrected.
-int weekRefusal(const Season& season, int week);
+// (EnterWeekAgain), scores stored for another number of teams (ScoresFileNotFound), or - for a
+// week that is not stored yet - the week before it missing (PreviousWeekNotFound). None when
+// scores may be entered or corrected.
+std::optional<Refusal> weekRefusal(const Season& season, int week);
+// The refusals with the texts they insert: the season's team count, the week to enter first.
+Refusal scoresFileNotFound(const Season& season);
+Refusal previousWeekNotFound(const Season& season);
+// The refusal of reporting a stored week again: the week's refusal, or for a week not stored the
+// week to enter first.
+std::optional<Refusal> reportRefusal(const Season& season, int week);
+// The refusal of entering a week's scores without being asked anything: the week's refusal, or
+// ScoresAlreadyExist for a stored week (correcting one needs the question of the screen).
+std::optional<Refusal> entryRefusal(const Season& season, int week);
 
 // A stored score as the report shows it when a week is reported again: a leading blank for a
 // number (" 21"), two blanks for a bye.
@@ -54,6 +55,9 @@ struct TypedScore {
     bool operator==(const TypedScore&) const = default;
 };
 TypedScore readTypedScore(const QString& typed);
+// Reads the text typed for a team and, when it is accepted, stores the score and its report text.
+// False, with nothing stored, for a score outside 0..999 (the message is EnterScoreAgain).
+bool storeTypedScore(Season& season, int week, int team, const QString& typed, ScoreTexts& texts);
 
 // Starts a new season of scores: no week stored, columns for the present teams, the old rows
 // emptied.
@@ -61,6 +65,9 @@ void startNewScores(Season& season);
 
 // Marks the week as entered: its row number, the weeks stored, the team columns.
 void markWeekEntered(Season& season, int week);
+// Marks the week as entered and saves the season file; false when it could not be saved (the
+// message has told why).
+bool saveEnteredWeek(Session& session, int week);
 
 // What became of the entry of a week.
 enum class EntryOutcome {
@@ -70,7 +77,7 @@ enum class EntryOutcome {
     Stored,     // the operator chose to report the stored scores again
 };
 
-// The score entry of a week already checked for its range (weekRefusal gives no message 3):
-// messages 19, 1, 2 and 9 through the session's dialogs, one input 5 per team, storing and
-// saving. A new season (message 2 answered Yes) starts only after a backup of the season file. `texts` receives the score texts of the report when the outcome is Entered or Stored.
+// The score entry of a week already checked for its range (weekRefusal gives no EnterWeekAgain):
+// the refusals and questions of the week through the session's dialogs, one TeamScore input per
+// team, storing and saving. A new season starts only after a backup of the season file. `texts` receives the score texts of the report when the outcome is Entered or Stored.
 EntryOutcome enterWeekScores(Session& session, int week, ScoreTexts& texts);

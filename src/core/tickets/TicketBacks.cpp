@@ -72,14 +72,14 @@ QStringList ticketBackHelpLines(const Season& season)
     };
 }
 
-int ticketRangeRefusal(const Season& season, int first, int last)
+std::optional<Refusal> ticketRangeRefusal(const Season& season, int first, int last)
 {
     const int tickets = ticketCountFor(season.TeamCount);
     if (first < 1 || first > tickets || last > tickets)
-        return TicketBackMessage::OutOfRange;
+        return Refusal{MessageId::TicketOutOfRange, {QString::number(season.TicketCount)}};
     if (last < first)
-        return TicketBackMessage::RangeSmaller;
-    return 0;
+        return Refusal{MessageId::LastTicketBeforeFirst, {}};
+    return std::nullopt;
 }
 
 TicketBackMargins ticketBackMargins(const Season& season)

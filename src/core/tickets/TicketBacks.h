@@ -1,18 +1,14 @@
 #pragma once
 
+#include "dialogs/MessageId.h"
 #include "print/PrintJob.h"
 
 #include <QString>
 #include <QStringList>
 
-struct Season;
+#include <optional>
 
-// Message ids of the ticket backs.
-namespace TicketBackMessage {
-constexpr int RangeSmaller = 5;   // last ticket smaller than first
-constexpr int OutOfRange = 6;     // first below 1 or beyond the tickets, or last beyond them
-constexpr int OutputPaused = 7;   // the pause after the chosen number of tickets
-}  // namespace TicketBackMessage
+struct Season;
 
 // Failures during a run of ticket backs, by number.
 namespace TicketBackFailure {
@@ -26,9 +22,10 @@ QString ticketBackFailureText(int number, const QString& description);
 // The twelve help lines shown while the three ticket numbers are asked for.
 QStringList ticketBackHelpLines(const Season& season);
 
-// The refusal of a ticket range: message 6 when a number lies outside the tickets, 5 when the
-// last is smaller than the first, 0 when the range may be produced.
-int ticketRangeRefusal(const Season& season, int first, int last);
+// The refusal of a ticket range: TicketOutOfRange when a number lies outside the tickets,
+// LastTicketBeforeFirst when the last is smaller than the first, none when the range may be
+// produced.
+std::optional<Refusal> ticketRangeRefusal(const Season& season, int first, int last);
 
 // Blank lines printed above and below the week block so that it sits in the middle of the back.
 struct TicketBackMargins {

@@ -42,23 +42,24 @@ struct HeadingText {
     int full;      // ... of a group whose members each win in full
 };
 
-HeadingText headingText(PrizeCategory category)
+HeadingText headingText(Prize prize)
 {
-    switch (category) {
-    case PrizeCategory::RegularLow:
+    switch (prize) {
+    case Prize::RegularLow:
         return {QStringLiteral("Regular Season Low"), 13, 9, 11};
-    case PrizeCategory::PlayoffLow:
+    case Prize::PlayoffLow:
         return {QStringLiteral("Playoff Season Low"), 13, 9, 11};
-    case PrizeCategory::RegularSecondHigh:
+    case Prize::RegularSecondHigh:
         return {QStringLiteral("Regular Season 2nd High"), 8, 4, 6};
-    case PrizeCategory::RegularHigh:
+    case Prize::RegularHigh:
         return {QStringLiteral("Regular Season High"), 12, 8, 10};
-    case PrizeCategory::PlayoffHigh:
+    case Prize::PlayoffHigh:
         return {QStringLiteral("Playoff Season High"), 12, 8, 10};
-    case PrizeCategory::RegularCombined:
+    case Prize::RegularCombined:
         return {QStringLiteral("Regular Season High and 2nd High"), 6, 6, 6};
+    default:
+        return {};
     }
-    return {};
 }
 
 PrintJob reportJobStart(const Season& season, int part)
@@ -130,10 +131,10 @@ QStringList rankedPairLines(const Season& season, int week, const QVector<Ranked
 
 QString groupHeading(const AwardGroup& group)
 {
-    const HeadingText text = headingText(group.category);
+    const HeadingText text = headingText(group.prize);
     const int size = group.awards.size();
     const QString money = text.name + QStringLiteral(" Weekly money:");
-    if (group.category == PrizeCategory::RegularCombined) {
+    if (group.prize == Prize::RegularCombined) {
         return QStringLiteral("   Next ") + QString::number(size) + QStringLiteral(" split ") + money
             + blanks(text.split) + QStringLiteral("xxxxx");
     }
@@ -153,15 +154,15 @@ QStringList winnersSectionLines(const Season& season, const WeekWinners& winners
         lines << QStringLiteral("   There are no weekly winners") << fillInLine();
 
     if (!winners.randomTickets.isEmpty()) {
-        if (season.PrizeOption[6] == 1) {
+        if (season.prizeOn(Prize::RegularRandom)) {
             // The marks stand where every other heading has them.
-            lines << markedHeading(QStringLiteral("   Next ") + QString::number(season.PrizeValue[12])
+            lines << markedHeading(QStringLiteral("   Next ") + QString::number(season.randomWinnersPerWeek())
                                        + QStringLiteral(" are Random Weekly winners:"),
                                    21)
                   << fillInLine();
         }
         for (int ticket : winners.randomTickets)
-            lines << paymentLine(ticket, qint64(season.PrizeValue[6]) * 100) << fillInLine();
+            lines << paymentLine(ticket, qint64(season.prizeAmount(Prize::RegularRandom)) * 100) << fillInLine();
     }
 
     for (const AwardGroup& group : winners.groups) {

@@ -14,15 +14,15 @@ namespace {
 
 // One prize group: the awards of the given entries of the ranked list, in the order given.
 AwardGroup prizeGroup(const Season& season, const UnsoldTickets& unsold, const QVector<RankedEntry>& ranked,
-                      PrizeCategory category, bool split, const QVector<int>& entries, int divisor)
+                      Prize prize, bool split, const QVector<int>& entries, int divisor)
 {
     AwardGroup group;
-    group.category = category;
+    group.prize = prize;
     group.split = split;
-    const qint64 amount = prizeAmount(season, category);
+    const qint64 amount = season.prizeAmount(prize);
     for (int index : entries) {
         Award award;
-        award.category = category;
+        award.prize = prize;
         award.ticket = ranked[index].ticket;
         award.divisor = divisor;
         award.cents = shareCents(amount, divisor);
@@ -46,15 +46,6 @@ QVector<int> indexes(int from, int to, bool downwards = false)
 }
 
 }  // namespace
-
-qint64 prizeAmount(const Season& season, PrizeCategory category)
-{
-    // The combined money of high and second high exists only while a tie for the top is paid;
-    // it is reckoned here and never written into the season's prize values.
-    if (category == PrizeCategory::RegularCombined)
-        return qint64(season.PrizeValue[1]) + season.PrizeValue[2];
-    return season.PrizeValue[static_cast<int>(category)];
-}
 
 QVector<RankedEntry> rankedList(const Season& season, int week)
 {
@@ -86,7 +77,7 @@ QVector<RankedEntry> rankedList(const Season& season, int week)
 QVector<int> drawList(const Season& season)
 {
     QVector<int> draws;
-    const int perWeek = season.PrizeValue[12];
+    const int perWeek = season.randomWinnersPerWeek();
     const int tickets = ticketCountFor(season.TeamCount);
     const int weeks = season.RegularWeeks + season.PlayoffWeeks;
     if (perWeek <= 0 || tickets == 0 || weeks <= 0)
@@ -141,7 +132,7 @@ QVector<int> drawList(const Season& season)
 QVector<int> randomWinnersOfWeek(const Season& season, int week, const QVector<int>& draws)
 {
     QVector<int> winners;
-    const int perWeek = season.PrizeValue[12];
+    const int perWeek = season.randomWinnersPerWeek();
     if (perWeek <= 0 || !season.isRegularWeek(week) || week < 1)
         return winners;
     const int first = (week - 1) * perWeek;
@@ -159,10 +150,9 @@ QVector<AwardGroup> prizeGroups(const Season& season, bool regular, const QVecto
 
     const UnsoldTickets unsold(season);
     const bool split = season.tiesSplitPrize();
-    const auto& option = season.PrizeOption;
     const auto totalAt = [&](int index) { return ranked[index].total; };
-    const auto add = [&](PrizeCategory category, const QVector<int>& entries, int divisor) {
-        groups.append(prizeGroup(season, unsold, ranked, category, split, entries, divisor));
+    const auto add = [&](Prize prize, const QVector<int>& entries, int divisor) {
+        groups.append(prizeGroup(season, unsold, ranked, prize, split, entries, divisor));
     };
 
     // Low prize: the last entry and every entry directly above it with the same total, paid
@@ -172,10 +162,9 @@ QVector<AwardGroup> prizeGroups(const Season& season, bool regular, const QVecto
         while (lowStart > 0 && totalAt(lowStart - 1) == totalAt(count - 1))
             --lowStart;
         const int lowSize = count - lowStart;
-        if (regular ? option[4] == 1 : option[11] == 1) {
-            add(regular ? PrizeCategory::RegularLow : PrizeCategory::PlayoffLow, indexes(lowStart, count - 1, true),
-                split ? lowSize : 1);
-        }
+        const Prize low = regular ? Prize::RegularLow : Prize::PlayoffLow;
+        if (season.prizeOn(low))
+            add(low, indexes(lowStart, count - 1, true), split ? lowSize : 1);
     }
 
     // Tie groups at the top: `top` entries share the highest total, the `second` entries after
@@ -188,18 +177,18 @@ QVector<AwardGroup> prizeGroups(const Season& season, bool regular, const QVecto
         ++second;
 
     // Second high: only when a single ticket holds the top.
-    if (regular && option[2] == 1 && top == 1 && second > 0)
-        add(PrizeCategory::RegularSecondHigh, indexes(1, second), split ? second : 1);
+    if (regular && season.prizeOn(Prize::RegularSecondHigh) && top == 1 && second > 0)
+        add(Prize::RegularSecondHigh, indexes(1, second), split ? second : 1);
 
     // High. A tie for the top splits the high and second-high money together; paid in full, each
     // tied ticket wins the high prize and the second high is not paid.
-    if (regular && option[1] == 1) {
-        if (top > 1 && option[2] == 1 && split)
-            add(PrizeCategory::RegularCombined, indexes(0, top - 1), top);
+    if (regular && season.prizeOn(Prize::RegularHigh)) {
+        if (top > 1 && season.prizeOn(Prize::RegularSecondHigh) && split)
+            add(Prize::RegularCombined, indexes(0, top - 1), top);
         else
-            add(PrizeCategory::RegularHigh, indexes(0, top - 1), split ? top : 1);
-    } else if (!regular && option[9] == 1) {
-        add(PrizeCategory::PlayoffHigh, indexes(0, top - 1), split ? top : 1);
+            add(Prize::RegularHigh, indexes(0, top - 1), split ? top : 1);
+    } else if (!regular && season.prizeOn(Prize::PlayoffHigh)) {
+        add(Prize::PlayoffHigh, indexes(0, top - 1), split ? top : 1);
     }
     return groups;
 }

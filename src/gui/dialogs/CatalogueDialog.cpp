@@ -94,11 +94,11 @@ void CatalogueDialog::fixSizeAndCentre()
         move(area.center() - rect().center());
 }
 
-void CatalogueDialog::finish(int answer)
+void CatalogueDialog::finish(Answer answer)
 {
-    session_.MsgResult = answer;
+    answer_ = answer;
     finishing_ = true;
-    done(answer);
+    done(static_cast<int>(answer));
 }
 
 void CatalogueDialog::closeEvent(QCloseEvent* event)

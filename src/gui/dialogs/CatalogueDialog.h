@@ -18,6 +18,8 @@ class CatalogueDialog : public QDialog {
 public:
     // Escape does nothing: only the dialog's buttons close it.
     void reject() override {}
+    // The answer of the button (or key) that closed the dialog.
+    Answer answer() const { return answer_; }
 
 protected:
     CatalogueDialog(Session& session, QWidget* parent);
@@ -32,8 +34,8 @@ protected:
     void widenToFitLines(const QList<QWidget*>& moved, const QList<QWidget*>& grown);
     // Fixes the window at its size and centres it on its parent or the screen.
     void fixSizeAndCentre();
-    // Stores the answer in MsgResult and closes the dialog.
-    void finish(int answer);
+    // Keeps the answer and closes the dialog.
+    void finish(Answer answer);
 
     void closeEvent(QCloseEvent* event) override;
     // A thin edge, so the dialog stands out from a white window behind it even where the
@@ -47,4 +49,5 @@ protected:
 
 private:
     bool finishing_ = false;
+    Answer answer_ = Answer::Cancel;
 };

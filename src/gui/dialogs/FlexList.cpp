@@ -66,7 +66,7 @@ void FlexList::fitColumnWidth()
     grid_->setColumnWidth(0, qMax(width, 1));
 }
 
-void FlexList::flexadditem(const QString& text, const QString& code, Session& session)
+void FlexList::flexadditem(const QString& text, const QString& code, const Session& session)
 {
     if (!grid_)
         return;
@@ -99,5 +99,4 @@ void FlexList::flexadditem(const QString& text, const QString& code, Session& se
     const QFontMetrics metrics(font);
     grid_->setRowHeight(row, metrics.height() + 4);
     grid_->setCurrentCell(row, 0);
-    ++session.k;
 }

@@ -23,8 +23,8 @@ public:
     std::int32_t listIndex() const;
     std::int32_t listCount() const;
 
-    // Appends one line, makes it the current row and counts it in session.k.
-    void flexadditem(const QString& text, const QString& code, Session& session);
+    // Appends one line and makes it the current row; sizes follow the session's FontScale.
+    void flexadditem(const QString& text, const QString& code, const Session& session);
 
     // Stretches the single column over the grid's full width (after the grid was resized).
     void fitColumnWidth();

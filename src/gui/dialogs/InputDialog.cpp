@@ -16,7 +16,8 @@ const QRect okButton(90, 226, 100, 36);
 const QRect cancelButton(210, 226, 100, 36);
 }  // namespace
 
-InputDialog::InputDialog(Session& session, QWidget* parent) : CatalogueDialog(session, parent)
+InputDialog::InputDialog(Session& session, const InputEntry& entry, QWidget* parent)
+    : CatalogueDialog(session, parent)
 {
     addTitleBox(titleBox);
     addLineGrid(lineGrid);
@@ -31,14 +32,10 @@ InputDialog::InputDialog(Session& session, QWidget* parent) : CatalogueDialog(se
     resize(designSize);
     scaleToScreen();
 
-    const InputEntry entry = inputEntry(session_, session_.MsgId);
     if (entry.questionSound)
         session_.playCue(session_.QuestionSound);
 
     title_->setText(entry.title);
-    connect(input_, &QLineEdit::textChanged, this, [this](const QString& text) { session_.InputText = text; });
-    if (entry.clearsInputText)
-        session_.InputText.clear();
     input_->setText(entry.startText);
     showLines(entry.lines);
     input_->setSelection(0, input_->text().size());
@@ -50,6 +47,11 @@ InputDialog::InputDialog(Session& session, QWidget* parent) : CatalogueDialog(se
     widenToFitLines({ok, cancel}, {input_});
     fixSizeAndCentre();
     input_->setFocus();
+}
+
+QString InputDialog::text() const
+{
+    return input_->text();
 }
 
 Button* InputDialog::addButton(const char* name, const QString& caption, const QRect& designGeometry)

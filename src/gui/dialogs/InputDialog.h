@@ -1,16 +1,19 @@
 #pragma once
 
 #include "dialogs/CatalogueDialog.h"
+#include "dialogs/InputCatalogue.h"
 
 class Button;
 
-// Asks for input Session::MsgId: title in Text1, instructions in MSFlexGrid1, the typed text in
-// Text2 (whole text selected on opening, every change copied into InputText at once), cmdOK and
-// cmdCancel. OK or Enter in Text2 store 1 in MsgResult, Cancel stores 2.
+// Asks for one line of text: title in Text1, instructions in MSFlexGrid1, the typed text in
+// Text2 (its starting text selected on opening, so that typing replaces it), cmdOK and
+// cmdCancel. OK or Enter in Text2 answer OK, cmdCancel answers Cancel.
 class InputDialog final : public CatalogueDialog {
     Q_OBJECT
 public:
-    explicit InputDialog(Session& session, QWidget* parent = nullptr);
+    InputDialog(Session& session, const InputEntry& entry, QWidget* parent = nullptr);
+    // The text in the input box.
+    QString text() const;
 
 private:
     Button* addButton(const char* name, const QString& caption, const QRect& designGeometry);

@@ -17,7 +17,8 @@ const QRect pairRight(210, 172, 100, 36);
 const QRect alone(140, 172, 100, 36);
 }  // namespace
 
-MessageDialog::MessageDialog(Session& session, QWidget* parent) : CatalogueDialog(session, parent)
+MessageDialog::MessageDialog(Session& session, const MessageEntry& entry, QWidget* parent)
+    : CatalogueDialog(session, parent)
 {
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -36,7 +37,6 @@ MessageDialog::MessageDialog(Session& session, QWidget* parent) : CatalogueDialo
     SetSounds(session_);
     session_.playCue(session_.ErrorSound);
 
-    const MessageEntry entry = messageEntry(session_, session_.MsgId);
     title_->setText(entry.title);
     showLines(entry.lines);
     if (entry.paired && entry.buttons.size() == 2) {
@@ -75,7 +75,7 @@ void MessageDialog::showButton(Button* button, const MessageButton& shown)
     button->setCaption(shown.caption);
     button->setFaceColour(shown.face);
     button->setCaptionColour(shown.captionColour);
-    const int answer = shown.answer;
+    const Answer answer = shown.answer;
     connect(button, &QPushButton::clicked, this, [this, answer] { finish(answer); });
     button->show();
 }

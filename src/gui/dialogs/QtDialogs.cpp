@@ -17,16 +17,16 @@ QWidget* ownerFor(QWidget* window)
 }
 }  // namespace
 
-int QtDialogs::showMessage(Session& session)
+Answer QtDialogs::showMessage(Session& session, const MessageEntry& entry)
 {
-    MessageDialog dialog(session, ownerFor(window_));
+    MessageDialog dialog(session, entry, ownerFor(window_));
     dialog.exec();
-    return session.MsgResult;
+    return dialog.answer();
 }
 
-int QtDialogs::showInput(Session& session)
+InputReply QtDialogs::showInput(Session& session, const InputEntry& entry)
 {
-    InputDialog dialog(session, ownerFor(window_));
+    InputDialog dialog(session, entry, ownerFor(window_));
     dialog.exec();
-    return session.MsgResult;
+    return {dialog.answer(), dialog.text()};
 }

@@ -12,8 +12,8 @@ public:
     // The window the dialogs are shown over (the main screen, or a screen open in its place).
     void setWindow(QWidget* window) { window_ = window; }
 
-    int showMessage(Session& session) override;
-    int showInput(Session& session) override;
+    Answer showMessage(Session& session, const MessageEntry& entry) override;
+    InputReply showInput(Session& session, const InputEntry& entry) override;
 
 private:
     QWidget* window_ = nullptr;

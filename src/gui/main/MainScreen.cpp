@@ -1,5 +1,7 @@
 #include "main/MainScreen.h"
 
+#include "main/ScreenOpener.h"
+#include "main/Selections.h"
 #include "print/PrintJob.h"
 
 #include "dialogs/Button.h"
@@ -31,13 +33,16 @@ constexpr int DesignHeight = 560;
 
 }  // namespace
 
-MainScreen::MainScreen(Session& session, QWidget* parent)
-    : MainScreen(session, primaryScreenSize(), parent)
+MainScreen::MainScreen(Session& session, const ScreenRegistry& screens, QWidget* parent)
+    : MainScreen(session, screens, primaryScreenSize(), parent)
 {
+    // Placed by its frame from the start; its size is checked once the frame is known.
+    fitsItsScreen_ = true;
+    fitFrameOnScreen(this);
 }
 
-MainScreen::MainScreen(Session& session, QSize screenSize, QWidget* parent)
-    : QWidget(parent), session_(session)
+MainScreen::MainScreen(Session& session, const ScreenRegistry& screens, QSize screenSize, QWidget* parent)
+    : QWidget(parent), session_(session), opener_(new ScreenOpener(*this, session, screens))
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral("KICKPOOL"));
@@ -45,43 +50,25 @@ MainScreen::MainScreen(Session& session, QSize screenSize, QWidget* parent)
     startUp(screenSize);
 }
 
-MainScreen::~MainScreen()
-{
-    for (OtherScreenSlot& slot : otherScreens_)
-        delete slot.screen.data();
-}
-
-void MainScreen::setScreenMaker(OtherScreen which, std::function<QWidget*()> make)
-{
-    otherScreens_[static_cast<int>(which)].make = std::move(make);
-}
+MainScreen::~MainScreen() = default;
 
 void MainScreen::buildControls()
 {
     setFont(designFont(10));
     setGeometry(0, 0, DesignWidth, DesignHeight);
 
-    // The six selections stand in two columns of three; the index, not the place, says what
-    // runs: left 1, 2, 6 and right 3, 4, 5.
+    // The six selections stand in two columns of three.
     frame2_ = new QGroupBox(QStringLiteral("-------------------------  SELECTIONS"), this);
     frame2_->setObjectName(QStringLiteral("Frame2"));
     frame2_->setFont(designFont(10, true));
     frame2_->setGeometry(8, 6, 384, 118);
     selections_ = new QButtonGroup(this);
-    const QString captions[7] = {{},
-                                 QStringLiteral("Calculate Winners"),
-                                 QStringLiteral("Letter to Winners"),
-                                 QStringLiteral("Update Annual Data"),
-                                 QStringLiteral("Tickets - Print Front"),
-                                 QStringLiteral("Tickets - Print Back"),
-                                 QStringLiteral("Grand Prize")};
-    const int column[7] = {0, 0, 0, 1, 1, 1, 0};
-    const int row[7] = {0, 0, 1, 0, 1, 2, 2};
     for (int index = 1; index <= 6; ++index) {
-        auto* option = new QRadioButton(captions[index], frame2_);
+        const Selection& selection = selections()[index];
+        auto* option = new QRadioButton(selection.caption, frame2_);
         option->setObjectName(QStringLiteral("optSelection%1").arg(index));
         option->setFont(designFont(10, true));
-        option->setGeometry(12 + column[index] * 188, 28 + row[index] * 29, 184, 24);
+        option->setGeometry(12 + selection.column * 188, 28 + selection.row * 29, 184, 24);
         selections_->addButton(option, index);
         optSelection_[index] = option;
     }
@@ -172,6 +159,7 @@ void MainScreen::startUp(QSize screenSize)
     SetScale(session_, screenSize);
     applyLayout(this, session_);
     scaleIndicators({frame2_, frame3_}, chkPrint_->font());
+    scaleToolTips(session_);
 
     LoadSeason(session_);
 
@@ -213,32 +201,64 @@ int MainScreen::selectedIndex() const
     return id < 0 ? 0 : id;
 }
 
-void MainScreen::addLine(const QString& line)
-{
-    list_->addItem(line);
-}
-
 void MainScreen::addLines(const QStringList& lines)
 {
     list_->addItems(lines);
 }
 
-QStringList MainScreen::listLines() const
+void MainScreen::clearList()
 {
-    QStringList lines;
-    for (int row = 0; row < list_->count(); ++row)
-        lines.append(list_->item(row)->text());
-    return lines;
+    list_->clear();
+}
+
+QString MainScreen::promptText(int n) const
+{
+    return text_[n]->text();
+}
+
+void MainScreen::askPrompt(int n, const QString& caption)
+{
+    text_[n]->show();
+    text_[n]->setFocus();
+    label_[n]->setStyleSheet(QString());
+    label_[n]->setText(caption);
+    label_[n]->show();
+}
+
+void MainScreen::emptyPrompt(int n)
+{
+    text_[n]->clear();
+}
+
+void MainScreen::focusPrompt(int n)
+{
+    text_[n]->setFocus();
+}
+
+void MainScreen::hidePrompt(int n)
+{
+    text_[n]->clear();
+    text_[n]->hide();
+    label_[n]->hide();
+}
+
+void MainScreen::showPromptFailure(int n, const QString& text)
+{
+    label_[n]->setStyleSheet(QStringLiteral("color: red"));
+    label_[n]->setText(text);
+    label_[n]->show();
+}
+
+void MainScreen::showAddressButton()
+{
+    cmdHeader_->show();
 }
 
 void MainScreen::Clear()
 {
     list_->clear();
-    for (int n = 1; n <= 3; ++n) {
-        text_[n]->clear();
-        text_[n]->hide();
-        label_[n]->hide();
-    }
+    for (int n = 1; n <= 3; ++n)
+        hidePrompt(n);
     cmdHeader_->hide();
     labelPrinted_->hide();
 }
@@ -265,6 +285,19 @@ void MainScreen::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
+// The first paint comes after the window manager has framed the window; the window is fitted
+// once the paint is over.
+void MainScreen::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (fitsItsScreen_ && !framePlaced_) {
+        QMetaObject::invokeMethod(this, [this] {
+            if (!framePlaced_)
+                framePlaced_ = fitFrameOnScreen(this);
+        }, Qt::QueuedConnection);
+    }
+}
+
 void MainScreen::cmdExit_Click()
 {
     close();
@@ -273,10 +306,10 @@ void MainScreen::cmdExit_Click()
 // Closing the window from anywhere asks first; unsaved changes are neither saved nor mentioned.
 void MainScreen::closeEvent(QCloseEvent* event)
 {
-    if (session_.message(25) != 6) {
+    if (session_.message(MessageId::ExitProgram) != Answer::Yes) {
         event->ignore();
         return;
     }
-    delete otherScreens_[static_cast<int>(OtherScreen::AnnualData)].screen.data();
+    opener_->closeAll();
     event->accept();
 }

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QPointer>
+#include "main/ScreenRegistry.h"
+#include "main/SelectionHost.h"
+
 #include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
-
-#include <functional>
 
 class Button;
 class QButtonGroup;
@@ -19,53 +19,45 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class ScreenOpener;
 class Session;
 
 // The start-up window and hub of the program: the six selections, the printer choice, the
 // prompt boxes and the list that the report selections write to, and the buttons that save,
 // reset, change the letter's return address, open the data files and end the program.
 //
-// The report selections (Winners, Letter, Tickets, GrandPrizePreview) are procedures of this
-// screen; each lives in the file of its subsystem and works on the controls through the
-// accessors below.
-class MainScreen : public QWidget {
+// The report selections (Winners, Letter, Tickets, GrandPrizePreview) live in the files of their
+// subsystems and reach the screen only through SelectionHost. The other screens open in place of
+// this one through its ScreenOpener, made from `screens`.
+class MainScreen : public QWidget, public SelectionHost {
     Q_OBJECT
 public:
     // Builds the screen and runs its start-up: scaling, the season file, captions, the notice
     // lines and the sound cues.
-    explicit MainScreen(Session& session, QWidget* parent = nullptr);
+    MainScreen(Session& session, const ScreenRegistry& screens, QWidget* parent = nullptr);
     // The same, scaled for a screen of the given size in pixels rather than the primary screen.
-    MainScreen(Session& session, QSize screenSize, QWidget* parent = nullptr);
+    MainScreen(Session& session, const ScreenRegistry& screens, QSize screenSize, QWidget* parent = nullptr);
     ~MainScreen() override;
 
-    // The screens that the main screen opens in its place.
-    enum class OtherScreen { AnnualData, TicketFront, DataFiles };
-    // Gives the main screen the way to make one of them; it makes it the first time it is
-    // opened and keeps it. The screen shows the main screen again when it closes.
-    void setScreenMaker(OtherScreen which, std::function<QWidget*()> make);
+    ScreenOpener& opener() { return *opener_; }
 
-    Session& session() { return session_; }
-    QListWidget* list() const { return list_; }
-    QLineEdit* text(int n) const;   // Text1..Text3
-    QLabel* label(int n) const;     // Label1..Label3
-    bool printerTicked() const;
+    // SelectionHost
+    Session& session() override { return session_; }
+    bool printerTicked() const override;
+    void addLines(const QStringList& lines) override;
+    void clearList() override;
+    QString promptText(int n) const override;
+    void askPrompt(int n, const QString& caption) override;
+    void emptyPrompt(int n) override;
+    void focusPrompt(int n) override;
+    void hidePrompt(int n) override;
+    void showPromptFailure(int n, const QString& text) override;
+    void runAgain() override { cmdRun_Click(); }
+    void Clear() override;
+    void showAddressButton() override;
+
     // The option selected, 1..6, or 0 when none is.
     int selectedIndex() const;
-
-    // Appends lines to List1 as they stand, trailing blanks included.
-    void addLine(const QString& line);
-    void addLines(const QStringList& lines);
-    QStringList listLines() const;
-
-    // Empties List1 and the three prompt boxes, hides the boxes, their labels and
-    // CHANGE YOUR ADDRESS.
-    void Clear();
-
-    // The report selections.
-    void Winners();
-    void Letter();
-    void Tickets();
-    void GrandPrizePreview();
 
     // Handlers of the screen's controls.
     void optSelection_Click(int index);
@@ -83,6 +75,8 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Once the window manager has framed the window: all of it, title bar included, on screen.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void buildControls();
@@ -93,12 +87,17 @@ private:
     void finishPrintRun();
     // Opens another screen in place of this one; with `hideMain` false this one stays visible.
     // A screen that this version does not have leaves this one as it is and says so.
-    void showScreen(OtherScreen which, bool hideMain);
+    void showScreen(ScreenId which, const QString& caption, bool hideMain);
     // Shows a one-line note under the list (where a printout went, a screen that is missing, in
     // red a printout that failed).
     void showNote(const QString& text, const QString& tip = {}, bool failure = false);
 
     Session& session_;
+    ScreenOpener* opener_ = nullptr;
+    // Scaled for the screen it shows on (not for a given size), and placed there by its frame
+    // until the frame is known.
+    bool fitsItsScreen_ = false;
+    bool framePlaced_ = false;
 
     QGroupBox* frame2_ = nullptr;
     QButtonGroup* selections_ = nullptr;
@@ -115,11 +114,4 @@ private:
     QLabel* label_[4] = {};
     QListWidget* list_ = nullptr;
     QLabel* labelPrinted_ = nullptr;
-
-    struct OtherScreenSlot {
-        QString caption;  // how the main screen names it
-        std::function<QWidget*()> make;
-        QPointer<QWidget> screen;
-    };
-    OtherScreenSlot otherScreens_[3];
 };

@@ -17,13 +17,15 @@ void MainScreen::cmdHeader_Click()
 {
     list_->clear();
     cmdSave_->show();
+    const InputId lines[] = {InputId::OrganisationName, InputId::AddressLine1, InputId::AddressLine2,
+                             InputId::CityStateZip};
     for (int n = 1; n <= 4; ++n) {
-        session_.InputText = session_.season.ReturnAddress[n];
-        if (session_.input(n) == 2)
+        const InputReply reply = session_.input(lines[n - 1], {session_.season.ReturnAddress[n]});
+        if (reply.cancelled())
             break;
-        session_.season.ReturnAddress[n] = session_.InputText;
+        session_.season.ReturnAddress[n] = reply.text;
     }
-    Letter();
+    Letter(*this);
     finishPrintRun();
 }
 
@@ -31,7 +33,7 @@ void MainScreen::cmdHeader_Click()
 // failed (message 31) leaves the button there, so that the changes can still be saved.
 void MainScreen::cmdSave_Click()
 {
-    if (session_.message(26) == 6 && !SaveSeason(session_))
+    if (session_.message(MessageId::SaveAllChangesMain) == Answer::Yes && !SaveSeason(session_))
         return;
     cmdSave_->hide();
 }

@@ -1,7 +1,9 @@
-// What the six selections run, RUN AGAIN, the printer box and DATA FILES.
+// The selection table and what the six selections run, RUN AGAIN, the printer box and DATA FILES.
 #include "main/MainScreen.h"
 
 #include "dialogs/Button.h"
+#include "main/ScreenOpener.h"
+#include "main/Selections.h"
 #include "print/PrintRun.h"
 #include "season/Services.h"
 #include "season/Session.h"
@@ -11,6 +13,26 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+
+const std::array<Selection, 7>& selections()
+{
+    // Left column 1, 2, 6 and right column 3, 4, 5, each from the top.
+    static const std::array<Selection, 7> table = {{
+        {},
+        {QStringLiteral("Calculate Winners"), 0, 0, Winners, {}, false},
+        {QStringLiteral("Letter to Winners"), 0, 1, Letter, {}, false},
+        {QStringLiteral("Update Annual Data"), 1, 0, nullptr, ScreenId::AnnualData, false},
+        {QStringLiteral("Tickets - Print Front"), 1, 1, nullptr, ScreenId::TicketFront, false},
+        {QStringLiteral("Tickets - Print Back"), 1, 2, Tickets, {}, true},
+        {QStringLiteral("Grand Prize"), 0, 2, GrandPrizePreview, {}, false},
+    }};
+    return table;
+}
+
+QString dataFilesCaption()
+{
+    return QStringLiteral("DATA FILES");
+}
 
 void MainScreen::optSelection_Click(int index)
 {
@@ -38,36 +60,22 @@ void MainScreen::ChkPrint_Click()
     cmdRun_Click();
 }
 
+// Chosen, a screen takes the place of this one and the options go off; run again, it only shows
+// itself beside this one. A report selection runs on this screen.
 void MainScreen::runSelection(int index, bool chosen)
 {
-    switch (index) {
-    case 1:
-        Winners();
-        break;
-    case 2:
-        Letter();
-        break;
-    case 3:
+    if (index < 1 || index > 6)
+        return;
+    const Selection& selection = selections()[index];
+    if (selection.screen) {
         if (chosen)
             setAllOptionsOff();
-        showScreen(OtherScreen::AnnualData, chosen);
-        break;
-    case 4:
-        if (chosen)
-            setAllOptionsOff();
-        showScreen(OtherScreen::TicketFront, chosen);
-        break;
-    case 5:
-        if (chosen)
-            session_.playCue(session_.QuestionSound);
-        Tickets();
-        break;
-    case 6:
-        GrandPrizePreview();
-        break;
-    default:
-        break;
+        showScreen(*selection.screen, selection.caption, chosen);
+        return;
     }
+    if (chosen && selection.questionCue)
+        session_.playCue(session_.QuestionSound);
+    selection.procedure(*this);
 }
 
 void MainScreen::cmdSaveRestore_Click()
@@ -75,26 +83,14 @@ void MainScreen::cmdSaveRestore_Click()
     Clear();
     cmdSave_->hide();
     setAllOptionsOff();
-    showScreen(OtherScreen::DataFiles, true);
+    showScreen(ScreenId::DataFiles, dataFilesCaption(), true);
 }
 
-void MainScreen::showScreen(OtherScreen which, bool hideMain)
+void MainScreen::showScreen(ScreenId which, const QString& caption, bool hideMain)
 {
-    static const char* const names[] = {"Update Annual Data", "Tickets - Print Front", "DATA FILES"};
-    OtherScreenSlot& slot = otherScreens_[static_cast<int>(which)];
-    if (!slot.screen && slot.make)
-        slot.screen = slot.make();
-    if (!slot.screen) {
-        // Never hide this window when there is nothing to show in its place.
-        showNote(QStringLiteral("%1 is not part of this version of Kickpool.")
-                     .arg(QLatin1String(names[static_cast<int>(which)])));
-        return;
-    }
-    if (hideMain)
-        hide();
-    slot.screen->show();
-    slot.screen->raise();
-    slot.screen->activateWindow();
+    // Never hidden when there is nothing to show in its place.
+    if (!opener_->open(which, hideMain))
+        showNote(caption + QStringLiteral(" is not part of this version of Kickpool."));
 }
 
 // A failure that the selection did not show itself is shown here.

@@ -1,15 +1,16 @@
 // "Grand Prize": the standings of all tickets by value; printed as one job when the printer box
 // is ticked.
-#include "main/MainScreen.h"
+#include "main/SelectionHost.h"
 
 #include "reports/GrandPrize.h"
 #include "season/Services.h"
 #include "season/Session.h"
 
-void MainScreen::GrandPrizePreview()
+void GrandPrizePreview(SelectionHost& host)
 {
-    addLines(grandPrizePreviewLines(session_));
-    Printer* printer = session_.services.printer;
-    if (printerTicked() && printer)
-        printer->print(grandPrizePreviewJob(session_));
+    Session& session = host.session();
+    host.addLines(grandPrizePreviewLines(session));
+    Printer* printer = session.services.printer;
+    if (host.printerTicked() && printer)
+        printer->print(grandPrizePreviewJob(session));
 }

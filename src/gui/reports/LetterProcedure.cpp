@@ -1,26 +1,22 @@
 // "Letter to Winners": the letter in the list and, with the printer box ticked, the copies asked
 // for, each its own print job.
-#include "main/MainScreen.h"
+#include "main/SelectionHost.h"
 
-#include "dialogs/Button.h"
 #include "reports/Letter.h"
 #include "season/Services.h"
 #include "season/Session.h"
 
-void MainScreen::Letter()
+void Letter(SelectionHost& host)
 {
-    Clear();
-    cmdHeader_->show();
+    Session& session = host.session();
+    host.Clear();
+    host.showAddressButton();
     int copies = 0;
-    if (printerTicked()) {
-        copies = askLetterCopies(session_);
+    if (host.printerTicked()) {
+        copies = askLetterCopies(session);
         if (copies == 0)
             return;
     }
-    addLines(letterLines(session_));
-    Printer* printer = session_.services.printer;
-    if (!printer)
-        return;
-    for (int copy = 0; copy < copies; ++copy)
-        printer->print(letterJob(session_));
+    host.addLines(letterLines(session));
+    printEvery(session.services.printer, QVector<PrintJob>(copies, letterJob(session)));
 }

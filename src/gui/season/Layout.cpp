@@ -3,13 +3,16 @@
 #include "print/PrintJob.h"
 #include "season/Session.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QToolTip>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -73,6 +76,11 @@ QSize primaryScreenSize()
 
 void applyLayout(QWidget* window, const Session& session)
 {
+    applyLayout(window, session.ScaleX, session.ScaleY, session.FontScale);
+}
+
+void applyLayout(QWidget* window, float scaleX, float scaleY, float fontScale)
+{
     if (!window)
         return;
     // Sizes are read before anything changes: a control that inherits its font from the window
@@ -82,10 +90,40 @@ void applyLayout(QWidget* window, const Session& session)
     const Original self{window, window->geometry(), window->font().pointSizeF()};
 
     for (const Original& c : controls) {
-        moveAndSize(c.widget, scaled(c.geometry, session.ScaleX, session.ScaleY));
-        scaleFont(c.widget, c.points, session.FontScale);
+        moveAndSize(c.widget, scaled(c.geometry, scaleX, scaleY));
+        scaleFont(c.widget, c.points, fontScale);
     }
-    moveAndSize(window, scaled(self.geometry, session.ScaleX, session.ScaleY));
+    moveAndSize(window, scaled(self.geometry, scaleX, scaleY));
+}
+
+bool fitFrameOnScreen(QWidget* window)
+{
+    const QScreen* screen = window ? window->screen() : nullptr;
+    if (!screen)
+        return false;
+    const QRect area = screen->availableGeometry();
+    const QRect client = window->geometry();
+    const QRect frame = window->frameGeometry();
+    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
+                           frame.right() - client.right(), frame.bottom() - client.bottom());
+    const QSize room = area.size().shrunkBy(margins);
+    if (client.width() > room.width() || client.height() > room.height()) {
+        const float factor = std::min(float(room.width()) / client.width(), float(room.height()) / client.height());
+        applyLayout(window, factor, factor, factor);
+    }
+    // For a top-level window move() places the frame, so the title bar lands inside the area.
+    const QSize framed = window->size().grownBy(margins);
+    window->move(std::clamp(frame.left(), area.left(), std::max(area.left(), area.right() + 1 - framed.width())),
+                 std::clamp(frame.top(), area.top(), std::max(area.top(), area.bottom() + 1 - framed.height())));
+    return !margins.isNull();
+}
+
+void scaleToolTips(const Session& session)
+{
+    QFont font = QApplication::font();
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * session.FontScale);
+    QToolTip::setFont(font);
 }
 
 QFont designFont(double points, bool bold)

@@ -25,4 +25,16 @@ QSize primaryScreenSize();
 // composite widgets (scroll bars, headers, viewports) follow their widget. A font given in
 // pixels rather than points is left as it is.
 void applyLayout(QWidget* window, const Session& session);
+// The same with the factors given.
+void applyLayout(QWidget* window, float scaleX, float scaleY, float fontScale);
+
+// Keeps a top-level window with all of its frame, title bar included, on the available area of
+// its screen: scales it down a little when the framed window is larger than the area, and places
+// it by its frame. True once the window manager has framed the window; before that the frame is
+// not known and the window is placed by its own edges.
+bool fitFrameOnScreen(QWidget* window);
+
+// Tooltips show in the application's tooltip font, which no screen holds: scales it like the
+// screens' fonts.
+void scaleToolTips(const Session& session);
 

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "TestSeason.h"
+
+#include <random>
+
+// The largest season the program holds: 48 teams (1128 tickets), 25 regular and 4 playoff weeks,
+// all scored 0..45 with a bye now and then; every prize on, `randomWinners` random winners a week,
+// tickets 101..150 and 1001..1128 unsold.
+inline Season largestSeason(int randomWinners)
+{
+    Season s = testSeason(MaxTeams, 25, 4);
+    setPrizes(s, {{Prize::RegularHigh, 100}, {Prize::RegularSecondHigh, 50}, {Prize::RegularLow, 25}, {Prize::RegularRandom, 10}, {Prize::GrandHigh, 1000}, {Prize::GrandLow, 500}, {Prize::PlayoffHigh, 200}, {Prize::PlayoffLow, 100}});
+    s.setRandomWinnersPerWeek(randomWinners);
+    setUnsold(s, {QStringLiteral("101,150"), QStringLiteral("1001,1128")});
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> score(0, 45);
+    std::uniform_int_distribution<int> bye(0, 15);
+    for (int w = 1; w <= s.TotalWeeks; ++w) {
+        std::vector<int> week;
+        for (int t = 1; t <= s.TeamCount; ++t)
+            week.push_back(bye(random) == 0 ? Bye : score(random));
+        setScores(s, w, week);
+    }
+    return s;
+}
