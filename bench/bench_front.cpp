@@ -1,7 +1,7 @@
 // How long composing the ticket front takes, and writing a run of front sheets into a PDF: 100
 // copies three to a sheet, with the size of the file written.
 #include "JobRenderer.h"
-#include "TestSeason.h"
+#include "LargestSeason.h"
 #include "front/FrontLines.h"
 #include "front/FrontPrint.h"
 

@@ -1,11 +1,19 @@
 // The screens of this version of the program, in one place. A screen is added with one line:
-//   screens.add(ScreenId::AnnualData, [](Session& s, QWidget* parent) { return new AnnualDataScreen(s, parent); });
+//   screens.add(ScreenId::AnnualData, [](Session& s, QWidget* parent) { return new Update(s, parent); });
 // A ScreenId without a line here is not part of this version: its selection says so and the
 // screen it would open from stays as it is.
 #include "Screens.h"
 
+#include "annual/Update.h"
+#include "files/FilesScreen.h"
+#include "front/Front.h"
 #include "main/ScreenRegistry.h"
+#include "prizes/Prizes.h"
 
-void registerScreens([[maybe_unused]] ScreenRegistry& screens)
+void registerScreens(ScreenRegistry& screens)
 {
+    screens.add(ScreenId::AnnualData, [](Session& s, QWidget* parent) { return new Update(s, parent); });
+    screens.add(ScreenId::PrizeStructure, [](Session& s, QWidget* parent) { return new Prizes(s, parent); });
+    screens.add(ScreenId::TicketFront, [](Session& s, QWidget* parent) { return new Front(s, parent); });
+    screens.add(ScreenId::DataFiles, [](Session& s, QWidget* parent) { return new FilesScreen(s, parent); });
 }

@@ -17,18 +17,18 @@ class FilesDialogs final : public Dialogs {
 public:
     FilesDialogs(CliDialogs& shown, bool yes) : shown_(shown), yes_(yes) {}
 
-    int showMessage(Session& session) override
+    Answer showMessage(Session& session, const MessageEntry& entry) override
     {
-        const bool question = messageEntry(session, session.MsgId).paired;
-        if (question && yes_) {
-            session.MsgResult = Answer::Yes;
-            return session.MsgResult;
-        }
-        if (question)
+        if (entry.paired && yes_)
+            return Answer::Yes;
+        if (entry.paired)
             shown_.answers.answerMessage(Answer::No);
-        return shown_.showMessage(session);
+        return shown_.showMessage(session, entry);
     }
-    int showInput(Session& session) override { return shown_.showInput(session); }
+    InputReply showInput(Session& session, const InputEntry& entry) override
+    {
+        return shown_.showInput(session, entry);
+    }
 
 private:
     CliDialogs& shown_;

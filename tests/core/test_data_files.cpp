@@ -76,7 +76,9 @@ TEST(DataFiles, EveryFileAboutToBeLostIsKeptFirst)
     EXPECT_EQ(keptCopy(restoreFile(home.session, "Kickpool.damaged-1234abcd.txt")), "kickpool");
     EXPECT_EQ(keptCopy(deleteFile(home.session, "A.txt")), "b");
     EXPECT_EQ(keptCopy(deleteFile(home.session, "Kickpool.txt")), "kickpool.damaged-1234abcd");
-    EXPECT_EQ(home.dialogs.messages, (QVector<int>{21, 21, 23, 30, 8, 8}));
+    EXPECT_EQ(home.dialogs.messages, (QVector<MessageId>{MessageId::FileNameExists, MessageId::FileNameExists,
+                                                         MessageId::ReplaceCurrentFile, MessageId::DamagedFile,
+                                                         MessageId::DeleteFile, MessageId::DeleteFile}));
     const auto before = snapshot(home.dir.path());
     EXPECT_EQ(saveFile(home.session, "C").message, MessageId::NoCurrentFile);
     EXPECT_EQ(snapshot(home.dir.path()), before);
@@ -116,8 +118,8 @@ TEST(SafeCopy, ACopyCutShortLeavesTheTargetAsItWas)
         const rlimit limit{100000, 100000};
         setrlimit(RLIMIT_FSIZE, &limit);
         const FileOutcome outcome = saveFile(home.session, "2005Hockey");
-        _exit(outcome.result == FileResult::Failed && home.dialogs.messages == QVector<int>{21, 37}
-                      && home.session.MsgDetail.value(1).contains("2005Hockey.txt")
+        _exit(outcome.result == FileResult::Failed && home.dialogs.messages == QVector<MessageId>{MessageId::FileNameExists, MessageId::FileOperationFailed}
+                      && home.dialogs.messageTexts.last().join('\n').contains("2005Hockey.txt")
                   ? 0 : 1);
     }
     int status = -1;

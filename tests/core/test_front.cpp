@@ -10,7 +10,7 @@ TEST(TicketFront, RulesHeadingsTopPrizeOddsAndTheBuyerFields)
     // for a prize that is off; 9 regular weeks and one playoff week.
     Season s = testSeason(32, 9, 1);
     setRules(s, true, true);
-    setPrizes(s, {{1, 500}, {9, 80}});
+    setPrizes(s, {{Prize::RegularHigh, 500}, {Prize::PlayoffHigh, 80}});
     s.setPrizeAmount(Prize::GrandHigh, 1000);
     s.Odds = 10000;
     const QStringList lines = frontTexts(frontLines(s));

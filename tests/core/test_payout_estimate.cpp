@@ -3,7 +3,6 @@
 
 #include "prizes/PayoutEstimate.h"
 #include "season/Format.h"
-#include "season/NumberFormat.h"
 
 #include <QRegularExpression>
 
@@ -17,7 +16,7 @@ struct Structure {
     Season season;
     PrizeSwitches switches;
 
-    Structure(TieMethod ties, UnsoldRule unsold, std::initializer_list<std::pair<int, int>> prizes,
+    Structure(TieMethod ties, UnsoldRule unsold, std::initializer_list<std::pair<Prize, int>> prizes,
               int regular = 17, int playoff = 0, int sold = 496, int teams = 32)
     {
         season = testSeason(teams, regular, playoff);
@@ -33,52 +32,48 @@ struct Structure {
     qsizetype estimatedLines() const { return lines().filter(QRegularExpression(" Estm$")).size(); }
 };
 
-QStringList dataLines(const QString& name)
-{
-    QStringList lines = QString::fromUtf8(readFile(QStringLiteral(KICKPOOL_TEST_DATA "/") + name)).split('\n');
-    lines.removeLast();
-    return lines;
-}
-
 }  // namespace
 
 TEST(PayoutEstimate, WeeklyPrizesPlainAndRaisedWhenTiesPayInFull)
 {
-    const Structure plain(TieMethod::Split, UnsoldRule::NextSold, {{1, 100}});
+    const Structure plain(TieMethod::Split, UnsoldRule::NextSold, {{Prize::RegularHigh, 100}});
     EXPECT_EQ(plain.firstPrizeLine(), "Regular - Two Teams w Highest Total Points     (17 wks @  100 /wk) =  1700");
     EXPECT_TRUE(plain.lines().contains(blanks(54) + "Total Payout =  1700"));
     EXPECT_EQ(plain.estimatedLines(), 0);
 
-    EXPECT_TRUE(Structure(TieMethod::PayFull, UnsoldRule::NextSold, {{1, 100}}).firstPrizeLine().endsWith("=  2125 Estm"));
-    EXPECT_TRUE(Structure(TieMethod::PayFull, UnsoldRule::NextSold, {{4, 150}}, 1).firstPrizeLine().endsWith("=   225 Estm"));
+    EXPECT_TRUE(Structure(TieMethod::PayFull, UnsoldRule::NextSold, {{Prize::RegularHigh, 100}}).firstPrizeLine().endsWith("=  2125 Estm"));
+    EXPECT_TRUE(Structure(TieMethod::PayFull, UnsoldRule::NextSold, {{Prize::RegularLow, 150}}, 1).firstPrizeLine().endsWith("=   225 Estm"));
 
     // Every category, ties paid in full and unsold winners not paid, 436 of 496 sold.
     Structure every(TieMethod::PayFull, UnsoldRule::NotPaid,
-                    {{1, 100}, {2, 50}, {4, 150}, {6, 25}, {7, 1000}, {8, 500}, {9, 200}, {11, 75}}, 17, 4, 436);
+                    {{Prize::RegularHigh, 100}, {Prize::RegularSecondHigh, 50}, {Prize::RegularLow, 150},
+                     {Prize::RegularRandom, 25}, {Prize::GrandHigh, 1000}, {Prize::GrandLow, 500},
+                     {Prize::PlayoffHigh, 200}, {Prize::PlayoffLow, 75}},
+                    17, 4, 436);
     every.season.TicketPrice = 50;
-    every.season.PrizeValue[12] = 3;
+    every.season.setRandomWinnersPerWeek(3);
     EXPECT_EQ(every.lines(), dataLines("prizes/estimate_every_category.txt"));
 }
 
 TEST(PayoutEstimate, UnsoldTicketsNotPaidScaleByTheShareSold)
 {
-    const Structure grand(TieMethod::Split, UnsoldRule::NotPaid, {{7, 1000}}, 17, 0, 436);
+    const Structure grand(TieMethod::Split, UnsoldRule::NotPaid, {{Prize::GrandHigh, 1000}}, 17, 0, 436);
     EXPECT_EQ(grand.firstPrizeLine(), "Grand Prize - End Reg Season - Highest Valued Ticket" + blanks(16) + "   879 Estm");
 
     // Nearly all sold: the plain amounts, though the note on unsold tickets stays.
-    const Structure nearly(TieMethod::Split, UnsoldRule::NotPaid, {{1, 100}, {8, 500}}, 17, 0, 1127, 48);
+    const Structure nearly(TieMethod::Split, UnsoldRule::NotPaid, {{Prize::RegularHigh, 100}, {Prize::GrandLow, 500}}, 17, 0, 1127, 48);
     EXPECT_EQ(nearly.estimatedLines(), 0);
     EXPECT_TRUE(nearly.lines().contains("Unsold tickets not paid (Estimate used for lower payout)"));
     EXPECT_TRUE(nearly.lines().contains("Grand Prize - End Reg Season - Lowest Valued Ticket" + blanks(17) + "   500"));
 
-    const Structure fewer(TieMethod::Split, UnsoldRule::NotPaid, {{1, 100}}, 17, 0, 495);
+    const Structure fewer(TieMethod::Split, UnsoldRule::NotPaid, {{Prize::RegularHigh, 100}}, 17, 0, 495);
     EXPECT_TRUE(fewer.firstPrizeLine().endsWith("=  1697 Estm"));  // 1700 x 495 / 496
 }
 
 TEST(PayoutEstimate, ProfitPayoutShareAndOdds)
 {
     // Positions 1 and 4 over 17 weeks: 34 prizes for 496 tickets. $10 a ticket.
-    Structure two(TieMethod::Split, UnsoldRule::NextSold, {{1, 80}, {4, 60}});
+    Structure two(TieMethod::Split, UnsoldRule::NextSold, {{Prize::RegularHigh, 80}, {Prize::RegularLow, 60}});
     two.season.TicketPrice = 10;
     Season stored = two.season;
     const QStringList lines = Calculate(stored, two.switches);
@@ -95,17 +90,12 @@ TEST(PayoutEstimate, ProfitPayoutShareAndOdds)
 
     // No prize at all; no rules chosen: the two reminders, and the odds stay as they were.
     EXPECT_EQ(Calculate(stored, Structure(TieMethod::Split, UnsoldRule::NotPaid, {}).switches).last(),
-              blanks(10) + "Payout:  0%  Odds of Winning: 1 in 10000");
+              blanks(10) + "Payout:  0%  Odds of Winning: 1 in 10000.");
     EXPECT_EQ(stored.Odds, 10000.0f);
     stored.Odds = 7.5f;
-    EXPECT_EQ(Calculate(stored, Structure(TieMethod::None, UnsoldRule::NextSold, {{1, 100}}).switches),
+    EXPECT_EQ(Calculate(stored, Structure(TieMethod::None, UnsoldRule::NextSold, {{Prize::RegularHigh, 100}}).switches),
               (QStringList{"Select a 'Method For Ties'", "", "Select a 'Payment For Unsold Tickets'"}));
     EXPECT_EQ(stored.Odds, 7.5f);
-
-    EXPECT_EQ(formatOneDecimal(0.54), ".5");
-    EXPECT_EQ(formatOneDecimal(14.25), "14.2");
-    EXPECT_EQ(formatOneDecimal(14.75), "14.8");
-    EXPECT_EQ(formatOneDecimal(0.04), "0");
 }
 
 TEST(PayoutEstimate, PrintoutSetsTheLinesBelowTwelveEmptyLines)

@@ -1,5 +1,5 @@
 #include "SeasonHome.h"
-#include "TestSeason.h"
+#include "LargestSeason.h"
 
 #include "season/Backups.h"
 #include "season/SafeWrite.h"
@@ -63,7 +63,7 @@ TEST(SafeWrite, AFailingWriterLeavesTheOldFile)
     auto saveFails = [&](const QString& reason) {
         home.session.season = changed;
         EXPECT_FALSE(SaveSeason(home.session));
-        EXPECT_EQ(home.session.MsgDetail, (QStringList{home.seasonPath(), reason}));
+        EXPECT_TRUE(home.lastMessageWas(MessageId::FileNotSaved, {home.seasonPath(), reason}));
         EXPECT_EQ(home.seasonFile(), old);
         EXPECT_EQ(home.files(), QStringList{"Kickpool.txt"});
         EXPECT_EQ(home.session.season, changed);
@@ -78,7 +78,7 @@ TEST(SafeWrite, AFailingWriterLeavesTheOldFile)
         steps.failing = QString::fromLatin1(step);
         saveFails(QStringLiteral("Input/output error"));
     }
-    EXPECT_EQ(home.dialogs.messages, QVector<int>(content.size() + 5, 31));
+    EXPECT_EQ(home.dialogs.messages, QVector<MessageId>(content.size() + 5, MessageId::FileNotSaved));
 
     // A temporary file that a killed run left behind is reused, and gone after the save.
     steps.failing.clear();

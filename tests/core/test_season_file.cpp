@@ -127,7 +127,7 @@ TEST(SeasonFile, RoundTripAndExactBytes)
     home.session.season.TeamName[2] = "Colts \"A\"";
     home.session.season.FrontText[1] = QString::fromUtf8("Stra\u00dfe \u0141\u00f3d\u017a");
     EXPECT_FALSE(SaveSeason(home.session));
-    EXPECT_EQ(home.session.MsgDetail, (QStringList{home.seasonPath(), QString::fromUtf8(
+    EXPECT_TRUE(home.lastMessageWas(MessageId::FileNotSaved, {home.seasonPath(), QString::fromUtf8(
         "Ticket front text 1 \"Stra\u00dfe \u0141\u00f3d\u017a\" holds \"\u0141\", which cannot be saved (and 1 more)")}));
     EXPECT_EQ(boundProblems(home.session.season).value(1), "team name 2 \"Colts \"A\"\" holds a double quote");
     EXPECT_EQ(home.seasonFile(), FourTeamFile);
@@ -195,7 +195,7 @@ TEST(SeasonFileDamage, EveryKindOfDamage)
             EXPECT_EQ(home.dialogs.shown.last(), "message 30");
         }
         const QString copy = damagedCopyName(c.bytes);
-        EXPECT_EQ(home.session.MsgDetail, (QStringList{home.seasonPath(), QString::number(c.line), c.expected, copy}));
+        EXPECT_TRUE(home.lastMessageWas(MessageId::DamagedFile, {home.seasonPath(), QString::number(c.line), c.expected, copy}));
         EXPECT_EQ(home.files(), (QStringList{copy, "Kickpool.txt"}));
         EXPECT_EQ(readFile(home.filesFolder() + "/" + copy), c.bytes);
         EXPECT_EQ(home.seasonFile(), c.bytes);
@@ -215,7 +215,7 @@ TEST(SeasonFileDamage, EveryKindOfDamage)
     home.writeSeasonFile(damaged);
     ASSERT_TRUE(writeFile(home.filesFolder() + "/" + damagedCopyName(damaged), "other"));
     EXPECT_EQ(LoadSeason(home.session), LoadOutcome::Damaged);
-    EXPECT_EQ(home.session.MsgDetail.value(3), damagedCopyName(damaged, 2));
+    EXPECT_EQ(home.dialogs.messageTexts.last().value(3), "A copy was kept as " + damagedCopyName(damaged, 2));
     EXPECT_EQ(readFile(home.filesFolder() + "/" + damagedCopyName(damaged, 2)), damaged);
 }
 
@@ -260,8 +260,8 @@ TEST(SeasonFileSave, ReadOnlyFolderAndUnreadableFile)
     }
     EXPECT_EQ(home.dialogs.shown, (QStringList{"message 32", "message 31"}));
     EXPECT_EQ(home.dialogs.messageTexts[0][3], "No copy could be kept: Permission denied");
-    EXPECT_EQ(home.session.MsgDetail, (QStringList{home.seasonPath(), "The file in place is damaged and no copy could "
-                                                                      "be kept: Permission denied"}));
+    EXPECT_TRUE(home.lastMessageWas(MessageId::FileNotSaved, {home.seasonPath(), "The file in place is damaged and no "
+                                                                                  "copy could be kept: Permission denied"}));
     EXPECT_EQ(home.session.season, fullSeason());
 
     // The file itself unreadable, in a writable folder: reported as such, and not replaced.
@@ -276,7 +276,7 @@ TEST(SeasonFileSave, ReadOnlyFolderAndUnreadableFile)
     EXPECT_EQ(home.dialogs.messageTexts[2], (QStringList{"FILE NOT READABLE", home.seasonPath(),
                                                          "The file cannot be read: Permission denied", "",
                                                          "Check that you may read it.", "SAVE will not replace it."}));
-    EXPECT_EQ(home.session.MsgDetail, (QStringList{home.seasonPath(), "The file in place cannot be read: Permission denied"}));
+    EXPECT_TRUE(home.lastMessageWas(MessageId::FileNotSaved, {home.seasonPath(), "The file in place cannot be read: Permission denied"}));
     QFile::setPermissions(home.seasonPath(), QFile::ReadOwner | QFile::WriteOwner);
     EXPECT_EQ(home.seasonFile(), damaged);
     EXPECT_EQ(home.files(), QStringList{"Kickpool.txt"});

@@ -1,3 +1,4 @@
+#include "SeasonHome.h"
 #include "TestFiles.h"
 #include "TestSeason.h"
 
@@ -75,27 +76,31 @@ TEST(ScoreEntry, CorrectionOffersTheStoredScores)
 // and without one nothing is dropped.
 TEST(ScoreEntry, NewSeasonKeepsABackupFirst)
 {
-    Season s = weeklySeason(4, 8);
-    setScores(s, 1, {1, 2, 3, 4});
-    EntryFixture f(s);
-    const QByteArray before = readFile(f.session.seasonPath());
-    const QString backups = f.home.filePath("Files/Backups");
+    SeasonHome home;
+    home.session.season = weeklySeason(4, 8);
+    setScores(home.session.season, 1, {1, 2, 3, 4});
+    ASSERT_TRUE(SaveSeason(home.session));
+    const QByteArray before = home.seasonFile();
+    const QString backups = home.filesFolder() + "/Backups";
     ASSERT_TRUE(writeFile(backups, "a file where the folder should be"));
-    f.dialogs.answerMessage(Answer::No).answerMessage(Answer::Yes);
+    home.dialogs.answerMessage(Answer::No).answerMessage(Answer::Yes);
     ScoreTexts texts;
-    EXPECT_EQ(enterWeekScores(f.session, 1, texts), EntryOutcome::Refused);
-    EXPECT_EQ(f.dialogs.messages, (QVector<int>{1, 2, 34}));
-    EXPECT_EQ(f.dialogs.messageTexts[2][2], QDir::toNativeSeparators(backups));
-    EXPECT_EQ(f.saved().ScoredWeeks, 1);
+    EXPECT_EQ(enterWeekScores(home.session, 1, texts), EntryOutcome::Refused);
+    EXPECT_EQ(home.dialogs.messages, (QVector<MessageId>{MessageId::ScoresAlreadyExist, MessageId::StartNewSeason,
+                                                         MessageId::BackupNotMade}));
+    EXPECT_EQ(home.dialogs.messageTexts[2][2], QDir::toNativeSeparators(backups));
+    EXPECT_EQ(home.seasonFile(), before);
+    EXPECT_EQ(home.session.season.ScoredWeeks, 1);
 
     QFile::remove(backups);
-    f.dialogs.answerMessage(Answer::No).answerMessage(Answer::Yes);
+    home.dialogs.answerMessage(Answer::No).answerMessage(Answer::Yes);
     for (const char* score : {"5", "6", "7", "8"})
-        f.dialogs.answerInput(QString::fromLatin1(score));
-    EXPECT_EQ(enterWeekScores(f.session, 1, texts), EntryOutcome::Entered);
-    EXPECT_EQ(row(f.saved(), 1), (std::vector<int>{1, 5, 6, 7, 8}));
+        home.dialogs.answerInput(QString::fromLatin1(score));
+    EXPECT_EQ(enterWeekScores(home.session, 1, texts), EntryOutcome::Entered);
+    const Season& saved = home.session.season;
+    EXPECT_EQ(std::vector<int>(saved.Score[1].begin(), saved.Score[1].begin() + 5), (std::vector<int>{1, 5, 6, 7, 8}));
     const QStringList kept = QDir(backups).entryList(QDir::Files);
     ASSERT_EQ(kept.size(), 1);
-    EXPECT_TRUE(kept[0].startsWith("Kickpool_2024-11-20_")) << kept[0].toStdString();
+    EXPECT_TRUE(kept[0].startsWith("Kickpool_2010-10-04_")) << kept[0].toStdString();
     EXPECT_EQ(readFile(backups + "/" + kept[0]), before);
 }

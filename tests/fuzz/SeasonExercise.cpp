@@ -42,7 +42,7 @@ void runCommands(Session& session)
     const Season& season = session.season;
     // The latest stored week, as `report` without a week shows it (each command reports one week).
     const int week = season.ScoredWeeks;
-    if (weekRefusal(season, week) == 0 && weekIsStored(season, week))
+    if (!weekRefusal(season, week) && weekIsStored(season, week))
         weeklyReportJobs(session, weeklyReportLines(session, week, storedScoreTexts(season, week)));
     summaryJobs(session, summaryLines(session));
     grandPrizePreviewJob(session);

@@ -23,12 +23,12 @@ namespace {
 // Scripted dialogs that also note what the value field held when each message came up.
 class NotingDialogs final : public Dialogs {
 public:
-    int showMessage(Session& session) override
+    Answer showMessage(Session& session, const MessageEntry& entry) override
     {
         heldAtMessage.append(field ? field->text() : QString());
-        return script.showMessage(session);
+        return script.showMessage(session, entry);
     }
-    int showInput(Session& session) override { return script.showInput(session); }
+    InputReply showInput(Session& session, const InputEntry& entry) override { return script.showInput(session, entry); }
 
     ScriptedDialogs script;
     QLineEdit* field = nullptr;
@@ -54,7 +54,7 @@ protected:
     }
     QString seasonPath() const { return home.filePath("Files/Kickpool.txt"); }
     Season& season() { return session.season; }
-    QVector<int>& messages() { return dialogs.script.messages; }
+    QVector<MessageId>& messages() { return dialogs.script.messages; }
 
     template <class T>
     T* find(const QString& name) const
@@ -120,7 +120,7 @@ TEST_F(AnnualDataScreen, WeekCountsAreCheckedAsTypedAndDatesTakenOverByTheNextEn
     type(text4(), "3");
     EXPECT_TRUE(messages().isEmpty());
     typeKeys(text4(), "5");
-    EXPECT_EQ(messages(), QVector<int>{10});
+    EXPECT_EQ(messages(), QVector<MessageId>{MessageId::RegularWeeksTooMany});
     EXPECT_EQ(dialogs.heldAtMessage, QStringList{"35"});
     EXPECT_EQ(text4()->text(), "17");
     // Emptied, the field counts as 0 and the grid goes; the dates stay until Enter takes the 0.
@@ -148,7 +148,7 @@ TEST_F(AnnualDataScreen, WeekCountsAreCheckedAsTypedAndDatesTakenOverByTheNextEn
     EXPECT_EQ(season().RegularDate[1], "");
     choose(3);
     type(text4(), "29");
-    EXPECT_EQ(messages(), (QVector<int>{10, 12}));
+    EXPECT_EQ(messages(), (QVector<MessageId>{MessageId::RegularWeeksTooMany, MessageId::PlayoffWeeksTooMany}));
     EXPECT_EQ(dialogs.heldAtMessage.last(), "0");
     type(text4(), "28");
     enter(text4());
@@ -210,7 +210,7 @@ TEST_F(AnnualDataScreen, RefusedSequenceGetsItsStoredTextBackAndStopsTheEnter)
         EXPECT_EQ(entry(1, 1)->text(), "401,450") << typed.toStdString();
         EXPECT_EQ(season().UnsoldSeq[2], "440,460");
     }
-    EXPECT_EQ(messages(), (QVector<int>{5, 17, 18}));
+    EXPECT_EQ(messages(), (QVector<MessageId>{MessageId::LastTicketBeforeFirst, MessageId::CommaNotFound, MessageId::SequenceOutOfRange}));
     EXPECT_EQ(dialogs.script.messageTexts[2][2], "First # < 1 or Last # > 496");
     EXPECT_EQ(season().SoldCount, 436);
 }
@@ -230,7 +230,7 @@ TEST_F(AnnualDataScreen, EnterWithoutSelectionSaveResetExitAndPrizeStructure)
 
     dialogs.script.answerMessage(Answer::No);
     click("cmdSave");
-    EXPECT_EQ(messages(), QVector<int>{4});
+    EXPECT_EQ(messages(), QVector<MessageId>{MessageId::SaveAllChanges});
     EXPECT_EQ(readFile(seasonPath()), file);
     EXPECT_EQ(find<Button>("cmdSave")->text(), "SAVE\nALL\nCHANGES");
     type(text4(), "9");
@@ -270,7 +270,7 @@ TEST_F(AnnualDataScreen, NewSeasonSetUpOnTheScreenRunsOnTheCommandLine)
 {
     dialogs.script.answerMessage(Answer::Ok);
     open(nullptr);
-    EXPECT_EQ(messages(), QVector<int>{16});
+    EXPECT_EQ(messages(), QVector<MessageId>{MessageId::FileNotFound});
 
     auto fillList = [this](int option, const QString& count, const QStringList& entries) {
         choose(option);
@@ -291,7 +291,7 @@ TEST_F(AnnualDataScreen, NewSeasonSetUpOnTheScreenRunsOnTheCommandLine)
     fillList(1, "77", {});
     dialogs.script.answerMessage(Answer::Yes);
     click("cmdSave");
-    EXPECT_EQ(messages(), (QVector<int>{16, 4}));
+    EXPECT_EQ(messages(), (QVector<MessageId>{MessageId::FileNotFound, MessageId::SaveAllChanges}));
 
     const QByteArray file = readFile(seasonPath());
     EXPECT_TRUE(file.contains("\"Boston Bears\"\r\n\"K\xd6LN\"\r\n\"Montr\xe9" "al\"\r\n\"NY Jets\"\r\n"));

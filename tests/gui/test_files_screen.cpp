@@ -98,7 +98,7 @@ TEST_F(FilesScreenTest, SaveAndRestoreRefuseTheCurrentUseFileThenCopy)
     click("cmdRestoreFile");
     select("Kickpool.txt");
     click("cmdRestoreFile");
-    EXPECT_EQ(dialogs.messages, (QVector<int>{24, 24, 24, 21, 22, 24}));
+    EXPECT_EQ(dialogs.messages, (QVector<MessageId>{MessageId::FileCannotReplaceItself, MessageId::FileCannotReplaceItself, MessageId::FileCannotReplaceItself, MessageId::FileNameExists, MessageId::FileNotSelected, MessageId::FileCannotReplaceItself}));
     EXPECT_EQ(screen.selectedFileName(), "");
     EXPECT_TRUE(readFile(file("Kickpool.txt")) == currentBytes && readFile(file("2005Hockey.txt")) == storedBytes);
     QTest::keyClicks(nameBox(), "2006Hockey");
@@ -126,7 +126,7 @@ TEST_F(FilesScreenTest, DeleteTheCurrentUseFileThenRenameAStoredOneToKickpool)
     select("2005Hockey.txt");
     QTest::keyClicks(nameBox(), "KickPool");
     click("cmdRenameFile");
-    EXPECT_EQ(dialogs.messages, QVector<int>{8});
+    EXPECT_EQ(dialogs.messages, QVector<MessageId>{MessageId::DeleteFile});
     EXPECT_EQ(readFile(file("Kickpool.txt")), storedBytes);
     EXPECT_EQ(lines("File1"), QStringList{"Kickpool.txt"});
     EXPECT_EQ(session.season.TeamCount, 6);

@@ -102,7 +102,7 @@ TEST_F(FrontScreen, TypedTextsShowInThePreviewAtOnceAndReachTheFileOnlyWithSaveA
 
     dialogs.answerMessage(Answer::Yes);
     click(button("cmdSave"));
-    EXPECT_EQ(dialogs.messages, QVector<int>{4});
+    EXPECT_EQ(dialogs.messages, QVector<MessageId>{MessageId::SaveAllChanges});
     EXPECT_EQ(button("cmdSave")->text(), QStringLiteral("SAVED"));
     EXPECT_EQ(saved().season.FrontText[1], QStringLiteral("RIVERSIDE CLUB"));
     EXPECT_EQ(saved().season.FrontText[4], QString());
@@ -113,13 +113,13 @@ TEST_F(FrontScreen, PrintAsksHowManySheetsAndPrintsEachAsItsOwnJob)
     open(2);
     dialogs.answerMessage(Answer::Ok);
     click(button("cmdPrint"));
-    EXPECT_EQ(dialogs.messages, QVector<int>{15});
+    EXPECT_EQ(dialogs.messages, QVector<MessageId>{MessageId::PrinterChoiceNotMade});
 
     click(option(6));
     EXPECT_EQ(shownLines(), landscapeHelp(false));
     dialogs.answerInput(QStringLiteral("1000")).answerInput(QStringLiteral("5"));
     click(button("cmdPrint"));
-    EXPECT_EQ(dialogs.inputs, (QVector<int>{7, 7}));
+    EXPECT_EQ(dialogs.inputs, (QVector<InputId>{InputId::TicketFrontCount, InputId::TicketFrontCount}));
     EXPECT_EQ(dialogs.inputTexts[0].last(), QStringLiteral(" NUMBER OF TICKETS TO PRINT"));
     ASSERT_EQ(printer.jobs.size(), 5);
     const QVector<FrontLine> lines = frontLines(session->season);

@@ -160,14 +160,14 @@ TEST_F(PrizeScreen, PriceAndEstimatedSoldAreCheckedWithTheirMessages)
     click(button("cmdPrice"));
     EXPECT_EQ(find<QLabel>("Label1")->text(), "Price Per Ticket");
     typeAndEnter(box(1), "0");
-    EXPECT_EQ(dialogs.messages, QVector<int>{13});
+    EXPECT_EQ(dialogs.messages, QVector<MessageId>{MessageId::PriceOutOfRange});
     typeAndEnter(box(1), "100");
     EXPECT_EQ(box(15)->text(), "100");
     EXPECT_EQ(session.season.TicketPrice, 100);
 
     click(button("cmdSold"));
     typeAndEnter(box(1), "497");
-    EXPECT_EQ(dialogs.messages, (QVector<int>{13, 14}));
+    EXPECT_EQ(dialogs.messages, (QVector<MessageId>{MessageId::PriceOutOfRange, MessageId::EstimatedSoldOutOfRange}));
     EXPECT_EQ(dialogs.messageTexts.last().value(2), "Estimated # < 1 or Estimated # > 496");
     typeAndEnter(box(1), "436");
     EXPECT_EQ(box(14)->text(), "436");
@@ -180,7 +180,7 @@ TEST_F(PrizeScreen, PriceAndEstimatedSoldAreCheckedWithTheirMessages)
 TEST_F(PrizeScreen, OpensOnTheStoredStructureAndLeavesItsSwitchesInTheSeason)
 {
     Season& season = session.season;
-    setPrizes(season, {{1, 100}, {7, 500}});
+    setPrizes(season, {{Prize::RegularHigh, 100}, {Prize::GrandHigh, 500}});
     season.setTieMethod(TieMethod::PayFull);
     open();
     EXPECT_EQ(screen->windowTitle(), "KICKPOOL -  PRIZE STRUCTURE");
@@ -214,8 +214,8 @@ TEST_F(PrizeScreen, OpensOnTheStoredStructureAndLeavesItsSwitchesInTheSeason)
 
 TEST_F(PrizeScreen, PrintSendsTheListAndResetClearsWithoutAsking)
 {
-    setPrizes(session.season, {{1, 100}, {6, 10}, {8, 250}});
-    session.season.PrizeValue[12] = 2;
+    setPrizes(session.season, {{Prize::RegularHigh, 100}, {Prize::RegularRandom, 10}, {Prize::GrandLow, 250}});
+    session.season.setRandomWinnersPerWeek(2);
     open();
     const QStringList shown = screen->listLines();
     ASSERT_EQ(shown, estimate());

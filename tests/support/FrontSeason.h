@@ -14,7 +14,9 @@ inline Season fullFrontSeason(int ticketSize = 2)
     Season s = testSeason(32, 17, 4);
     s.FrontText[2] = QStringLiteral("FOOTBALL");
     s.FrontText[4] = QStringLiteral("Raffle permit 2024-7");
-    setPrizes(s, {{1, 100}, {2, 50}, {4, 25}, {6, 10}, {7, 1000}, {8, 500}, {9, 200}, {11, 100}});
+    setPrizes(s, {{Prize::RegularHigh, 100}, {Prize::RegularSecondHigh, 50}, {Prize::RegularLow, 25},
+                  {Prize::RegularRandom, 10}, {Prize::GrandHigh, 1000}, {Prize::GrandLow, 500},
+                  {Prize::PlayoffHigh, 200}, {Prize::PlayoffLow, 100}});
     s.setRandomWinnersPerWeek(3);
     s.setTieMethod(TieMethod::PayFull);
     s.setUnsoldRule(UnsoldRule::NextSold);

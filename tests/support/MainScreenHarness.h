@@ -66,6 +66,8 @@ protected:
         ASSERT_FALSE(placed.isEmpty());
         ASSERT_TRUE(writeFile(seasonPath(), placed));
     }
+    // `season` saved as the season file of the home folder.
+    void writeSeason(const Season& season) const { ASSERT_TRUE(writeFile(seasonPath(), seasonFileBytes(season))); }
     // Both sound cues in the home's Sounds folder.
     void placeSounds()
     {

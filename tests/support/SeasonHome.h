@@ -30,6 +30,12 @@ struct SeasonHome {
     QByteArray seasonFile() const { return readFile(seasonPath()); }
     // Everything in the Files folder.
     QStringList files() const { return QDir(filesFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); }
+    // Whether the last message shown was `id` with these inserted texts.
+    bool lastMessageWas(MessageId id, const QStringList& arguments) const
+    {
+        return !dialogs.messageTexts.isEmpty()
+               && dialogs.messageTexts.last() == messageTextLines(messageEntry(id, arguments));
+    }
 };
 
 // The season file of four teams: two regular weeks, no playoffs, tickets 5 and 6 unsold, one

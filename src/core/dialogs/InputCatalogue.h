@@ -3,6 +3,8 @@
 #include "dialogs/InputId.h"
 #include "dialogs/MessageCatalogue.h"
 
+class Session;
+
 // One request of the input dialog: its title, the text the input box starts with, the
 // instruction lines and whether the question cue sounds when it opens.
 struct InputEntry {

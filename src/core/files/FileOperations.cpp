@@ -25,7 +25,7 @@ public:
     QString path(const QString& name) const { return QDir(folder_).filePath(name); }
     bool isStored(const QString& name) const { return storedSeasons(folder_).contains(name); }
 
-    int ask(MessageId id)
+    Answer ask(MessageId id)
     {
         outcome_.message = id;
         return session_.message(id);

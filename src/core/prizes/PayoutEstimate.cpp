@@ -3,7 +3,6 @@
 #include "prizes/PrizeCategories.h"
 #include "season/Format.h"
 #include "season/Numbers.h"
-#include "season/NumberFormat.h"
 
 namespace {
 
@@ -202,7 +201,7 @@ private:
         }
         odds_ = odds;
         lines_ << blanks(10) + QStringLiteral("Payout:") + Format(100 - percent_, QStringLiteral("@@@%"))
-                + QStringLiteral("  Odds of Winning: 1 in ") + formatOneDecimal(odds);
+                + QStringLiteral("  Odds of Winning: 1 in ") + formatNumber(odds, "###.#");
     }
 
     const Season& s_;

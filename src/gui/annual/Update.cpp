@@ -255,7 +255,8 @@ void Update::runSelection(AnnualSelection selection)
 void Update::openPrizeScreen()
 {
     setAllOptionsOff();
-    if (!openPrizeScreen_ || !openPrizeScreen_())
+    const bool opened = openPrizeScreen_ ? openPrizeScreen_() : openInPlace(ScreenId::PrizeStructure) != nullptr;
+    if (!opened)
         showNote(QStringLiteral("Prize Structure is not part of this version of Kickpool."));
 }
 

@@ -41,8 +41,9 @@ public:
     // The same, scaled for a screen of the given size in pixels rather than the primary screen.
     Update(Session& session, QSize screenSize, QWidget* parent = nullptr);
 
-    // What "Prize Structure" runs: opens the prize structure screen in place of this one and
-    // says whether there was one to open. Without it the screen says that this version has none.
+    // Replaces what "Prize Structure" runs (by default it opens the prize structure screen in
+    // place of this one); the function says whether there was a screen to open, and without one
+    // the screen says that this version has none.
     void setPrizeScreenOpener(std::function<bool()> open);
 
     // The option selected, or None.

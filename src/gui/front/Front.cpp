@@ -284,7 +284,6 @@ void Front::selectSize(int size)
 
 void Front::showFront()
 {
-    session_.k = 0;
     if (emptySingleCharacterTexts(session_.season)) {
         text1_->clear();
         list1_->clear();

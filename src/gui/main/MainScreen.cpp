@@ -180,16 +180,6 @@ void MainScreen::startUp(QSize screenSize)
     SetSounds(session_);
 }
 
-QLineEdit* MainScreen::text(int n) const
-{
-    return n >= 1 && n <= 3 ? text_[n] : nullptr;
-}
-
-QLabel* MainScreen::label(int n) const
-{
-    return n >= 1 && n <= 3 ? label_[n] : nullptr;
-}
-
 bool MainScreen::printerTicked() const
 {
     return chkPrint_->isChecked();

@@ -10,7 +10,9 @@
 inline Season largestSeason(int randomWinners)
 {
     Season s = testSeason(MaxTeams, 25, 4);
-    setPrizes(s, {{Prize::RegularHigh, 100}, {Prize::RegularSecondHigh, 50}, {Prize::RegularLow, 25}, {Prize::RegularRandom, 10}, {Prize::GrandHigh, 1000}, {Prize::GrandLow, 500}, {Prize::PlayoffHigh, 200}, {Prize::PlayoffLow, 100}});
+    setPrizes(s, {{Prize::RegularHigh, 100}, {Prize::RegularSecondHigh, 50}, {Prize::RegularLow, 25},
+                  {Prize::RegularRandom, 10}, {Prize::GrandHigh, 1000}, {Prize::GrandLow, 500},
+                  {Prize::PlayoffHigh, 200}, {Prize::PlayoffLow, 100}});
     s.setRandomWinnersPerWeek(randomWinners);
     setUnsold(s, {QStringLiteral("101,150"), QStringLiteral("1001,1128")});
     std::mt19937 random(7);
