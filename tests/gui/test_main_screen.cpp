@@ -3,6 +3,7 @@
 #include "MainScreenHarness.h"
 #include "OutputPrinter.h"
 #include "PdfReadBack.h"
+#include "Screens.h"
 
 #include "dialogs/Button.h"
 #include "main/ScreenOpener.h"
@@ -32,6 +33,18 @@ public:
 
 class MainScreenTest : public MainScreenHarness {
 protected:
+    // The one window shown.
+    static QWidget* shownWindow()
+    {
+        QWidget* shown = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->isVisible()) {
+                EXPECT_EQ(shown, nullptr) << "more than one window shown";
+                shown = w;
+            }
+        }
+        return shown;
+    }
     void tickPrinter() const { QTest::mouseClick(chkPrint(), Qt::LeftButton, {}, QPoint(5, 5)); }
 
     // Nothing selected and no prompt or button of a selection shown.
@@ -382,4 +395,35 @@ TEST_F(MainScreenTest, AScreenThatCannotBeMadeLeavesTheMainScreenShown)
     }
     const QWidgetList windows = QApplication::topLevelWidgets();
     EXPECT_EQ(std::count_if(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); }), 1);
+}
+
+// The program's own screens, each opened from its selection and left by its EXIT button.
+TEST_F(MainScreenTest, EveryScreenOpensFromItsSelectionAndExitBringsBackItsOpener)
+{
+    registerScreens(screens);
+    placeSeasonFile();
+    start();
+    auto exitFrom = [](QWidget* window) {
+        QTest::mouseClick(window->findChild<QAbstractButton*>(QStringLiteral("cmdExit")), Qt::LeftButton);
+    };
+    const std::pair<QAbstractButton*, const char*> selections[] = {
+        {option(3), "Update"}, {option(4), "Front"}, {button("cmdSaveRestore"), "FilesScreen"}};
+    for (const auto& [control, screenClass] : selections) {
+        click(control);
+        QWidget* opened = shownWindow();
+        ASSERT_NE(opened, nullptr);
+        EXPECT_STREQ(opened->metaObject()->className(), screenClass);
+        if (opened->inherits("Update")) {
+            QTest::mouseClick(opened->findChild<QRadioButton*>(QStringLiteral("optSelection7")), Qt::LeftButton);
+            QWidget* prizes = shownWindow();
+            ASSERT_NE(prizes, nullptr);
+            EXPECT_STREQ(prizes->metaObject()->className(), "Prizes");
+            exitFrom(prizes);
+            EXPECT_EQ(shownWindow(), opened);
+        }
+        exitFrom(opened);
+        EXPECT_EQ(shownWindow(), screen.get());
+    }
+    EXPECT_EQ(dialogs.messages, QVector<MessageId>{});
+    EXPECT_EQ(readFile(seasonPath()), placed);
 }
