@@ -36,9 +36,7 @@ constexpr int DesignHeight = 560;
 MainScreen::MainScreen(Session& session, const ScreenRegistry& screens, QWidget* parent)
     : MainScreen(session, screens, primaryScreenSize(), parent)
 {
-    // Placed by its frame from the start; its size is checked once the frame is known.
-    fitsItsScreen_ = true;
-    fitFrameOnScreen(this);
+    keepFrameOnScreen(this);
 }
 
 MainScreen::MainScreen(Session& session, const ScreenRegistry& screens, QSize screenSize, QWidget* parent)
@@ -273,19 +271,6 @@ void MainScreen::keyPressEvent(QKeyEvent* event)
         return;
     }
     QWidget::keyPressEvent(event);
-}
-
-// The first paint comes after the window manager has framed the window; the window is fitted
-// once the paint is over.
-void MainScreen::paintEvent(QPaintEvent* event)
-{
-    QWidget::paintEvent(event);
-    if (fitsItsScreen_ && !framePlaced_) {
-        QMetaObject::invokeMethod(this, [this] {
-            if (!framePlaced_)
-                framePlaced_ = fitFrameOnScreen(this);
-        }, Qt::QueuedConnection);
-    }
 }
 
 void MainScreen::cmdExit_Click()

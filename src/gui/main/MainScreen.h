@@ -76,7 +76,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     // Once the window manager has framed the window: all of it, title bar included, on screen.
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     void buildControls();
@@ -96,8 +95,6 @@ private:
     ScreenOpener* opener_ = nullptr;
     // Scaled for the screen it shows on (not for a given size), and placed there by its frame
     // until the frame is known.
-    bool fitsItsScreen_ = false;
-    bool framePlaced_ = false;
 
     QGroupBox* frame2_ = nullptr;
     QButtonGroup* selections_ = nullptr;

@@ -1,6 +1,7 @@
 #include "main/ScreenOpener.h"
 
 #include "main/SecondaryScreen.h"
+#include "season/Layout.h"
 
 #include <QWidget>
 
@@ -27,6 +28,7 @@ SecondaryScreen* ScreenOpener::open(ScreenId id, bool hideOpener)
         screen->openedBy(session_, screens_);
         open_[id] = screen;
         connect(screen, &SecondaryScreen::finished, this, [this, id] { screenFinished(id); });
+        keepFrameOnScreen(screen);
     }
     screen->show();
     screen->raise();

@@ -118,6 +118,40 @@ bool fitFrameOnScreen(QWidget* window)
     return !margins.isNull();
 }
 
+namespace {
+
+// Fits its window by its frame after each paint until the frame is known, then goes.
+class FramePlacer final : public QObject {
+public:
+    explicit FramePlacer(QWidget* window) : QObject(window), window_(window) { window->installEventFilter(this); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == window_ && event->type() == QEvent::Paint) {
+            QMetaObject::invokeMethod(this, [this] {
+                if (fitFrameOnScreen(window_)) {
+                    window_->removeEventFilter(this);
+                    deleteLater();
+                }
+            }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    QWidget* window_;
+};
+
+}  // namespace
+
+void keepFrameOnScreen(QWidget* window)
+{
+    if (!window)
+        return;
+    fitFrameOnScreen(window);
+    new FramePlacer(window);
+}
+
 void scaleToolTips(const Session& session)
 {
     QFont font = QApplication::font();

@@ -33,6 +33,9 @@ void applyLayout(QWidget* window, float scaleX, float scaleY, float fontScale);
 // it by its frame. True once the window manager has framed the window; before that the frame is
 // not known and the window is placed by its own edges.
 bool fitFrameOnScreen(QWidget* window);
+// Fits the window now, by its edges, and again by its frame after its first paint once the window
+// manager has framed it (the frame is known only then).
+void keepFrameOnScreen(QWidget* window);
 
 // Tooltips show in the application's tooltip font, which no screen holds: scales it like the
 // screens' fonts.
