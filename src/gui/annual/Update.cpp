@@ -123,19 +123,13 @@ void Update::buildControls()
     note_->setWordWrap(true);
     note_->setGeometry(160, 62, 372, 40);
 
-    auto makeButton = [this](const char* name, const QString& caption, const QString& tip, QRect place) {
-        auto* button = new Button(caption, this);
-        button->setObjectName(QLatin1String(name));
-        button->setToolTip(tip);
-        button->setFont(designFont(9, true));
-        button->setGeometry(place);
-        return button;
-    };
-    cmdSave_ = makeButton("cmdSave", QString(), QStringLiteral(" Save all data changes made anywhere in the program"),
-                          {540, 6, 104, 68});
-    cmdExit_ = makeButton("cmdExit", QStringLiteral("EXIT"), QStringLiteral(" Return to Main Screen"), {652, 6, 140, 68});
-    cmdReset_ = makeButton("cmdReset", QStringLiteral("RESET TO DATA  USED IN LAST SAVE"), QString(),
-                           {540, 80, 252, 28});
+    cmdSave_ =
+        makeScreenButton(this, "cmdSave", QString(),
+                         QStringLiteral(" Save all data changes made anywhere in the program"), {540, 6, 104, 68});
+    cmdExit_ = makeScreenButton(this, "cmdExit", QStringLiteral("EXIT"), QStringLiteral(" Return to Main Screen"),
+                                {652, 6, 140, 68});
+    cmdReset_ = makeScreenButton(this, "cmdReset", QStringLiteral("RESET TO DATA  USED IN LAST SAVE"), QString(),
+                                 {540, 80, 252, 28});
     connect(cmdSave_, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
     connect(cmdReset_, &QPushButton::clicked, this, [this] { cmdReset_Click(); });
     connect(cmdExit_, &QPushButton::clicked, this, [this] { cmdExit_Click(); });

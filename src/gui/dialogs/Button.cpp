@@ -1,5 +1,7 @@
 #include "dialogs/Button.h"
 
+#include "season/Layout.h"
+
 #include <QPalette>
 #include <QPointer>
 #include <QTimer>
@@ -82,4 +84,15 @@ void Button::showSavedForOneSecond()
         self->setText(shownText(self->caption_));
         emit self->savedCaptionEnded();
     });
+}
+
+Button* makeScreenButton(QWidget* parent, const char* name, const QString& caption, const QString& tip, QRect place,
+                         double points)
+{
+    auto* button = new Button(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setToolTip(tip);
+    button->setFont(designFont(points, true));
+    button->setGeometry(place);
+    return button;
 }

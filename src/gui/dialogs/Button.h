@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QPushButton>
+#include <QRect>
 #include <QString>
 
 // A colour value in blue-green-red order (red 255, green 65280, yellow 65535, white 16777215).
@@ -40,3 +41,8 @@ private:
     bool showingSaved_ = false;
     int savedGeneration_ = 0;
 };
+
+// A command button of a screen: its control name, caption, tooltip and place in design
+// coordinates, its caption in bold Arial of `points`.
+Button* makeScreenButton(QWidget* parent, const char* name, const QString& caption, const QString& tip, QRect place,
+                         double points = 9);

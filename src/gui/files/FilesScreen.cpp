@@ -92,21 +92,16 @@ void FilesScreen::buildControls()
     file1_->setGeometry(8, 72, 280, 480);
     file1_->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    auto makeButton = [this](const char* name, const QString& tip, QRect place) {
-        auto* button = new Button(this);
-        button->setObjectName(QLatin1String(name));
-        button->setToolTip(tip);
-        button->setFont(designFont(9, true));
-        button->setGeometry(place);
-        return button;
-    };
-    cmdSaveFile_ = makeButton("cmdSaveFile", QStringLiteral("Save current file for future use"), {300, 8, 94, 54});
-    cmdRestoreFile_ = makeButton("cmdRestoreFile", QStringLiteral("Restore selected past file for present use"),
-                                 {400, 8, 94, 54});
-    cmdDeleteFile_ = makeButton("cmdDeleteFile", QStringLiteral("Delete selected file"), {500, 8, 94, 54});
-    cmdRenameFile_ = makeButton("cmdRenameFile", QStringLiteral("Give selected file a new name"), {600, 8, 94, 54});
-    cmdExit_ = makeButton("cmdExit", QStringLiteral("Return to Main Screen"), {700, 8, 92, 54});
-    cmdExit_->setCaption(QStringLiteral("EXIT"));
+    cmdSaveFile_ = makeScreenButton(this, "cmdSaveFile", QString(), QStringLiteral("Save current file for future use"),
+                                    {300, 8, 94, 54});
+    cmdRestoreFile_ = makeScreenButton(this, "cmdRestoreFile", QString(),
+                                       QStringLiteral("Restore selected past file for present use"), {400, 8, 94, 54});
+    cmdDeleteFile_ =
+        makeScreenButton(this, "cmdDeleteFile", QString(), QStringLiteral("Delete selected file"), {500, 8, 94, 54});
+    cmdRenameFile_ = makeScreenButton(this, "cmdRenameFile", QString(), QStringLiteral("Give selected file a new name"),
+                                      {600, 8, 94, 54});
+    cmdExit_ = makeScreenButton(this, "cmdExit", QStringLiteral("EXIT"), QStringLiteral("Return to Main Screen"),
+                                {700, 8, 92, 54});
     connect(cmdSaveFile_, &QPushButton::clicked, this, [this] { cmdSaveFile_Click(); });
     connect(cmdRestoreFile_, &QPushButton::clicked, this, [this] { cmdRestoreFile_Click(); });
     connect(cmdDeleteFile_, &QPushButton::clicked, this, [this] { cmdDeleteFile_Click(); });

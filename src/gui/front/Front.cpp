@@ -30,20 +30,6 @@ namespace {
 constexpr int DesignWidth = 800;
 constexpr int DesignHeight = 560;
 
-QFont screenFont(const QString& family, double points, bool bold = false)
-{
-    QFont font(family);
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-QFont screenFont(double points, bool bold = false)
-{
-    return screenFont(QStringLiteral("Arial"), points, bold);
-}
-
 FrontStyle styleOf(int option)
 {
     return option == 5 ? FrontStyle::Portrait : option == 6 ? FrontStyle::ThreeToSheet : FrontStyle::FourToSheet;
@@ -63,14 +49,14 @@ Front::Front(Session& session, QSize screenSize, QWidget* parent) : SecondaryScr
 
 void Front::buildControls()
 {
-    setFont(screenFont(10));
+    setFont(designFont(10));
     setGeometry(0, 0, DesignWidth, DesignHeight);
 
     // Text choices on the left, ways of printing on the right; three and four to a sheet share
     // a place, as only the one that suits the ticket size is shown.
     frame1_ = new QGroupBox(QStringLiteral("-----  LINE SELECTION      PRINTER OUTPUT -------"), this);
     frame1_->setObjectName(QStringLiteral("Frame1"));
-    frame1_->setFont(screenFont(10, true));
+    frame1_->setFont(designFont(10, true));
     frame1_->setGeometry(8, 6, 496, 130);
     selections_ = new QButtonGroup(this);
     const QString captions[8] = {{},
@@ -87,7 +73,7 @@ void Front::buildControls()
     for (int index = 1; index <= 7; ++index) {
         auto* option = new QRadioButton(captions[index], frame1_);
         option->setObjectName(QStringLiteral("optSelection%1").arg(index));
-        option->setFont(screenFont(9, true));
+        option->setFont(designFont(9, true));
         option->setGeometry(places[index]);
         selections_->addButton(option, index);
         optSelection_[index] = option;
@@ -99,7 +85,7 @@ void Front::buildControls()
 
     combo1_ = new QComboBox(this);
     combo1_->setObjectName(QStringLiteral("Combo1"));
-    combo1_->setFont(screenFont(9, true));
+    combo1_->setFont(designFont(9, true));
     combo1_->setGeometry(8, 142, 496, 26);
     for (int size = 0; size < TicketSizeCount; ++size)
         combo1_->addItem(ticketSizeEntry(size));
@@ -107,34 +93,28 @@ void Front::buildControls()
 
     label2_ = new QLabel(QStringLiteral("NUMBER OF\nTICKETS"), this);
     label2_->setObjectName(QStringLiteral("Label2"));
-    label2_->setFont(screenFont(9, true));
+    label2_->setFont(designFont(9, true));
     label2_->setGeometry(8, 178, 90, 36);
     text3_ = new QLineEdit(this);
     text3_->setObjectName(QStringLiteral("Text3"));
-    text3_->setFont(screenFont(11, true));
+    text3_->setFont(designFont(11, true));
     text3_->setGeometry(100, 180, 64, 30);
     text3_->setReadOnly(true);
     text3_->setFocusPolicy(Qt::NoFocus);
     text3_->setAlignment(Qt::AlignCenter);
 
-    auto makeButton = [this](const char* name, const QString& caption, const QString& tip, QRect place) {
-        auto* button = new Button(caption, this);
-        button->setObjectName(QLatin1String(name));
-        button->setToolTip(tip);
-        button->setFont(screenFont(9, true));
-        button->setGeometry(place);
+    cmdPrint_ = makeScreenButton(this, "cmdPrint", QStringLiteral("PRINT"),
+                                 QStringLiteral("Print selected 'Printer Output' using selected 'Ticket Size'"),
+                                 {176, 176, 160, 38});
+    cmdSave_ =
+        makeScreenButton(this, "cmdSave", QStringLiteral("SAVE ALL CHANGES"),
+                         QStringLiteral("Save all data changes made anywhere in the program"), {344, 176, 160, 38});
+    cmdReset_ = makeScreenButton(this, "cmdReset", QStringLiteral("RESET"),
+                                 QStringLiteral("Reset all selections on this screen"), {176, 220, 160, 32});
+    cmdExit_ = makeScreenButton(this, "cmdExit", QStringLiteral("EXIT"), QStringLiteral("Return to Main Screen"),
+                                {344, 220, 160, 32});
+    for (Button* button : {cmdPrint_, cmdSave_, cmdReset_, cmdExit_})
         button->setAutoDefault(false);
-        return button;
-    };
-    cmdPrint_ = makeButton("cmdPrint", QStringLiteral("PRINT"),
-                           QStringLiteral("Print selected 'Printer Output' using selected 'Ticket Size'"),
-                           {176, 176, 160, 38});
-    cmdSave_ = makeButton("cmdSave", QStringLiteral("SAVE ALL CHANGES"),
-                          QStringLiteral("Save all data changes made anywhere in the program"), {344, 176, 160, 38});
-    cmdReset_ = makeButton("cmdReset", QStringLiteral("RESET"), QStringLiteral("Reset all selections on this screen"),
-                           {176, 220, 160, 32});
-    cmdExit_ = makeButton("cmdExit", QStringLiteral("EXIT"), QStringLiteral("Return to Main Screen"),
-                          {344, 220, 160, 32});
     connect(cmdPrint_, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
     connect(cmdSave_, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
     connect(cmdReset_, &QPushButton::clicked, this, [this] { cmdReset_Click(); });
@@ -149,16 +129,16 @@ void Front::buildControls()
 
     label1_ = new QLabel(this);
     label1_->setObjectName(QStringLiteral("Label1"));
-    label1_->setFont(screenFont(10, true));
+    label1_->setFont(designFont(10, true));
     label1_->setGeometry(8, 258, 496, 22);
     text1_ = new QLineEdit(this);
     text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setFont(screenFont(11));
+    text1_->setFont(designFont(11));
     text1_->setGeometry(8, 282, 496, 30);
 
     list1_ = new QListWidget(this);
     list1_->setObjectName(QStringLiteral("List1"));
-    list1_->setFont(screenFont(9));
+    list1_->setFont(designFont(9));
     list1_->setGeometry(8, 320, 496, 232);
     list1_->setFocusPolicy(Qt::NoFocus);
     list1_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -170,7 +150,7 @@ void Front::buildControls()
     outline->setGeometry(512, 6, 280, 546);
     grid_ = new QTableWidget(outline);
     grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
-    grid_->setFont(screenFont(FrontFontName, FrontStandardPoints));
+    grid_->setFont(designFont(FrontStandardPoints));
     grid_->setGeometry(1, 1, 278, 544);
 }
 

@@ -93,25 +93,15 @@ void MainScreen::buildControls()
     cmdRun_->setDefault(true);
     connect(cmdRun_, &QPushButton::clicked, this, [this] { cmdRun_Click(); });
 
-    auto makeButton = [this](const char* name, const QString& caption, const QString& tip,
-                             QRect place) {
-        auto* button = new Button(caption, this);
-        button->setObjectName(QLatin1String(name));
-        button->setToolTip(tip);
-        button->setFont(designFont(9, true));
-        button->setGeometry(place);
-        return button;
-    };
-    cmdSaveRestore_ = makeButton("cmdSaveRestore", QString(), QString(), {528, 6, 128, 56});
-    cmdExit_ = makeButton("cmdExit", QStringLiteral("EXIT PROGRAM"), QStringLiteral("Exit Software"),
-                          {664, 6, 128, 56});
-    cmdReset_ = makeButton("cmdReset", QStringLiteral("RESET"),
-                           QStringLiteral("Reset all selections on this screen"), {528, 68, 264, 56});
-    cmdHeader_ = makeButton("cmdHeader", QStringLiteral("CHANGE YOUR ADDRESS"),
-                            QStringLiteral("Change letter return address"), {528, 130, 264, 26});
-    cmdSave_ = makeButton("cmdSave", QStringLiteral("SAVE ALL CHANGES"),
-                          QStringLiteral("Save changes made anywhere in the program"),
-                          {528, 158, 264, 26});
+    cmdSaveRestore_ = makeScreenButton(this, "cmdSaveRestore", QString(), QString(), {528, 6, 128, 56});
+    cmdExit_ = makeScreenButton(this, "cmdExit", QStringLiteral("EXIT PROGRAM"), QStringLiteral("Exit Software"),
+                                {664, 6, 128, 56});
+    cmdReset_ = makeScreenButton(this, "cmdReset", QStringLiteral("RESET"),
+                                 QStringLiteral("Reset all selections on this screen"), {528, 68, 264, 56});
+    cmdHeader_ = makeScreenButton(this, "cmdHeader", QStringLiteral("CHANGE YOUR ADDRESS"),
+                                  QStringLiteral("Change letter return address"), {528, 130, 264, 26});
+    cmdSave_ = makeScreenButton(this, "cmdSave", QStringLiteral("SAVE ALL CHANGES"),
+                                QStringLiteral("Save changes made anywhere in the program"), {528, 158, 264, 26});
     connect(cmdSaveRestore_, &QPushButton::clicked, this, [this] { cmdSaveRestore_Click(); });
     connect(cmdExit_, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
     connect(cmdReset_, &QPushButton::clicked, this, [this] { cmdReset_Click(); });

@@ -122,14 +122,6 @@ void Prizes::buildControls()
     std::tie(label1_, text1_) = entry(1, 102, 100, QString());
     std::tie(label2_, text2_) = entry(2, 146, 60, QStringLiteral("Number Prizes / Week"));
 
-    auto button = [this](const char* name, const QString& caption, const QString& tip, QRect place) {
-        auto* b = new Button(caption, this);
-        b->setObjectName(QLatin1String(name));
-        b->setToolTip(tip);
-        b->setFont(designFont(8, true));
-        b->setGeometry(place);
-        return b;
-    };
     auto display = [this](int n, QRect place) {
         auto* box = new QLineEdit(this);
         box->setObjectName(QStringLiteral("Text%1").arg(n));
@@ -140,18 +132,19 @@ void Prizes::buildControls()
         box->setAlignment(Qt::AlignCenter);
         return box;
     };
-    cmdPrice_ = button("cmdPrice", QStringLiteral("PRICE PER TICKET"),
-                       QStringLiteral(" Click to change the ticket sales price "), {436, 106, 148, 38});
+    cmdPrice_ = makeScreenButton(this, "cmdPrice", QStringLiteral("PRICE PER TICKET"),
+                                 QStringLiteral(" Click to change the ticket sales price "), {436, 106, 148, 38}, 8);
     text15_ = display(15, {588, 113, 44, 24});
-    cmdSold_ = button("cmdSold", QStringLiteral("ESTIMATED TICKETS SOLD"),
-                      QStringLiteral(" Click to input an estimate of tickets that will be sold "), {436, 148, 148, 38});
+    cmdSold_ = makeScreenButton(this, "cmdSold", QStringLiteral("ESTIMATED TICKETS SOLD"),
+                                QStringLiteral(" Click to input an estimate of tickets that will be sold "),
+                                {436, 148, 148, 38}, 8);
     text14_ = display(14, {588, 155, 44, 24});
-    cmdPrint_ = button("cmdPrint", QStringLiteral("PRINT PRIZE STRUCTURE"),
-                       QStringLiteral(" Print Prize Structure shown below "), {636, 106, 158, 38});
-    cmdReset_ = button("cmdReset", QStringLiteral("RESET"), QStringLiteral(" Reset all data on this screen"),
-                       {636, 148, 76, 38});
-    cmdExit_ = button("cmdExit", QStringLiteral("EXIT"), QStringLiteral(" Return to Update Annual Data screen"),
-                      {718, 148, 76, 38});
+    cmdPrint_ = makeScreenButton(this, "cmdPrint", QStringLiteral("PRINT PRIZE STRUCTURE"),
+                                 QStringLiteral(" Print Prize Structure shown below "), {636, 106, 158, 38}, 8);
+    cmdReset_ = makeScreenButton(this, "cmdReset", QStringLiteral("RESET"),
+                                 QStringLiteral(" Reset all data on this screen"), {636, 148, 76, 38}, 8);
+    cmdExit_ = makeScreenButton(this, "cmdExit", QStringLiteral("EXIT"),
+                                QStringLiteral(" Return to Update Annual Data screen"), {718, 148, 76, 38}, 8);
     connect(cmdPrice_, &QPushButton::clicked, this, [this] { cmdPrice_Click(); });
     connect(cmdSold_, &QPushButton::clicked, this, [this] { cmdSold_Click(); });
     connect(cmdPrint_, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
