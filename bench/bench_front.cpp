@@ -1,12 +1,12 @@
 // How long composing the ticket front takes, and writing a run of front sheets into a PDF: 100
 // copies three to a sheet, with the size of the file written.
 #include "JobRenderer.h"
+#include "OffscreenBenchmarkMain.h"
 #include "LargestSeason.h"
 #include "front/FrontLines.h"
 #include "front/FrontPrint.h"
 
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -48,10 +48,5 @@ BENCHMARK(BM_WriteFrontSheets)->Arg(100)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarksOffscreen(argc, argv);
 }

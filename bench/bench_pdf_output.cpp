@@ -1,9 +1,9 @@
 // How long writing printouts into a PDF takes: a long report (one line per ticket of a
 // 32-team league) and a run of ticket backs, each its own document.
 #include "JobRenderer.h"
+#include "OffscreenBenchmarkMain.h"
 #include "print/PrintJob.h"
 
-#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -53,10 +53,5 @@ BENCHMARK(BM_WriteTicketBackRun)->Arg(100)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarksOffscreen(argc, argv);
 }

@@ -1,12 +1,12 @@
 // The weekly work on the largest season: one week's winners with its report lines, and the ticket
 // backs of all 1128 tickets as list lines and as a PDF.
 #include "JobRenderer.h"
+#include "OffscreenBenchmarkMain.h"
 #include "LargestSeason.h"
 #include "season/Session.h"
 #include "tickets/TicketBacks.h"
 #include "tickets/WeeklyReport.h"
 
-#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -57,11 +57,5 @@ BENCHMARK(TicketBackPdf)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarksOffscreen(argc, argv);
 }
