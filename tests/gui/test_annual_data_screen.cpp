@@ -210,7 +210,8 @@ TEST_F(AnnualDataScreen, RefusedSequenceGetsItsStoredTextBackAndStopsTheEnter)
         EXPECT_EQ(entry(1, 1)->text(), "401,450") << typed.toStdString();
         EXPECT_EQ(season().UnsoldSeq[2], "440,460");
     }
-    EXPECT_EQ(messages(), (QVector<MessageId>{MessageId::LastTicketBeforeFirst, MessageId::CommaNotFound, MessageId::SequenceOutOfRange}));
+    EXPECT_EQ(messages(), (QVector<MessageId>{MessageId::LastTicketBeforeFirst, MessageId::CommaNotFound,
+                                              MessageId::SequenceOutOfRange}));
     EXPECT_EQ(dialogs.script.messageTexts[2][2], "First # < 1 or Last # > 496");
     EXPECT_EQ(season().SoldCount, 436);
 }

@@ -98,7 +98,9 @@ TEST_F(FilesScreenTest, SaveAndRestoreRefuseTheCurrentUseFileThenCopy)
     click("cmdRestoreFile");
     select("Kickpool.txt");
     click("cmdRestoreFile");
-    EXPECT_EQ(dialogs.messages, (QVector<MessageId>{MessageId::FileCannotReplaceItself, MessageId::FileCannotReplaceItself, MessageId::FileCannotReplaceItself, MessageId::FileNameExists, MessageId::FileNotSelected, MessageId::FileCannotReplaceItself}));
+    const MessageId itself = MessageId::FileCannotReplaceItself;
+    EXPECT_EQ(dialogs.messages, (QVector<MessageId>{itself, itself, itself, MessageId::FileNameExists,
+                                                    MessageId::FileNotSelected, itself}));
     EXPECT_EQ(screen.selectedFileName(), "");
     EXPECT_TRUE(readFile(file("Kickpool.txt")) == currentBytes && readFile(file("2005Hockey.txt")) == storedBytes);
     QTest::keyClicks(nameBox(), "2006Hockey");
