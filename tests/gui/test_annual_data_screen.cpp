@@ -1,28 +1,21 @@
 // The annual data screen driven as the treasurer drives it: options clicked, values typed key by
 // key, Enter pressed in the field being typed in.
 #include "CliRunner.h"
+#include "MainScreenHarness.h"
 #include "TestSeason.h"
 
 #include "annual/Update.h"
 #include "dialogs/Button.h"
-#include "dialogs/MessageCatalogue.h"
-#include "dialogs/ScriptedDialogs.h"
 #include "season/Sounds.h"
 
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
 #include <QSignalSpy>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace {
 
 // Scripted dialogs that also note what the value field held when each message came up.
 class NotingDialogs final : public Dialogs {
 public:
+    explicit NotingDialogs(ScriptedDialogs& script) : script(script) {}
     Answer showMessage(Session& session, const MessageEntry& entry) override
     {
         heldAtMessage.append(field ? field->text() : QString());
@@ -30,46 +23,37 @@ public:
     }
     InputReply showInput(Session& session, const InputEntry& entry) override { return script.showInput(session, entry); }
 
-    ScriptedDialogs script;
+    ScriptedDialogs& script;
     QLineEdit* field = nullptr;
     QStringList heldAtMessage;
 };
 
-class AnnualDataScreen : public ::testing::Test {
+class AnnualDataScreen : public MainScreenHarness {
 protected:
-    AnnualDataScreen() { QApplication::setQuitOnLastWindowClosed(false); }
-
     // Opens the screen on `season`, saved as the season file first unless it is null.
     void open(const Season* season)
     {
-        ASSERT_TRUE(!season || writeFile(seasonPath(), seasonFileBytes(*season)));
-        ASSERT_TRUE(writeFile(home.filePath("Sounds/error.wav"), "") && writeFile(home.filePath("Sounds/Question.wav"), ""));
-        LoadSeason(session);
-        SetSounds(session);
-        screen = std::make_unique<Update>(session, QSize(800, 600));
-        dialogs.field = text4();
-        screen->show();
-        screen->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(screen.get()));
+        if (season)
+            writeSeason(*season);
+        placeSounds();
+        clock.set(QDate(2026, 8, 1));
+        session = std::make_unique<Session>(home.path(), Services{&noting, &clock, &sounds, nullptr});
+        LoadSeason(*session);
+        SetSounds(*session);
+        update = std::make_unique<Update>(*session, QSize(800, 600));
+        noting.field = text4();
+        update->show();
+        update->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(update.get()));
     }
-    QString seasonPath() const { return home.filePath("Files/Kickpool.txt"); }
-    Season& season() { return session.season; }
-    QVector<MessageId>& messages() { return dialogs.script.messages; }
+    QWidget* window() const override { return update.get(); }
+    Season& season() { return session->season; }
+    QVector<MessageId>& messages() { return dialogs.messages; }
 
-    template <class T>
-    T* find(const QString& name) const
-    {
-        T* widget = screen->findChild<T*>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
-        return widget;
-    }
-    QLineEdit* text4() const { return find<QLineEdit>("Text4"); }
+    QLineEdit* text4() const { return box(4); }
     QLineEdit* entry(int column, int row) const { return find<QLineEdit>(QStringLiteral("Text%1_%2").arg(column).arg(row)); }
-    void choose(int option) const
-    {
-        QTest::mouseClick(find<QRadioButton>(QStringLiteral("optSelection%1").arg(option)), Qt::LeftButton);
-    }
-    void click(const char* name) const { QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton); }
+    void choose(int index) const { MainScreenHarness::click(option(index)); }
+    void click(const char* name) const { MainScreenHarness::click(button(name)); }
     // Clicks into a field, selects what it holds and types over it, key by key.
     void type(QLineEdit* field, const QString& text) const
     {
@@ -96,12 +80,8 @@ protected:
         return shown;
     }
 
-    QTemporaryDir home;
-    NotingDialogs dialogs;
-    FixedClock clock{QDate(2026, 8, 1)};
-    RecordingSounds sounds;
-    Session session{home.path(), Services{&dialogs, &clock, &sounds, nullptr}};
-    std::unique_ptr<Update> screen;
+    NotingDialogs noting{dialogs};
+    std::unique_ptr<Update> update;
 };
 
 }  // namespace
@@ -112,7 +92,7 @@ TEST_F(AnnualDataScreen, WeekCountsAreCheckedAsTypedAndDatesTakenOverByTheNextEn
     open(&stored);
     choose(2);
     EXPECT_EQ(text4()->text(), "17");
-    EXPECT_EQ(sounds.played, QStringList{session.QuestionSound});
+    EXPECT_EQ(sounds.played, QStringList{session->QuestionSound});
     EXPECT_EQ(entry(2, 1)->text(), "Sep 07");
     EXPECT_FALSE(entry(3, 6)->isVisible());  // 17 weeks: rows 1..6, 1..6, 1..5
 
@@ -121,7 +101,7 @@ TEST_F(AnnualDataScreen, WeekCountsAreCheckedAsTypedAndDatesTakenOverByTheNextEn
     EXPECT_TRUE(messages().isEmpty());
     typeKeys(text4(), "5");
     EXPECT_EQ(messages(), QVector<MessageId>{MessageId::RegularWeeksTooMany});
-    EXPECT_EQ(dialogs.heldAtMessage, QStringList{"35"});
+    EXPECT_EQ(noting.heldAtMessage, QStringList{"35"});
     EXPECT_EQ(text4()->text(), "17");
     // Emptied, the field counts as 0 and the grid goes; the dates stay until Enter takes the 0.
     type(text4(), "\b");
@@ -149,7 +129,7 @@ TEST_F(AnnualDataScreen, WeekCountsAreCheckedAsTypedAndDatesTakenOverByTheNextEn
     choose(3);
     type(text4(), "29");
     EXPECT_EQ(messages(), (QVector<MessageId>{MessageId::RegularWeeksTooMany, MessageId::PlayoffWeeksTooMany}));
-    EXPECT_EQ(dialogs.heldAtMessage.last(), "0");
+    EXPECT_EQ(noting.heldAtMessage.last(), "0");
     type(text4(), "28");
     enter(text4());
     EXPECT_EQ(season().TotalWeeks, 28);
@@ -188,7 +168,7 @@ TEST_F(AnnualDataScreen, TeamsShowTheirTicketsWhileTypedAndAreSortedOnEnter)
     // What the season file cannot hold is refused key by key, with the error cue; the rest stays.
     type(entry(2, 2), QString::fromUtf8("K\"ö€ł n"));
     EXPECT_EQ(entry(2, 2)->text(), QString::fromUtf8("Kö€ n"));
-    EXPECT_EQ(sounds.played.count(session.ErrorSound), 2);
+    EXPECT_EQ(sounds.played.count(session->ErrorSound), 2);
     EXPECT_TRUE(messages().isEmpty());
 }
 
@@ -212,7 +192,7 @@ TEST_F(AnnualDataScreen, RefusedSequenceGetsItsStoredTextBackAndStopsTheEnter)
     }
     EXPECT_EQ(messages(), (QVector<MessageId>{MessageId::LastTicketBeforeFirst, MessageId::CommaNotFound,
                                               MessageId::SequenceOutOfRange}));
-    EXPECT_EQ(dialogs.script.messageTexts[2][2], "First # < 1 or Last # > 496");
+    EXPECT_EQ(dialogs.messageTexts[2][2], "First # < 1 or Last # > 496");
     EXPECT_EQ(season().SoldCount, 436);
 }
 
@@ -221,7 +201,7 @@ TEST_F(AnnualDataScreen, EnterWithoutSelectionSaveResetExitAndPrizeStructure)
     const Season stored = testSeason(4, 2);
     open(&stored);
     const QByteArray file = readFile(seasonPath());
-    enter(screen.get());
+    enter(update.get());
     EXPECT_FALSE(text4()->isVisible());
 
     choose(6);
@@ -229,7 +209,7 @@ TEST_F(AnnualDataScreen, EnterWithoutSelectionSaveResetExitAndPrizeStructure)
     enter(text4());
     EXPECT_EQ(season().TicketPrice, 6);
 
-    dialogs.script.answerMessage(Answer::No);
+    dialogs.answerMessage(Answer::No);
     click("cmdSave");
     EXPECT_EQ(messages(), QVector<MessageId>{MessageId::SaveAllChanges});
     EXPECT_EQ(readFile(seasonPath()), file);
@@ -244,7 +224,7 @@ TEST_F(AnnualDataScreen, EnterWithoutSelectionSaveResetExitAndPrizeStructure)
     choose(1);
     type(text4(), "-32767");
     enter(text4());
-    dialogs.script.answerMessage(Answer::Yes);
+    dialogs.answerMessage(Answer::Yes);
     click("cmdSave");
     EXPECT_EQ(find<Button>("cmdSave")->text(), "SAVED");
     EXPECT_TRUE(readFile(seasonPath()).contains("\r\n-32767\r\n"));
@@ -252,24 +232,24 @@ TEST_F(AnnualDataScreen, EnterWithoutSelectionSaveResetExitAndPrizeStructure)
     choose(7);
     EXPECT_EQ(find<QLabel>("LabelNote")->text(), "Prize Structure is not part of this version of Kickpool.");
     int opened = 0;
-    screen->setPrizeScreenOpener([&opened] { return ++opened == 1; });
+    update->setPrizeScreenOpener([&opened] { return ++opened == 1; });
     choose(7);
     EXPECT_EQ(opened, 1);
     EXPECT_FALSE(find<QLabel>("LabelNote")->isVisible());
     EXPECT_FALSE(find<QRadioButton>("optSelection7")->isChecked());
 
-    QSignalSpy finished(screen.get(), &SecondaryScreen::finished);
+    QSignalSpy finished(update.get(), &SecondaryScreen::finished);
     choose(2);
     click("cmdExit");
     EXPECT_EQ(finished.count(), 1);
-    EXPECT_FALSE(screen->isVisible());
+    EXPECT_FALSE(update->isVisible());
     EXPECT_EQ(text4()->text(), "");
 }
 
 // A new season set up from an empty home folder, saved, then checked and entered by kickpool-cli.
 TEST_F(AnnualDataScreen, NewSeasonSetUpOnTheScreenRunsOnTheCommandLine)
 {
-    dialogs.script.answerMessage(Answer::Ok);
+    dialogs.answerMessage(Answer::Ok);
     open(nullptr);
     EXPECT_EQ(messages(), QVector<MessageId>{MessageId::FileNotFound});
 
@@ -290,7 +270,7 @@ TEST_F(AnnualDataScreen, NewSeasonSetUpOnTheScreenRunsOnTheCommandLine)
     fillList(5, "1", {"5,6"});
     fillList(6, "2", {});
     fillList(1, "77", {});
-    dialogs.script.answerMessage(Answer::Yes);
+    dialogs.answerMessage(Answer::Yes);
     click("cmdSave");
     EXPECT_EQ(messages(), (QVector<MessageId>{MessageId::FileNotFound, MessageId::SaveAllChanges}));
 
