@@ -6,7 +6,6 @@
 #include "Screens.h"
 
 #include "dialogs/Button.h"
-#include "main/ScreenOpener.h"
 #include "main/SecondaryScreen.h"
 #include "reports/GrandPrize.h"
 #include "reports/Letter.h"
@@ -23,13 +22,6 @@
 #include <stdexcept>
 
 namespace {
-
-// A screen in place of the real ones, which can open another one in its place.
-class StandInScreen final : public SecondaryScreen {
-public:
-    StandInScreen(Session&, QWidget* parent) : SecondaryScreen(parent) {}
-    using SecondaryScreen::openInPlace;
-};
 
 class MainScreenTest : public MainScreenHarness {
 protected:
@@ -339,43 +331,6 @@ TEST_F(MainScreenTest, APdfOfTicketBacksIsNamedByItsRange)
     EXPECT_EQ(QDir(prints).entryList(QDir::Files).size(), 3);
 }
 
-TEST_F(MainScreenTest, AScreenTakesThePlaceOfItsOpenerUntilItIsClosed)
-{
-    int made = 0;
-    for (ScreenId id : {ScreenId::AnnualData, ScreenId::PrizeStructure, ScreenId::DataFiles})
-        screens.add(id, [&made](Session& s, QWidget* parent) { return ++made, new StandInScreen(s, parent); });
-    start();
-
-    click(option(3));
-    QPointer<SecondaryScreen> annual = screen->opener().openScreen(ScreenId::AnnualData);
-    ASSERT_TRUE(annual);
-    EXPECT_TRUE(annual->isVisible());
-    EXPECT_FALSE(screen->isVisible());
-    EXPECT_FALSE(option(3)->isChecked());
-
-    // The annual data screen opens the prize structure screen the same way.
-    QPointer<SecondaryScreen> prizes = static_cast<StandInScreen*>(annual.data())->openInPlace(ScreenId::PrizeStructure);
-    ASSERT_TRUE(prizes);
-    EXPECT_TRUE(prizes->isVisible());
-    EXPECT_FALSE(annual->isVisible());
-    EXPECT_TRUE(prizes->close());
-    EXPECT_TRUE(annual->isVisible());
-    EXPECT_FALSE(screen->isVisible());
-
-    // Its close box brings the main screen back; the screen is gone and opens afresh next time.
-    EXPECT_TRUE(annual->close());
-    EXPECT_TRUE(screen->isVisible());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(annual);
-    EXPECT_FALSE(prizes);
-    click(button("cmdSaveRestore"));
-    EXPECT_FALSE(screen->isVisible());
-    EXPECT_EQ(made, 3);
-    ASSERT_TRUE(screen->opener().openScreen(ScreenId::DataFiles)->close());
-    EXPECT_TRUE(screen->isVisible());
-    EXPECT_FALSE(note()->isVisible());
-}
-
 TEST_F(MainScreenTest, AScreenThatCannotBeMadeLeavesTheMainScreenShown)
 {
     screens.add(ScreenId::TicketFront, [](Session&, QWidget*) -> SecondaryScreen* { throw std::runtime_error("no"); });
@@ -397,8 +352,9 @@ TEST_F(MainScreenTest, AScreenThatCannotBeMadeLeavesTheMainScreenShown)
     EXPECT_EQ(std::count_if(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); }), 1);
 }
 
-// The program's own screens, each opened from its selection and left by its EXIT button.
-TEST_F(MainScreenTest, EveryScreenOpensFromItsSelectionAndExitBringsBackItsOpener)
+// The program's own screens, each opened by its selection in place of the main screen and left
+// by EXIT or the close box; the prize structure screen opens in place of the annual data screen.
+TEST_F(MainScreenTest, EveryScreenTakesThePlaceOfItsOpenerUntilItIsClosed)
 {
     registerScreens(screens);
     placeSeasonFile();
@@ -406,24 +362,31 @@ TEST_F(MainScreenTest, EveryScreenOpensFromItsSelectionAndExitBringsBackItsOpene
     auto exitFrom = [](QWidget* window) {
         QTest::mouseClick(window->findChild<QAbstractButton*>(QStringLiteral("cmdExit")), Qt::LeftButton);
     };
-    const std::pair<QAbstractButton*, const char*> selections[] = {
-        {option(3), "Update"}, {option(4), "Front"}, {button("cmdSaveRestore"), "FilesScreen"}};
-    for (const auto& [control, screenClass] : selections) {
-        click(control);
-        QWidget* opened = shownWindow();
-        ASSERT_NE(opened, nullptr);
-        EXPECT_STREQ(opened->metaObject()->className(), screenClass);
-        if (opened->inherits("Update")) {
-            QTest::mouseClick(opened->findChild<QRadioButton*>(QStringLiteral("optSelection7")), Qt::LeftButton);
-            QWidget* prizes = shownWindow();
-            ASSERT_NE(prizes, nullptr);
-            EXPECT_STREQ(prizes->metaObject()->className(), "Prizes");
-            exitFrom(prizes);
-            EXPECT_EQ(shownWindow(), opened);
-        }
-        exitFrom(opened);
-        EXPECT_EQ(shownWindow(), screen.get());
-    }
+    auto opened = [](const char* screenClass) {
+        QWidget* shown = shownWindow();
+        EXPECT_TRUE(shown && shown->inherits(screenClass)) << screenClass;
+        return QPointer<QWidget>(shown);
+    };
+
+    click(option(3));
+    const QPointer<QWidget> annual = opened("Update");
+    EXPECT_FALSE(option(3)->isChecked());
+    QTest::mouseClick(annual->findChild<QRadioButton*>(QStringLiteral("optSelection7")), Qt::LeftButton);
+    const QPointer<QWidget> prizes = opened("Prizes");
+    exitFrom(prizes);
+    EXPECT_EQ(shownWindow(), annual);
+    EXPECT_TRUE(annual->close());  // the close box
+    EXPECT_EQ(shownWindow(), screen.get());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(annual || prizes);
+
+    click(option(4));
+    exitFrom(opened("Front"));
+    EXPECT_EQ(shownWindow(), screen.get());
+    click(button("cmdSaveRestore"));
+    exitFrom(opened("FilesScreen"));
+    EXPECT_EQ(shownWindow(), screen.get());
+    EXPECT_FALSE(note()->isVisible());
     EXPECT_EQ(dialogs.messages, QVector<MessageId>{});
     EXPECT_EQ(readFile(seasonPath()), placed);
 }
