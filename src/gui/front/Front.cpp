@@ -150,7 +150,10 @@ void Front::buildControls()
     outline->setGeometry(512, 6, 280, 546);
     grid_ = new QTableWidget(outline);
     grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
-    grid_->setFont(designFont(FrontStandardPoints));
+    // The preview shows the front in the font it prints in.
+    QFont previewFont = designFont(FrontStandardPoints);
+    previewFont.setFamily(FrontFontName);
+    grid_->setFont(previewFont);
     grid_->setGeometry(1, 1, 278, 544);
 }
 

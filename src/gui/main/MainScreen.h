@@ -75,7 +75,6 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    // Once the window manager has framed the window: all of it, title bar included, on screen.
 
 private:
     void buildControls();
@@ -93,8 +92,6 @@ private:
 
     Session& session_;
     ScreenOpener* opener_ = nullptr;
-    // Scaled for the screen it shows on (not for a given size), and placed there by its frame
-    // until the frame is known.
 
     QGroupBox* frame2_ = nullptr;
     QButtonGroup* selections_ = nullptr;
