@@ -14,9 +14,7 @@ inline Season fullFrontSeason(int ticketSize = 2)
     Season s = testSeason(32, 17, 4);
     s.FrontText[2] = QStringLiteral("FOOTBALL");
     s.FrontText[4] = QStringLiteral("Raffle permit 2024-7");
-    setPrizes(s, {{Prize::RegularHigh, 100}, {Prize::RegularSecondHigh, 50}, {Prize::RegularLow, 25},
-                  {Prize::RegularRandom, 10}, {Prize::GrandHigh, 1000}, {Prize::GrandLow, 500},
-                  {Prize::PlayoffHigh, 200}, {Prize::PlayoffLow, 100}});
+    setEveryPrize(s);
     s.setRandomWinnersPerWeek(3);
     s.setTieMethod(TieMethod::PayFull);
     s.setUnsoldRule(UnsoldRule::NextSold);

@@ -10,9 +10,7 @@
 inline Season largestSeason(int randomWinners)
 {
     Season s = testSeason(MaxTeams, 25, 4);
-    setPrizes(s, {{Prize::RegularHigh, 100}, {Prize::RegularSecondHigh, 50}, {Prize::RegularLow, 25},
-                  {Prize::RegularRandom, 10}, {Prize::GrandHigh, 1000}, {Prize::GrandLow, 500},
-                  {Prize::PlayoffHigh, 200}, {Prize::PlayoffLow, 100}});
+    setEveryPrize(s);
     s.setRandomWinnersPerWeek(randomWinners);
     setUnsold(s, {QStringLiteral("101,150"), QStringLiteral("1001,1128")});
     std::mt19937 random(7);

@@ -52,6 +52,15 @@ inline void setPrizes(Season& s, std::initializer_list<std::pair<Prize, int>> pr
     }
 }
 
+// Every prize on: weekly high 100, second high 50, low 25, random winners 10 each; grand prizes
+// 1000 and 500; playoff high 200, low 100.
+inline void setEveryPrize(Season& s)
+{
+    setPrizes(s, {{Prize::RegularHigh, 100}, {Prize::RegularSecondHigh, 50}, {Prize::RegularLow, 25},
+                  {Prize::RegularRandom, 10}, {Prize::GrandHigh, 1000}, {Prize::GrandLow, 500},
+                  {Prize::PlayoffHigh, 200}, {Prize::PlayoffLow, 100}});
+}
+
 // The weekly prizes most weekly tests use: high 100, second high 50, low 30; playoff high 80, low 40.
 inline Season weeklySeason(int teams, int regular, int playoff = 0)
 {
