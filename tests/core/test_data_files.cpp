@@ -1,18 +1,12 @@
-#include "TestFiles.h"
+#include "SeasonHome.h"
 
 #include "dialogs/MessageCatalogue.h"
-#include "dialogs/ScriptedDialogs.h"
 #include "files/FileNames.h"
 #include "files/FileOperations.h"
 #include "season/Backups.h"
-#include "season/SafeWrite.h"
-#include "season/Session.h"
 
 #include <QDirIterator>
 #include <QMap>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -33,20 +27,11 @@ QMap<QString, QByteArray> snapshot(const QString& folder)
     return entries;
 }
 
-struct FilesHome {
-    QTemporaryDir dir;
-    ScriptedDialogs dialogs;
-    Session session{dir.path(), Services{&dialogs, nullptr, nullptr, nullptr}};
-
-    QString file(const QString& name) const { return dir.filePath("Files/" + name); }
-    void put(const QString& name, const QByteArray& bytes) const { ASSERT_TRUE(writeFile(file(name), bytes)); }
-};
-
 }  // namespace
 
 TEST(DataFileNames, HostileNamesAreRefusedAndNoFileIsTouched)
 {
-    FilesHome home;
+    SeasonHome home;
     home.put("Kickpool.txt", "current");
     home.put("2005Hockey.txt", "stored");
     const auto before = snapshot(home.dir.path());
@@ -65,7 +50,7 @@ TEST(DataFileNames, HostileNamesAreRefusedAndNoFileIsTouched)
 // to be lost is kept in Backups first. Then, without a current-use file, SAVE writes nothing.
 TEST(DataFiles, EveryFileAboutToBeLostIsKeptFirst)
 {
-    FilesHome home;
+    SeasonHome home;
     for (const char* name : {"Kickpool", "A", "B", "Kickpool.damaged-1234abcd"})
         home.put(name + QStringLiteral(".txt"), QByteArray(name).toLower());
     for (int n = 0; n < 5; ++n)
@@ -88,29 +73,30 @@ TEST(DataFiles, EveryFileAboutToBeLostIsKeptFirst)
 // made even when the clock was set back, and files of the user's own never removed.
 TEST(SafeCopy, BackupsAreNamedByTimeAndTheTwentyNewestKept)
 {
-    FilesHome home;
+    SeasonHome home;
     home.put("2005Hockey.txt", "v");
     home.put("Backups/notes.txt", "mine");
     const QDateTime start(QDate(2026, 11, 20), QTime(10, 15, 0));
     QStringList made;
     for (int n = 0; n < 23; ++n) {
         const QDateTime when = n == 22 ? start.addDays(-1) : start.addSecs(qMax(0, n - 1) * 60);
-        made.append(QFileInfo(backupFile(home.file(""), home.file("2005Hockey.txt"), when)).fileName());
+        made.append(QFileInfo(backupFile(home.filesFolder(), home.file("2005Hockey.txt"), when)).fileName());
     }
     EXPECT_EQ(made.mid(0, 3), (QStringList{"2005Hockey_2026-11-20_101500.txt", "2005Hockey_2026-11-20_101500_2.txt",
                                            "2005Hockey_2026-11-20_101600.txt"}));
     const QStringList kept = QDir(home.file("Backups")).entryList(QDir::Files);
     EXPECT_EQ(kept, (QStringList{made[22]} + made.mid(3, 19) + QStringList{"notes.txt"}));
+    EXPECT_EQ(readFile(home.file("Backups/" + made[3])), "v");
 }
 
 // The disk fills up in the middle of SAVE FILE over a stored season (a file size limit in a child
 // process): the failure is reported, the stored season stays as it was and no temporary file is left.
 TEST(SafeCopy, ACopyCutShortLeavesTheTargetAsItWas)
 {
-    FilesHome home;
+    SeasonHome home;
     home.put("Kickpool.txt", QByteArray(300000, 'k'));
     home.put("2005Hockey.txt", "the 2005 season");
-    const auto before = snapshot(home.file(""));
+    const auto before = snapshot(home.filesFolder());
     home.dialogs.answerMessage(Answer::Yes);
     const pid_t child = fork();
     if (child == 0) {
@@ -126,7 +112,7 @@ TEST(SafeCopy, ACopyCutShortLeavesTheTargetAsItWas)
     ASSERT_EQ(waitpid(child, &status, 0), child);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the failure was not reported";
     // Everything as it was, besides the copy kept before the save began.
-    auto after = snapshot(home.file(""));
+    auto after = snapshot(home.filesFolder());
     const QStringList backups = QDir(home.file("Backups")).entryList(QDir::Files);
     ASSERT_EQ(backups.size(), 1);
     EXPECT_EQ(after.take("Backups/" + backups[0]), "the 2005 season");

@@ -5,28 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace {
-
-// Four teams, two regular weeks with byes and a playoff week that must not count.
-// Week 1 tickets hold pairs 1..6 = (1,2) (1,3) (1,4) (2,3) (2,4) (3,4); week 2 shifts by four:
-// ticket 1 (2,4), 2 (3,4), 3 (1,2), 4 (1,3), 5 (1,4), 6 (2,3).
-// Scores: week 1 10 20 (bye) 5, week 2 (bye) (bye) 7 3, playoff week 100 each; grand prizes 500
-// and 250, ties paid in full, unsold winners not paid.
-Season fourTeamsWithByes()
-{
-    return dataSeason("grand_prize_byes.txt");
-}
-
-// Four teams, one regular week: tickets 1, 2 and 4 tie at 20 on top, tickets 3, 5 and 6 at 10
-// below.
-Season tiedSeason(bool split)
-{
-    Season s = dataSeason("grand_prize_ties.txt");
-    setRules(s, split, false);
-    return s;
-}
 
 QStringList sectionOf(const Season& season)
 {
@@ -35,44 +14,43 @@ QStringList sectionOf(const Season& season)
     return GrandPrizeLines(session);
 }
 
+QStringList expectedSection(const char* name)
+{
+    return dataLines(QStringLiteral("expected/grand_prize_%1.txt").arg(QLatin1String(name)));
+}
+
 }  // namespace
 
 TEST(GrandPrizeSection, TiesUnsoldTicketsAndSwitchedOffPrizes)
 {
-    // Week 1: 30 10 15 20 25 5 (team 3's bye leaves its partner's score);
-    // week 2: 3 10 0 7 3 7 (pair (1,2) had two byes); the playoff week never counts.
-    EXPECT_EQ(seasonRanking(fourTeamsWithByes(), 2),
-              (QVector<TicketStanding>{{1, 33}, {5, 28}, {4, 27}, {2, 20}, {3, 15}, {6, 12}}));
+    // Four teams, two regular weeks with byes and a playoff week that must not count; grand
+    // prizes 500 and 250, ties paid in full, unsold winners not paid. Week 1 tickets hold pairs
+    // 1..6 = (1,2) (1,3) (1,4) (2,3) (2,4) (3,4); week 2 shifts by four. Scores: week 1 10 20
+    // (bye) 5, week 2 (bye) (bye) 7 3, playoff week 100 each. Ticket values, week 1:
+    // 30 10 15 20 25 5 (team 3's bye leaves its partner's score); week 2: 3 10 0 7 3 7 (pair (1,2)
+    // had two byes).
+    Season s = dataSeason("grand_prize_byes.txt");
+    EXPECT_EQ(seasonRanking(s, 2), (QVector<TicketStanding>{{1, 33}, {5, 28}, {4, 27}, {2, 20}, {3, 15}, {6, 12}}));
+    EXPECT_EQ(sectionOf(s), expectedSection("one_each"));
+    // Tickets 6 and 1 unsold. Not paid: they stay the winners and are reported as not paid.
+    // Passed on: the lowest and highest sold tickets win instead.
+    setUnsold(s, {"6,6", "1,1"});
+    EXPECT_EQ(sectionOf(s), expectedSection("unsold_not_paid"));
+    s.setUnsoldRule(UnsoldRule::NextSold);
+    EXPECT_EQ(sectionOf(s), expectedSection("unsold_next_sold"));
+    // With every ticket unsold nobody is left to win.
+    setUnsold(s, {"1,6"});
+    EXPECT_TRUE(sectionOf(s).isEmpty());
 
-    const std::pair<const char*, std::function<Season()>> cases[] = {
-        {"one_each", fourTeamsWithByes},
-        {"ties_split", [] { return tiedSeason(true); }},
-        {"ties_full", [] { return tiedSeason(false); }},
-        // Not paid: the unsold tickets stay the winners and are reported as not paid.
-        {"unsold_not_paid", [] {
-             Season s = fourTeamsWithByes();
-             setUnsold(s, {"6,6", "1,1"});
-             return s;
-         }},
-        // Next closest sold ticket: the lowest and highest sold tickets win instead.
-        {"unsold_next_sold", [] {
-             Season s = fourTeamsWithByes();
-             setUnsold(s, {"6,6", "1,1"});
-             s.setUnsoldRule(UnsoldRule::NextSold);
-             return s;
-         }},
-    };
-    for (const auto& [name, season] : cases)
-        EXPECT_EQ(sectionOf(season()), dataLines(QStringLiteral("expected/grand_prize_%1.txt").arg(name))) << name;
-
-    // A prize switched off gives no lines for it; with every ticket unsold nobody is left to win.
-    Season highOff = tiedSeason(false);
-    highOff.setPrizeOn(Prize::GrandHigh, false);
-    EXPECT_EQ(sectionOf(highOff), dataLines("expected/grand_prize_ties_full.txt").mid(0, 8));
-    Season allUnsold = fourTeamsWithByes();
-    setUnsold(allUnsold, {"1,6"});
-    allUnsold.setUnsoldRule(UnsoldRule::NextSold);
-    EXPECT_TRUE(sectionOf(allUnsold).isEmpty());
+    // One regular week: tickets 1, 2 and 4 tie at 20 on top, tickets 3, 5 and 6 at 10 below.
+    s = dataSeason("grand_prize_ties.txt");
+    setRules(s, true, false);
+    EXPECT_EQ(sectionOf(s), expectedSection("ties_split"));
+    setRules(s, false, false);
+    EXPECT_EQ(sectionOf(s), expectedSection("ties_full"));
+    // A prize switched off gives no lines for it.
+    s.setPrizeOn(Prize::GrandHigh, false);
+    EXPECT_EQ(sectionOf(s), expectedSection("ties_full").mid(0, 8));
 }
 
 TEST(GrandPrizeStandings, SixTeamsByPositionAndByTicket)

@@ -1,6 +1,5 @@
 #include "season/Format.h"
 #include "season/Numbers.h"
-#include "season/RandomGenerator.h"
 #include "season/Season.h"
 #include "tickets/TicketPairs.h"
 
@@ -24,7 +23,7 @@ TEST(MoneyInCents, SharesCurrencyAndConvertRoundHalvesToEven)
     EXPECT_EQ(Convert(qint64(-5)), "-0.05");
 }
 
-TEST(FormatPatterns, PlacesLiteralsAndLongTexts)
+TEST(FormatPatterns, PlacesLiteralsLongTextsAndDigits)
 {
     // A text longer than its places is written whole, the literals kept around it.
     EXPECT_EQ(Format("12345", "x@@@y"), "x12345y");
@@ -33,43 +32,16 @@ TEST(FormatPatterns, PlacesLiteralsAndLongTexts)
     EXPECT_EQ(Format(qint64(42), "(###)"), "(42)");
     EXPECT_EQ(alignRight("abcdef", 3), "abcdef");
     EXPECT_EQ(blanks(-1), "");
-}
-
-TEST(RandomGenerator, GivesTheKnownSequence)
-{
-    RandomGenerator fromStart;
-    EXPECT_NEAR(fromStart.next(), 0.7055475, 5e-8);
-    EXPECT_NEAR(fromStart.next(), 0.5334240, 5e-8);
-
-    RandomGenerator reset;
-    EXPECT_NEAR(reset.reset(), 0.2240070, 5e-8);
+    // Digit places round halves away from zero.
+    EXPECT_EQ(formatNumber(49.62, "###.#"), "49.6");
+    EXPECT_EQ(formatNumber(14.588235f, "###.#"), "14.6");
+    EXPECT_EQ(formatNumber(10000, "###.#"), "10000.");
+    EXPECT_EQ(formatNumber(0.25, "###.#"), ".3");
+    EXPECT_EQ(formatNumber(-2.25, "0.00#"), "-2.25");
+    EXPECT_EQ(formatNumber(7, "1 in #0.0 odds"), "1 in 7.0 odds");
 }
 
 TEST(TicketPairs, EveryWeekMapsTicketsOneToOneOntoPairs)
-{
-    for (int teams = 2; teams <= MaxTeams; ++teams) {
-        const int tickets = ticketCountFor(teams);
-        for (int week = 1; week <= MaxScoredWeeks; ++week) {
-            std::vector<bool> seen(tickets + 1, false);
-            for (int t = 1; t <= tickets; ++t) {
-                const int k = pairNumberOfTicket(teams, t, week);
-                ASSERT_GE(k, 1);
-                ASSERT_LE(k, tickets);
-                ASSERT_FALSE(seen[k]) << teams << " teams, week " << week << ", ticket " << t;
-                seen[k] = true;
-                const TeamPair p = pairOfTicket(teams, t, week);
-                ASSERT_LT(p.first, p.second);
-                ASSERT_GE(p.first, 1);
-                ASSERT_LE(p.second, teams);
-                ASSERT_EQ(pairNumber(teams, p.first, p.second), k);
-                ASSERT_EQ(ticketOfPair(teams, p.first, p.second, week), t);
-                ASSERT_EQ(ticketOfPair(teams, p.second, p.first, week), t);
-            }
-        }
-    }
-}
-
-TEST(TicketPairs, KnownPairs)
 {
     // Four teams, week 2 shifted by four; 32 teams, week 17: ticket 1 holds teams 1 and 18.
     EXPECT_EQ(pairOfTicket(4, 1, 2), (TeamPair{2, 4}));
@@ -77,14 +49,20 @@ TEST(TicketPairs, KnownPairs)
     EXPECT_EQ(pairOfTicket(32, 1, 17), (TeamPair{1, 18}));
     // Three teams: every ticket keeps its pair all season.
     EXPECT_EQ(pairOfTicket(3, 2, 29), (TeamPair{1, 3}));
-}
-
-TEST(FormatPatterns, NumbersInDigitPlaces)
-{
-    EXPECT_EQ(formatNumber(49.62, "###.#"), "49.6");
-    EXPECT_EQ(formatNumber(14.588235f, "###.#"), "14.6");
-    EXPECT_EQ(formatNumber(10000, "###.#"), "10000.");
-    EXPECT_EQ(formatNumber(0.25, "###.#"), ".3");  // halves away from zero
-    EXPECT_EQ(formatNumber(-2.25, "0.00#"), "-2.25");
-    EXPECT_EQ(formatNumber(7, "1 in #0.0 odds"), "1 in 7.0 odds");
+    for (int teams = 2; teams <= MaxTeams; ++teams) {
+        const int tickets = ticketCountFor(teams);
+        for (int week = 1; week <= MaxScoredWeeks; ++week) {
+            std::vector<bool> seen(tickets + 1, false);
+            for (int t = 1; t <= tickets; ++t) {
+                const int k = pairNumberOfTicket(teams, t, week);
+                ASSERT_TRUE(k >= 1 && k <= tickets && !seen[k]) << teams << " teams, week " << week << ", ticket " << t;
+                seen[k] = true;
+                const TeamPair p = pairOfTicket(teams, t, week);
+                ASSERT_TRUE(1 <= p.first && p.first < p.second && p.second <= teams) << p.first << "," << p.second;
+                ASSERT_EQ(pairNumber(teams, p.first, p.second), k);
+                ASSERT_EQ(ticketOfPair(teams, p.first, p.second, week), t);
+                ASSERT_EQ(ticketOfPair(teams, p.second, p.first, week), t);
+            }
+        }
+    }
 }

@@ -1,7 +1,6 @@
 #include "SeasonHome.h"
 #include "LargestSeason.h"
 
-#include "season/Backups.h"
 #include "season/SafeWrite.h"
 #include "season/SeasonFile.h"
 
@@ -27,7 +26,8 @@ struct FailingSteps final : FileSteps {
         if (failAfter < 0)
             return FileSteps::write(file, bytes, error);
         FileSteps::write(file, bytes.left(failAfter), error);
-        return fails("No space left on device", error);
+        error = QStringLiteral("No space left on device");
+        return false;
     }
     bool flush(QFile& f, QString& e) override { return failing == "flush" ? fails(e) : FileSteps::flush(f, e); }
     bool sync(QFile& f, QString& e) override { return failing == "sync" ? fails(e) : FileSteps::sync(f, e); }
@@ -36,10 +36,9 @@ struct FailingSteps final : FileSteps {
     {
         return failing == "replace" ? fails(e) : FileSteps::replace(from, to, e);
     }
-    static bool fails(QString& error) { return fails("Input/output error", error); }
-    static bool fails(const char* reason, QString& error)
+    static bool fails(QString& error)
     {
-        error = QString::fromLatin1(reason);
+        error = QStringLiteral("Input/output error");
         return false;
     }
 };
@@ -121,21 +120,3 @@ TEST(SafeWrite, AKilledSaveLeavesTheOldOrTheNewFile)
     EXPECT_GT(killedMidWrite, 0) << "no kill came in the middle of a save";
 }
 #endif
-
-// Backups keep the newest 20 by the time in their names; other files of the folder stay.
-TEST(Backups, TheNewestTwentyAreKept)
-{
-    SeasonHome home;
-    home.writeSeasonFile("season");
-    const QString folder = backupsFolder(home.filesFolder());
-    ASSERT_TRUE(writeFile(folder + "/notes.txt", "mine"));
-    const QDateTime nine(QDate(2024, 11, 20), QTime(9, 0));
-    for (int n = 0; n < 22; ++n)
-        EXPECT_FALSE(backupFile(home.filesFolder(), home.seasonPath(), nine.addSecs(60 * n)).isEmpty());
-    EXPECT_EQ(backupFile(home.filesFolder(), home.seasonPath(), nine.addSecs(60 * 21)), folder + "/Kickpool_2024-11-20_092100_2.txt");
-    const QStringList kept = QDir(folder).entryList(QDir::Files);
-    ASSERT_EQ(kept.size(), BackupsKept + 1);
-    EXPECT_EQ(kept.first(), "Kickpool_2024-11-20_090300.txt");
-    EXPECT_EQ(kept.last(), "notes.txt");
-    EXPECT_EQ(readFile(folder + "/" + kept.first()), "season");
-}

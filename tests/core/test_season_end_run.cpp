@@ -2,6 +2,7 @@
 // weekly reports paid, in every combination of the tie and unsold rules.
 #include "TestSeason.h"
 
+#include "reports/GrandPrize.h"
 #include "reports/Summary.h"
 #include "season/Session.h"
 #include "tickets/WeeklyReport.h"
@@ -66,36 +67,6 @@ PaidByReport readReport(const QStringList& lines)
     return paid;
 }
 
-// `reports[w]` is the weekly report of week w (element 0 unused). Grand prizes must be on;
-// `unsoldSeen` says whether some report must show an unsold winner. The summary's lines are
-// made from these sums; their layout is pinned by the summary's own test.
-void expectSummaryPaysWhatReportsPaid(const Season& s, const QVector<QStringList>& reports, bool unsoldSeen)
-{
-    ASSERT_EQ(reports.size(), s.TotalWeeks + 1);
-    const AnnualSummary summary = Summary(s);
-    CategorySums regular;
-    CategorySums playoffs;
-    int notPaid = 0;
-    for (int w = 1; w <= s.TotalWeeks; ++w) {
-        const PaidByReport paid = readReport(reports[w]);
-        notPaid += paid.unsoldNotPaid;
-        EXPECT_EQ(paid.randomWinners, w <= s.RegularWeeks ? s.randomWinnersPerWeek() : 0) << "week " << w;
-        EXPECT_EQ(paid.week, summary.weeks[w]) << "week " << w;
-        // The grand prizes are paid in the report of the last regular week only.
-        EXPECT_EQ(paid.grandPrize, w == s.RegularWeeks ? summary.grandPrize : CategorySums()) << "week " << w;
-        (w <= s.RegularWeeks ? regular : playoffs) += paid.week;
-    }
-    if (unsoldSeen) {
-        EXPECT_GT(notPaid, 0) << "the season should hold unsold winners";
-    }
-    EXPECT_GT(summary.grandPrize.totalHalfCents, 0);
-    EXPECT_EQ(summary.regular, regular);
-    EXPECT_EQ(summary.playoffs, playoffs);
-    EXPECT_EQ(2 * summary.payoutCents,
-              regular.totalHalfCents + playoffs.totalHalfCents + summary.grandPrize.totalHalfCents);
-    EXPECT_EQ(summary.profitCents, 100 * s.TicketPrice * s.SoldCount - summary.payoutCents);
-}
-
 }  // namespace
 
 TEST(SeasonEndRun, SummaryShowsWhatEveryWeeklyReportPaid)
@@ -104,16 +75,37 @@ TEST(SeasonEndRun, SummaryShowsWhatEveryWeeklyReportPaid)
         for (const bool nextClosest : {false, true}) {
             SCOPED_TRACE(testing::Message() << (split ? "split" : "full") << ", "
                                             << (nextClosest ? "next closest sold" : "unsold not paid"));
-            Session session;
             // Six teams, three regular and two playoff weeks, two random winners a week, tickets
             // 4..6 unsold, every prize on; ties in weeks 1, 2 and 4, byes in weeks 2 and 4.
+            Session session;
             session.season = dataSeason("six_teams.txt");
+            const Season& s = session.season;
             setRules(session.season, split, nextClosest);
-
-            QVector<QStringList> reports(session.season.TotalWeeks + 1);
-            for (int w = 1; w <= session.season.TotalWeeks; ++w)
-                reports[w] = weeklyReportLines(session, w);
-            expectSummaryPaysWhatReportsPaid(session.season, reports, !nextClosest);
+            const AnnualSummary summary = Summary(s);
+            CategorySums regular;
+            CategorySums playoffs;
+            int notPaid = 0;
+            for (int w = 1; w <= s.TotalWeeks; ++w) {
+                const QStringList report = weeklyReportLines(session, w);
+                const PaidByReport paid = readReport(report);
+                notPaid += paid.unsoldNotPaid;
+                EXPECT_EQ(paid.randomWinners, w <= s.RegularWeeks ? s.randomWinnersPerWeek() : 0) << "week " << w;
+                EXPECT_EQ(paid.week, summary.weeks[w]) << "week " << w;
+                // The grand prizes are paid in the report of the last regular week only, at its end.
+                EXPECT_EQ(paid.grandPrize, w == s.RegularWeeks ? summary.grandPrize : CategorySums()) << "week " << w;
+                if (w == s.RegularWeeks) {
+                    EXPECT_EQ(report.mid(report.size() - GrandPrizeLines(session).size()), GrandPrizeLines(session));
+                }
+                (w <= s.RegularWeeks ? regular : playoffs) += paid.week;
+            }
+            // Unsold winners are there to be left unpaid unless the next closest sold ticket is paid.
+            EXPECT_EQ(notPaid > 0, !nextClosest);
+            EXPECT_GT(summary.grandPrize.totalHalfCents, 0);
+            EXPECT_EQ(summary.regular, regular);
+            EXPECT_EQ(summary.playoffs, playoffs);
+            EXPECT_EQ(2 * summary.payoutCents,
+                      regular.totalHalfCents + playoffs.totalHalfCents + summary.grandPrize.totalHalfCents);
+            EXPECT_EQ(summary.profitCents, 100 * s.TicketPrice * s.SoldCount - summary.payoutCents);
         }
     }
 }

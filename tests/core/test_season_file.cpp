@@ -111,10 +111,6 @@ TEST(SeasonFile, RoundTripAndExactBytes)
     home.session.season = fourTeamSeason();
     ASSERT_TRUE(SaveSeason(home.session));
     EXPECT_EQ(home.seasonFile(), FourTeamFile);
-    // Text in the 8-bit code page: the euro sign is one byte, 0x80.
-    Season accents = fourTeamSeason();
-    accents.TeamName[1] = QString::fromUtf8("B\u00e9ars \u20ac");
-    EXPECT_TRUE(seasonFileBytes(accents).contains("\"B\xe9" "ars \x80\"\r\n"));
 
     // Commas and line ends both end an item, and a UTF-8 byte-order mark is skipped.
     for (const char* name : {"four-teams-joined.txt", "utf8-mark.txt"}) {
@@ -232,8 +228,7 @@ TEST(SeasonFileDamage, ValuesJustBeyondTheirBounds)
         ASSERT_FALSE(problems.isEmpty());
         EXPECT_EQ(problems[0].line, row.problemLine);
         EXPECT_EQ(problems[0].expected, row.expected);
-        if (!row.alone)
-            EXPECT_EQ(boundProblems(read).size(), 1);
+        EXPECT_TRUE(row.alone || boundProblems(read).size() == 1) << boundProblems(read).size();
     }
 }
 

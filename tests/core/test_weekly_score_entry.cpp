@@ -1,15 +1,7 @@
 #include "SeasonHome.h"
-#include "TestFiles.h"
 #include "TestSeason.h"
 
-#include "dialogs/MessageCatalogue.h"
-#include "dialogs/ScriptedDialogs.h"
-#include "season/SeasonFile.h"
-#include "season/Session.h"
 #include "tickets/ScoreEntry.h"
-
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 TEST(ScoreEntry, TypedScores)
 {
@@ -18,9 +10,8 @@ TEST(ScoreEntry, TypedScores)
     EXPECT_EQ(readTypedScore(QStringLiteral("abc")), (TypedScore{true, 0, QStringLiteral("abc")}));
     EXPECT_EQ(readTypedScore(QStringLiteral(" 0 x")), (TypedScore{true, 0, QStringLiteral("0x")}));
     EXPECT_EQ(readTypedScore(QStringLiteral("13.5")), (TypedScore{true, 14, QStringLiteral("13.5")}));
-    EXPECT_FALSE(readTypedScore(QStringLiteral("1000")).accepted);
-    EXPECT_FALSE(readTypedScore(QStringLiteral("-1")).accepted);
-    EXPECT_FALSE(readTypedScore(QStringLiteral("999.5")).accepted);
+    for (const char* refused : {"1000", "-1", "999.5"})
+        EXPECT_FALSE(readTypedScore(QLatin1String(refused)).accepted) << refused;
 
     EXPECT_EQ(storedScoreText(21), QStringLiteral(" 21"));
     EXPECT_EQ(storedScoreText(Bye), QStringLiteral("  "));
@@ -52,22 +43,19 @@ TEST(ScoreEntry, WeekChecksAndPrompt)
 // correction: a rejected score offers the stored one again, not the rejected text; weeks stored stay 5.
 TEST(ScoreEntry, CorrectionOffersTheStoredScores)
 {
-    QTemporaryDir home;
-    ScriptedDialogs dialogs;
-    Session session(home.path(), Services{&dialogs});
-    session.season = weeklySeason(4, 8);
+    SeasonHome home;
+    Season& saved = home.session.season;  // saving reads the file back into the session
+    saved = weeklySeason(4, 8);
     for (int w = 1; w <= 5; ++w)
-        setScores(session.season, w, {w, 10 + w, Bye, 30});
-    dialogs.answerMessage(Answer::Yes).acceptInput().answerInput(QStringLiteral("-3")).acceptInput().acceptInput();
-    dialogs.answerInput(QStringLiteral("31"));
+        setScores(saved, w, {w, 10 + w, Bye, 30});
+    home.dialogs.answerMessage(Answer::Yes).acceptInput().answerInput(QStringLiteral("-3")).acceptInput().acceptInput();
+    home.dialogs.answerInput(QStringLiteral("31"));
     ScoreTexts texts;
-    EXPECT_EQ(enterWeekScores(session, 2, texts), EntryOutcome::Entered);
-    EXPECT_EQ(dialogs.messages, (QVector<MessageId>{MessageId::ScoresAlreadyExist, MessageId::EnterScoreAgain}));
-    EXPECT_EQ(dialogs.messageTexts[0][2], QStringLiteral("Scores for week # 2 already exist!"));
+    EXPECT_EQ(enterWeekScores(home.session, 2, texts), EntryOutcome::Entered);
+    EXPECT_EQ(home.dialogs.messages, (QVector<MessageId>{MessageId::ScoresAlreadyExist, MessageId::EnterScoreAgain}));
+    EXPECT_EQ(home.dialogs.messageTexts[0][2], QStringLiteral("Scores for week # 2 already exist!"));
     EXPECT_EQ(texts[2], QStringLiteral("12"));
     EXPECT_EQ(texts[3], QStringLiteral("  "));
-    // Saving reads the file back into the session.
-    const Season& saved = session.season;
     EXPECT_EQ(std::vector<int>(saved.Score[2].begin(), saved.Score[2].begin() + 5), (std::vector<int>{2, 2, 12, Bye, 31}));
     EXPECT_EQ(saved.ScoredWeeks, 5);
 }

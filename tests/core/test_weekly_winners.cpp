@@ -40,38 +40,29 @@ constexpr auto Combined = Prize::RegularCombined;
 
 }  // namespace
 
-TEST(WeeklyWinners, TiesSplitOrPayInFullOnTheWorkedTotals)
+TEST(WeeklyWinners, TiesSplitOrPayInFull)
 {
     Season s = weeklySeason(8, 17);
     const auto ranked = rankedTotals({40, 35, 35, 20, 12, 12});
-
     // Split: the low pair share 30, the second-high pair share 50, the top takes 100.
     EXPECT_EQ(prizeGroups(s, true, ranked),
               (G{group(Low, true, {{16, 2, 1500}, {15, 2, 1500}}),
                  group(Second, true, {{12, 2, 2500}, {13, 2, 2500}}), group(High, true, {{11, 1, 10000}})}));
-
     setRules(s, false, false);
     EXPECT_EQ(prizeGroups(s, true, ranked),
               (G{group(Low, false, {{16, 1, 3000}, {15, 1, 3000}}),
                  group(Second, false, {{12, 1, 5000}, {13, 1, 5000}}), group(High, false, {{11, 1, 10000}})}));
-}
 
-TEST(WeeklyWinners, ATieForTheTopTakesTheSecondHighMoney)
-{
-    Season s = weeklySeason(8, 17);
-    s.setPrizeOn(Prize::RegularLow, false);  // low off: only the top matters here
-    const auto ranked = rankedTotals({40, 40, 35});
-
-    // Split: (100 + 50) / 2 each, nobody gets the second high.
-    EXPECT_EQ(prizeGroups(s, true, ranked), (G{group(Combined, true, {{11, 2, 7500}, {12, 2, 7500}})}));
-
-    setRules(s, false, false);
-    EXPECT_EQ(prizeGroups(s, true, ranked), (G{group(High, false, {{11, 1, 10000}, {12, 1, 10000}})}));
+    // A tie for the top takes the second-high money too: split, (100 + 50) / 2 each and nobody
+    // gets the second high; paid in full, the high prize to each. Low off: only the top matters.
+    s.setPrizeOn(Prize::RegularLow, false);
+    const auto topTie = rankedTotals({40, 40, 35});
+    EXPECT_EQ(prizeGroups(s, true, topTie), (G{group(High, false, {{11, 1, 10000}, {12, 1, 10000}})}));
+    setRules(s, true, false);
+    EXPECT_EQ(prizeGroups(s, true, topTie), (G{group(Combined, true, {{11, 2, 7500}, {12, 2, 7500}})}));
 
     // Three-way tie, high 100, second high off, split: 33.33 each.
-    s = weeklySeason(8, 17);
     s.setPrizeOn(Prize::RegularSecondHigh, false);
-    s.setPrizeOn(Prize::RegularLow, false);
     EXPECT_EQ(prizeGroups(s, true, rankedTotals({40, 40, 40, 35})),
               (G{group(High, true, {{11, 3, 3333}, {12, 3, 3333}, {13, 3, 3333}})}));
 }
@@ -134,18 +125,27 @@ TEST(WeeklyWinners, PlayoffWeeksAndWeeksWithFewPlayingPairs)
 //   repeats to the end   6 1 5 6 4 1 6 5 6
 // (after a move the entry now in position i is compared only with the positions still ahead of
 // j, so a repeat can stay in place, as 6 in position 4 does).
-TEST(WeeklyDraw, FixedDrawListOfASmallSeason)
+TEST(WeeklyDraw, FixedDrawListsAndNoDrawWithoutASoldTicket)
 {
     Season s = weeklySeason(4, 3);
     s.setRandomWinnersPerWeek(1);
     s.setPrizeAmount(Prize::RegularRandom, 5);
     setUnsold(s, {QStringLiteral("2,3")});
-
     const QVector<int> draws = drawList(s);
     EXPECT_EQ(draws, (QVector<int>{6, 1, 5, 6, 4, 1, 6, 5, 6}));
     EXPECT_EQ(randomWinnersOfWeek(s, 1, draws), QVector<int>{6});
     EXPECT_EQ(randomWinnersOfWeek(s, 2, draws), QVector<int>{1});
     EXPECT_EQ(randomWinnersOfWeek(s, 3, draws), QVector<int>{5});
+
+    // One sold ticket is enough: every draw is that ticket. None sold: no draw, no random winner.
+    s.setRandomWinnersPerWeek(2);
+    setUnsold(s, {QStringLiteral("1,3"), QStringLiteral("5,6")});
+    const QVector<int> onlyFour = drawList(s);
+    EXPECT_TRUE(!onlyFour.isEmpty() && onlyFour.count(4) == onlyFour.size()) << onlyFour.size();
+    setUnsold(s, {QStringLiteral("1,3"), QStringLiteral("4,6")});
+    setScores(s, 1, {10, 20, 30, 40});
+    EXPECT_TRUE(drawList(s).isEmpty());
+    EXPECT_TRUE(calculateWeek(s, 1).randomTickets.isEmpty());
 
     // One a week, seed -77, ten tickets, 4..6 unsold, two weeks (6 draws):
     //   raw 9 6 9 1 4 1 3 5 8, kept 9 9 1 1 3 8, repeats to the end 9 1 3 8 9 1.
@@ -154,21 +154,4 @@ TEST(WeeklyDraw, FixedDrawListOfASmallSeason)
     t.setRandomWinnersPerWeek(1);
     setUnsold(t, {QStringLiteral("4,6")});
     EXPECT_EQ(drawList(t), (QVector<int>{9, 1, 3, 8, 9, 1}));
-}
-
-TEST(WeeklyDraw, NoRandomWinnersWhenNoTicketWasSold)
-{
-    Season s = weeklySeason(4, 3);
-    s.setRandomWinnersPerWeek(2);
-    s.setPrizeAmount(Prize::RegularRandom, 5);
-    setUnsold(s, {QStringLiteral("1,3"), QStringLiteral("4,6")});
-    setScores(s, 1, {10, 20, 30, 40});
-    EXPECT_TRUE(drawList(s).isEmpty());
-    EXPECT_TRUE(calculateWeek(s, 1).randomTickets.isEmpty());
-
-    // One sold ticket is enough: every draw is that ticket.
-    setUnsold(s, {QStringLiteral("1,3"), QStringLiteral("5,6")});
-    const QVector<int> draws = drawList(s);
-    ASSERT_FALSE(draws.isEmpty());
-    EXPECT_EQ(draws.count(4), draws.size());
 }

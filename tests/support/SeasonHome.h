@@ -25,7 +25,9 @@ struct SeasonHome {
     Session session{dir.path(), Services{&dialogs, &clock, nullptr, nullptr}};
 
     QString filesFolder() const { return dir.filePath(QStringLiteral("Files")); }
-    QString seasonPath() const { return dir.filePath(QStringLiteral("Files/Kickpool.txt")); }
+    QString file(const QString& name) const { return dir.filePath(QStringLiteral("Files/") + name); }
+    QString seasonPath() const { return file(QStringLiteral("Kickpool.txt")); }
+    void put(const QString& name, const QByteArray& bytes) const { ASSERT_TRUE(writeFile(file(name), bytes)); }
     void writeSeasonFile(const QByteArray& bytes) const { ASSERT_TRUE(writeFile(seasonPath(), bytes)); }
     QByteArray seasonFile() const { return readFile(seasonPath()); }
     // Everything in the Files folder.
