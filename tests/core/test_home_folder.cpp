@@ -44,10 +44,14 @@ TEST_F(HomeFolderRules, GivenFolderThenPortableFolderThenTheUsersDataFolder)
     // The installed programs find the shared data beside their own folder.
     EXPECT_EQ(installedShareFolder(program), share);
 
-    // With no Files folder beside the programs, the user's data folder.
+    // With no Files folder beside the programs, the user's data folder; shared data that is
+    // missing is reported, and the folders are made all the same.
+    ASSERT_TRUE(QDir(share).removeRecursively());
     HomeFolder home = find();
     EXPECT_EQ(home.kind, HomeFolder::Kind::PerUser);
     EXPECT_EQ(home.path, perUser);
+    EXPECT_TRUE(home.problem.contains(QDir::toNativeSeparators(share + QStringLiteral("/Demo.txt")))) << home.problem.toStdString();
+    EXPECT_TRUE(QFileInfo(user("Files")).isDir());
 
     // A Files folder beside the programs makes a portable copy, but --home still wins.
     ASSERT_TRUE(QDir(program).mkdir(QStringLiteral("Files")));
@@ -81,15 +85,6 @@ TEST_F(HomeFolderRules, FirstStartSetsUpTheUsersFolderOnceAndKeepsTheUsersChange
     EXPECT_FALSE(home.firstStart);
     EXPECT_FALSE(QFileInfo::exists(user("Files/Demo.txt")));
     EXPECT_EQ(readFile(user("Sounds/error.wav")), "quieter");
-}
-
-TEST_F(HomeFolderRules, MissingSharedDataIsReportedAndTheFoldersAreStillMade)
-{
-    ASSERT_TRUE(QDir(share).removeRecursively());
-    const HomeFolder home = find();
-    EXPECT_TRUE(home.problem.contains(QDir::toNativeSeparators(share + QStringLiteral("/Demo.txt"))))
-        << home.problem.toStdString();
-    EXPECT_TRUE(QFileInfo(user("Files")).isDir());
 }
 
 }  // namespace

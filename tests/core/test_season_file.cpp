@@ -1,11 +1,8 @@
 #include "BoundRows.h"
 #include "SeasonHome.h"
+#include "TestSeason.h"
 
 #include "season/Bounds.h"
-#include "season/Season.h"
-#include "season/SeasonFile.h"
-
-#include <QFile>
 
 #include <tuple>
 
@@ -40,31 +37,21 @@ const QByteArray FourTeamFile = fourTeamFile();
 // The four-team file with line `line` (from 1) replaced.
 QByteArray withLine(int line, const QByteArray& replacement)
 {
-    return withValue(FourTeamFile, {line, 0, replacement});
+    return withValue(FourTeamFile, {line, 0, replacement, 0, {}});
 }
 
 // A season as large as seasons get (29 weeks in all, 48 teams and sequences, every week scored),
 // with the awkward values a file must keep.
 Season fullSeason()
 {
-    Season s;
+    Season s = testSeason(MaxTeams, 25, MaxScoredWeeks - 25);
     s.FrontText = {QString(), "Boosters, Inc.", "", "2026 Valley League", QString::fromUtf8("Caf\u00e9 \u20ac5 \u00bd-time")};
     s.ReturnAddress = {QString(), "", "1 Main St, Suite 2", "", "Anytown"};
     s.TicketSize = 4;
     s.Seed = -32767;
     s.TicketPrice = 100;
-    s.RegularWeeks = 25;
-    s.PlayoffWeeks = MaxScoredWeeks - 25;
-    s.TeamCount = s.ScoreTeams = MaxTeams;
+    s.RegularDate[3] = "";
     s.UnsoldCount = MaxUnsold;
-    s.ScoredWeeks = MaxScoredWeeks;
-    for (int n = 1; n <= s.RegularWeeks; ++n) {
-        s.RegularDate[n] = n == 3 ? QString("") : QStringLiteral("Oct %1").arg(n, 2);
-        if (n <= s.PlayoffWeeks)
-            s.PlayoffDate[n] = QStringLiteral("Jan %1").arg(n, 2);
-    }
-    for (int n = 1; n <= MaxTeams; ++n)
-        s.TeamName[n] = QStringLiteral("Team %1").arg(n, 2, 10, QLatin1Char('0'));
     for (int n = 1; n <= MaxUnsold; ++n)
         s.UnsoldSeq[n] = n == 7 ? QString("") : QStringLiteral("%1,%2").arg(n * 20).arg(n * 20 + n % 3);
     for (int n = 1; n <= PrizeOptionCount; ++n)
@@ -72,9 +59,10 @@ Season fullSeason()
     for (int n = 1; n <= PrizeValueCount; ++n)
         s.PrizeValue[n] = allowedRange(prizeValueBound(n)).max;
     for (int w = 1; w <= MaxScoredWeeks; ++w) {
-        s.Score[w][0] = w;
+        std::vector<int> scores;  // -1 (bye) .. 999
         for (int t = 1; t <= MaxTeams; ++t)
-            s.Score[w][t] = (w * 37 + t * 11) % 1001 - 1;  // -1 (bye) .. 999
+            scores.push_back((w * 37 + t * 11) % 1001 - 1);
+        setScores(s, w, scores);
     }
     return s;
 }
@@ -155,11 +143,7 @@ TEST(SeasonFile, LoadingCountsSoldTickets)
 TEST(SeasonFileDamage, EveryKindOfDamage)
 {
     EXPECT_EQ(damagedCopyName("x"), "Kickpool.damaged-11f6ad8e.txt");  // SHA-1 of "x" is 11f6ad8e...
-    const struct {
-        QByteArray bytes;
-        int line;
-        const char* expected;
-    } cases[] = {
+    const struct { QByteArray bytes; int line; const char* expected; } cases[] = {
         // The file ends early, or goes on after the last score row.
         {FourTeamFile.left(FourTeamFile.indexOf("\"Eagles\"")), 20, "a quoted text"},
         {FourTeamFile.left(FourTeamFile.size() - 4), 27, "a whole number"},
