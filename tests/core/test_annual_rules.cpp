@@ -3,11 +3,8 @@
 #include "annual/TextRules.h"
 #include "annual/UnsoldSequences.h"
 #include "annual/ValueCheck.h"
-#include "season/SeasonFile.h"
 
 #include "TestSeason.h"
-
-#include <gtest/gtest.h>
 
 TEST(AnnualRules, EntriesFillThreeColumnsEvenlyFromTheLeft)
 {

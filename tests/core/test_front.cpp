@@ -2,8 +2,6 @@
 
 #include "front/FrontPrint.h"
 
-#include <gtest/gtest.h>
-
 TEST(TicketFront, RulesHeadingsTopPrizeOddsAndTheBuyerFields)
 {
     // Ties split, the next closest ticket paid, one regular prize on and a larger amount stored

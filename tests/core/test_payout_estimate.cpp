@@ -1,12 +1,9 @@
-#include "TestFiles.h"
 #include "TestSeason.h"
 
 #include "prizes/PayoutEstimate.h"
 #include "season/Format.h"
 
 #include <QRegularExpression>
-
-#include <gtest/gtest.h>
 
 namespace {
 

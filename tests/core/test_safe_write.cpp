@@ -2,11 +2,6 @@
 #include "LargestSeason.h"
 
 #include "season/SafeWrite.h"
-#include "season/SeasonFile.h"
-
-#include <QFile>
-
-#include <random>
 
 #if defined(Q_OS_UNIX)
 #include <csignal>

@@ -9,11 +9,7 @@
 
 #include <QRegularExpression>
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <utility>
-#include <vector>
 
 namespace {
 

@@ -1,12 +1,9 @@
-#include "TestFiles.h"
 #include "TestSeason.h"
 
 #include "season/Session.h"
 #include "tickets/WeeklyReport.h"
 
 #include <QRegularExpression>
-
-#include <gtest/gtest.h>
 
 namespace {
 

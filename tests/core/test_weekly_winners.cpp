@@ -2,22 +2,13 @@
 
 #include "tickets/WeeklyWinners.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 
-struct Paid {
-    int ticket;
-    int divisor;
-    qint64 cents;
-    bool unsold = false;
-};
+struct Paid { int ticket; int divisor; qint64 cents; bool unsold = false; };
 
 AwardGroup group(Prize prize, bool split, std::vector<Paid> paid)
 {
-    AwardGroup g;
-    g.prize = prize;
-    g.split = split;
+    AwardGroup g{prize, split, {}};
     for (const Paid& p : paid)
         g.awards.append(Award{prize, p.ticket, p.divisor, p.cents, p.unsold});
     return g;
