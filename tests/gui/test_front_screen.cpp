@@ -16,16 +16,14 @@ protected:
     void open(int storedSize)
     {
         writeSeason(fullFrontSeason(storedSize));
-        session = std::make_unique<Session>(home.path(), Services{&dialogs, &clock, &sounds, &printer});
+        newSession();
         LoadSeason(*session);
         reopen();
     }
     void reopen()
     {
         front = std::make_unique<Front>(*session, QSize(800, 600));
-        front->show();
-        front->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(front.get()));
+        showActive(front.get());
     }
     QWidget* window() const override { return front.get(); }
     QComboBox* sizes() const { return find<QComboBox>(QStringLiteral("Combo1")); }
@@ -71,8 +69,7 @@ TEST_F(FrontScreen, SizeChoiceOffersTheSheetThatSuitsItAndResetOrReopeningBrings
     QTest::keyClick(sizes(), Qt::Key_Down);
     QSignalSpy finished(front.get(), &SecondaryScreen::finished);
     click(button("cmdExit"));
-    EXPECT_EQ(finished.count(), 1);
-    EXPECT_FALSE(front->isVisible());
+    EXPECT_TRUE(finished.count() == 1 && !front->isVisible());
     reopen();
     EXPECT_EQ(sizes()->currentIndex(), 0);
     EXPECT_EQ(session->season.TicketSize, 0);
@@ -103,9 +100,9 @@ TEST_F(FrontScreen, TypedTextsShowInThePreviewAtOnceAndReachTheFileOnlyWithSaveA
     dialogs.answerMessage(Answer::Yes);
     click(button("cmdSave"));
     EXPECT_EQ(dialogs.messages, QVector<MessageId>{MessageId::SaveAllChanges});
-    EXPECT_EQ(button("cmdSave")->text(), QStringLiteral("SAVED"));
-    EXPECT_EQ(saved().season.FrontText[1], QStringLiteral("RIVERSIDE CLUB"));
-    EXPECT_EQ(saved().season.FrontText[4], QString());
+    EXPECT_EQ(button("cmdSave")->text(), "SAVED");
+    EXPECT_EQ(saved().season.FrontText[1], "RIVERSIDE CLUB");
+    EXPECT_EQ(saved().season.FrontText[4], "");
 }
 
 TEST_F(FrontScreen, PrintAsksHowManySheetsAndPrintsEachAsItsOwnJob)

@@ -17,8 +17,6 @@
 #include <QScrollBar>
 #include <QToolTip>
 
-#include <gtest/gtest.h>
-
 #include <stdexcept>
 
 namespace {
@@ -62,10 +60,8 @@ TEST_F(MainScreenTest, StartsOnDefaultsWithoutAUsableSeasonFile)
 {
     for (const bool damaged : {false, true}) {
         SCOPED_TRACE(damaged ? "damaged" : "missing");
-        if (damaged) {
-            ASSERT_TRUE(writeFile(seasonPath(), "\"Club\"\r\nnot a season\r\n"));
-        }
-        dialogs = ScriptedDialogs();
+        ASSERT_TRUE(!damaged || writeFile(seasonPath(), "\"Club\"\r\nnot a season\r\n"));
+        rescript();
         start();
         EXPECT_EQ(dialogs.messages, QVector<MessageId>{damaged ? MessageId::DamagedFile : MessageId::FileNotFound});
         EXPECT_EQ(session->season.TicketCount, 496);
@@ -141,7 +137,9 @@ TEST_F(MainScreenTest, RunAgainAndPrinterBoxKeepFilledPromptBoxes)
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }
 
-TEST_F(MainScreenTest, ReturnAddressChangedThenSavedOnlyOnYes)
+// The return address changed on the letter, saved only on Yes; leaving asks first and RESET
+// clears the screen, neither of them saving or forgetting a change.
+TEST_F(MainScreenTest, ReturnAddressIsSavedOnlyOnYesAndNeitherExitNorResetTouchesIt)
 {
     placeSeasonFile();
     start();
@@ -153,38 +151,9 @@ TEST_F(MainScreenTest, ReturnAddressChangedThenSavedOnlyOnYes)
     click(button("cmdHeader"));
     EXPECT_EQ(dialogs.inputs, (QVector<InputId>{InputId::OrganisationName, InputId::AddressLine1, InputId::AddressLine2, InputId::CityStateZip}));
     EXPECT_TRUE(button("cmdSave")->isVisible());
-    EXPECT_EQ(shownLines().mid(4, 4), (QStringList{"       Lakeside Boosters", "       PO Box 12",
-                                                   "       Riverside, OH 45001", ""}));
-    EXPECT_EQ(shownLines().last(), "       Lakeside Boosters");
-
-    // No to the warning saves nothing; the change stays in memory.
-    dialogs.answerMessage(Answer::No);
-    click(button("cmdSave"));
-    EXPECT_EQ(dialogs.messages, QVector<MessageId>{MessageId::SaveAllChangesMain});
-    EXPECT_FALSE(button("cmdSave")->isVisible());
-    EXPECT_EQ(readFile(seasonPath()), placed);
-    EXPECT_EQ(session->season.ReturnAddress[1], "Lakeside Boosters");
-
-    // Yes writes the whole season with the new address.
-    dialogs.answerInput("", Answer::Cancel);
-    click(button("cmdHeader"));
-    dialogs.answerMessage(Answer::Yes);
-    click(button("cmdSave"));
-    EXPECT_FALSE(button("cmdSave")->isVisible());
-    EXPECT_EQ(saved().season, session->season);
-    EXPECT_EQ(saved().season.ReturnAddress[2], "");
-    EXPECT_EQ(dialogs.unscripted, 0);
-}
-
-TEST_F(MainScreenTest, ExitNoAndResetKeepTheSeason)
-{
-    placeSeasonFile();
-    start();
-    click(option(2));
-    dialogs.answerInput("Changed Club").answerInput("", Answer::Cancel);
-    click(button("cmdHeader"));
     const QStringList letter = shownLines();
-    const Season before = session->season;
+    EXPECT_EQ(letter.mid(4, 4), (QStringList{"       Lakeside Boosters", "       PO Box 12", "       Riverside, OH 45001", ""}));
+    EXPECT_EQ(letter.last(), "       Lakeside Boosters");
 
     // No to leaving, by the button or the window's close box: still running, the change kept.
     dialogs.answerMessage(Answer::No).answerMessage(Answer::No);
@@ -195,12 +164,31 @@ TEST_F(MainScreenTest, ExitNoAndResetKeepTheSeason)
     EXPECT_EQ(shownLines(), letter);
     EXPECT_TRUE(button("cmdSave")->isVisible());
 
-    // RESET: nothing selected or shown, the season kept, nothing asked.
-    dialogs.answerInput("1");
+    // No to the warning saves nothing; the change stays in memory.
+    rescript().answerMessage(Answer::No);
+    click(button("cmdSave"));
+    EXPECT_EQ(dialogs.messages, QVector<MessageId>{MessageId::SaveAllChangesMain});
+    EXPECT_FALSE(button("cmdSave")->isVisible());
+    EXPECT_EQ(readFile(seasonPath()), placed);
+    EXPECT_EQ(session->season.ReturnAddress[1], "Lakeside Boosters");
+
+    // Yes writes the whole season with the new address.
+    dialogs.answerInput("", Answer::Cancel).answerMessage(Answer::Yes);
+    click(button("cmdHeader"));
+    click(button("cmdSave"));
+    EXPECT_FALSE(button("cmdSave")->isVisible());
+    EXPECT_EQ(saved().season, session->season);
+    EXPECT_EQ(saved().season.ReturnAddress[2], "");
+    const QByteArray written = readFile(seasonPath());
+
+    // RESET after another change: nothing selected or shown, the season kept, nothing asked.
+    dialogs.answerInput("Changed Club").answerInput("", Answer::Cancel).answerInput("1");
+    click(button("cmdHeader"));
     click(chkPrint());
     box(2)->show();
     box(2)->setText("5");
     label(2)->show();
+    const Season before = session->season;
     const int shownBefore = dialogs.shown.size();
     click(button("cmdReset"));
     expectIdle();
@@ -212,7 +200,8 @@ TEST_F(MainScreenTest, ExitNoAndResetKeepTheSeason)
     // Yes ends it, the unsaved change not saved.
     dialogs.answerMessage(Answer::Yes);
     EXPECT_TRUE(screen->close());
-    EXPECT_EQ(readFile(seasonPath()), placed);
+    EXPECT_EQ(readFile(seasonPath()), written);
+    EXPECT_EQ(dialogs.unscripted, 0);
 }
 
 // With every control shown: none covers another, all lie inside the window (the options inside
@@ -348,8 +337,7 @@ TEST_F(MainScreenTest, AScreenThatCannotBeMadeLeavesTheMainScreenShown)
         EXPECT_EQ(note()->text(), name + QStringLiteral(" is not part of this version of Kickpool."));
         EXPECT_TRUE(note()->isVisible());
     }
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    EXPECT_EQ(std::count_if(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); }), 1);
+    EXPECT_EQ(shownWindow(), screen.get());
 }
 
 // The program's own screens, each opened by its selection in place of the main screen and left
