@@ -3,7 +3,6 @@
 
 #include "files/FilesScreen.h"
 
-#include <QSignalSpy>
 
 namespace {
 
@@ -62,10 +61,6 @@ TEST_F(FilesScreenTest, FilesAndHelpLinesAreShownWhole)
         EXPECT_TRUE(needed.height() <= place.height() && place.right() < help->viewport()->width()) << row;
     }
     EXPECT_LE(help->visualItemRect(help->item(help->count() - 1)).bottom(), help->viewport()->height());
-
-    QSignalSpy finished(files.get(), &SecondaryScreen::finished);
-    click("cmdExit");
-    EXPECT_TRUE(finished.count() == 1 && !files->isVisible());
 }
 
 // SAVE FILE and RESTORE FILE refuse the current-use file; No to "Overwrite existing file?" empties

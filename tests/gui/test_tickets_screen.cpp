@@ -4,12 +4,13 @@
 
 namespace {
 
-// Four teams (six tickets), two regular weeks and one playoff week, ticket size 2.
+// Four teams (six tickets), two regular weeks and one playoff week, ticket size 2; both cues.
 class TicketsScreen : public MainScreenHarness {
 protected:
     void SetUp() override
     {
         placeSeasonFile("tickets_four_teams.txt");
+        placeSounds();
         failingPrinter.jobFailure = QStringLiteral("The printer is out of paper");
         start(&failingPrinter);
         click(option(5));
@@ -34,6 +35,21 @@ TEST_F(TicketsScreen, PromptsPausesAndPrintsOneJobPerBack)
     EXPECT_EQ(shownLines(), help);
     EXPECT_EQ((QStringList{label(1)->text(), label(2)->text(), label(3)->text()}),
               (QStringList{"First Ticket #", "Last Ticket #", "# To Print Before Pause"}));
+    EXPECT_EQ(sounds.played, QStringList{session->QuestionSound});
+
+    // RUN AGAIN and the printer box keep what the boxes hold and play no cue; choosing the
+    // selection again starts over.
+    QTest::keyClicks(box(3), "10");
+    click(button("cmdRun"));
+    click(chkPrint());
+    click(chkPrint());
+    EXPECT_TRUE(box(3)->isVisible() && box(3)->text() == "10");
+    EXPECT_EQ(sounds.played.size(), 1);
+    click(option(6));
+    click(option(5));
+    EXPECT_EQ(box(3)->text(), "");
+    EXPECT_EQ(sounds.played.size(), 2);
+    EXPECT_TRUE(dialogs.shown.isEmpty());
 
     // Tickets 2..5, a pause after every two: one pause (never after the last ticket).
     dialogs.answerMessage(Answer::Ok);
