@@ -60,7 +60,7 @@ TEST_F(WinnersScreen, AWholeSeasonOfWeeksThroughTheEnterKey)
     pressEnter();
     expectPrompt();
 
-    // A correction: the stored scores are offered; Lions now 25.
+    // A correction: the stored scores are offered; team 4 now 25.
     rescript().answerMessage(Answer::Yes).acceptInput().acceptInput().acceptInput().answerInput(QStringLiteral("25"));
     typeAndEnter(QStringLiteral("1"));
     EXPECT_EQ(dialogs.messages, QVector<MessageId>{MessageId::ScoresAlreadyExist});
