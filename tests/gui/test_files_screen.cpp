@@ -1,77 +1,59 @@
-#include "TestFiles.h"
+#include "MainScreenHarness.h"
 #include "TestSeason.h"
 
-#include "dialogs/MessageCatalogue.h"
-#include "dialogs/ScriptedDialogs.h"
 #include "files/FilesScreen.h"
-#include "season/SeasonFile.h"
-#include "season/Session.h"
 
-#include <QApplication>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace {
 
 // The screen at 800 x 600 on the current season (4 teams, one week scored) and a stored one,
 // 2005Hockey.txt (6 teams).
-class FilesScreenTest : public ::testing::Test {
+class FilesScreenTest : public MainScreenHarness {
 protected:
     void SetUp() override
     {
-        QApplication::setQuitOnLastWindowClosed(false);
         setScores(current, 1, {21, 17, Bye, 30});
-        Season stored = testSeason(6, 3);
         currentBytes = seasonFileBytes(current);
-        storedBytes = seasonFileBytes(stored);
+        storedBytes = seasonFileBytes(testSeason(6, 3));
         ASSERT_TRUE(writeFile(file("Kickpool.txt"), currentBytes) && writeFile(file("2005Hockey.txt"), storedBytes));
-        ASSERT_EQ(LoadSeason(session), LoadOutcome::Loaded);
-        screen.show();
-        screen.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
+        newSession();
+        ASSERT_EQ(LoadSeason(*session), LoadOutcome::Loaded);
+        files = std::make_unique<FilesScreen>(*session, QSize(800, 600));
+        showActive(files.get());
     }
+    QWidget* window() const override { return files.get(); }
 
     QString file(const QString& name) const { return home.filePath("Files/" + name); }
-    QListWidget* list(const char* name) { return screen.findChild<QListWidget*>(name); }
-    QStringList lines(const char* name)
+    QStringList lines(const char* name) const
     {
         QStringList texts;
-        for (const QListWidgetItem* item : list(name)->findItems("*", Qt::MatchWildcard))
+        for (const QListWidgetItem* item : find<QListWidget>(name)->findItems("*", Qt::MatchWildcard))
             texts.append(item->text());
         return texts;
     }
-    void click(const char* button) { QTest::mouseClick(screen.findChild<QPushButton*>(button), Qt::LeftButton); }
-    void select(const QString& name)
+    void click(const char* name) const { MainScreenHarness::click(button(name)); }
+    void select(const QString& name) const
     {
-        const QList<QListWidgetItem*> items = list("File1")->findItems(name, Qt::MatchExactly);
+        QListWidget* stored = find<QListWidget>("File1");
+        const QList<QListWidgetItem*> items = stored->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(items.size(), 1);
-        QTest::mouseClick(list("File1")->viewport(), Qt::LeftButton, {}, list("File1")->visualItemRect(items[0]).center());
-        ASSERT_EQ(screen.selectedFileName(), name);
+        QTest::mouseClick(stored->viewport(), Qt::LeftButton, {}, stored->visualItemRect(items[0]).center());
+        ASSERT_EQ(files->selectedFileName(), name);
     }
-    QLineEdit* nameBox() { return screen.findChild<QLineEdit*>("Text1"); }
 
-    QTemporaryDir home;
-    ScriptedDialogs dialogs;
-    Session session{home.path(), Services{&dialogs, nullptr, nullptr, nullptr}};
     Season current = testSeason(4, 2);
     QByteArray currentBytes, storedBytes;
-    FilesScreen screen{session, QSize(800, 600)};
+    std::unique_ptr<FilesScreen> files;
 };
 
 }  // namespace
 
 TEST_F(FilesScreenTest, FilesAndHelpLinesAreShownWhole)
 {
-    EXPECT_EQ(lines("List1").join('\n') + '\n', readFile(KICKPOOL_TEST_DATA "/files_screen_help.txt"));
+    EXPECT_EQ(shownLines(), dataLines("files_screen_help.txt"));
 
     // Every help line wraps within the list, and the last one ends above its bottom edge.
-    QListWidget* help = list("List1");
+    QListWidget* help = list();
     for (int row = 0; row < help->count(); ++row) {
         const QRect place = help->visualItemRect(help->item(row));
         const QRect needed = help->fontMetrics().boundingRect(QRect(0, 0, place.width() - 8, 1000), Qt::TextWordWrap,
@@ -79,10 +61,6 @@ TEST_F(FilesScreenTest, FilesAndHelpLinesAreShownWhole)
         EXPECT_TRUE(needed.height() <= place.height() && place.right() < help->viewport()->width()) << row;
     }
     EXPECT_LE(help->visualItemRect(help->item(help->count() - 1)).bottom(), help->viewport()->height());
-
-    QSignalSpy finished(&screen, &SecondaryScreen::finished);
-    click("cmdExit");
-    EXPECT_TRUE(finished.count() == 1 && !screen.isVisible());
 }
 
 // SAVE FILE and RESTORE FILE refuse the current-use file; No to "Overwrite existing file?" empties
@@ -90,10 +68,10 @@ TEST_F(FilesScreenTest, FilesAndHelpLinesAreShownWhole)
 TEST_F(FilesScreenTest, SaveAndRestoreRefuseTheCurrentUseFileThenCopy)
 {
     for (const char* name : {"KICKPOOL", "kickpool", "KickPool", "2005Hockey"}) {
-        QTest::keyClicks(nameBox(), name);
+        QTest::keyClicks(box(1), name);
         dialogs.answerMessage(Answer::No);
         click("cmdSaveFile");
-        EXPECT_EQ(nameBox()->text(), "") << name;
+        EXPECT_EQ(box(1)->text(), "") << name;
     }
     click("cmdRestoreFile");
     select("Kickpool.txt");
@@ -101,18 +79,18 @@ TEST_F(FilesScreenTest, SaveAndRestoreRefuseTheCurrentUseFileThenCopy)
     const MessageId itself = MessageId::FileCannotReplaceItself;
     EXPECT_EQ(dialogs.messages, (QVector<MessageId>{itself, itself, itself, MessageId::FileNameExists,
                                                     MessageId::FileNotSelected, itself}));
-    EXPECT_EQ(screen.selectedFileName(), "");
+    EXPECT_EQ(files->selectedFileName(), "");
     EXPECT_TRUE(readFile(file("Kickpool.txt")) == currentBytes && readFile(file("2005Hockey.txt")) == storedBytes);
-    QTest::keyClicks(nameBox(), "2006Hockey");
+    QTest::keyClicks(box(1), "2006Hockey");
     click("cmdSaveFile");
     EXPECT_EQ(lines("File1"), (QStringList{"2005Hockey.txt", "2006Hockey.txt", "Kickpool.txt"}));
     select("2005Hockey.txt");
     dialogs.answerMessage(Answer::Yes);
     click("cmdRestoreFile");
     EXPECT_EQ(readFile(file("Kickpool.txt")), storedBytes);
-    EXPECT_EQ(session.season.TeamCount, 6);
-    EXPECT_EQ(screen.selectedFileName(), "");
-    EXPECT_EQ(QApplication::focusWidget(), nameBox());
+    EXPECT_EQ(session->season.TeamCount, 6);
+    EXPECT_EQ(files->selectedFileName(), "");
+    EXPECT_EQ(QApplication::focusWidget(), box(1));
 }
 
 // Deleting the current-use file forgets the scores only; a stored file renamed to kickpool then
@@ -124,12 +102,12 @@ TEST_F(FilesScreenTest, DeleteTheCurrentUseFileThenRenameAStoredOneToKickpool)
     click("cmdDeleteFile");
     Season forgotten = current;
     forgotten.ScoredWeeks = forgotten.ScoreTeams = 0;
-    EXPECT_EQ(session.season, forgotten);
+    EXPECT_EQ(session->season, forgotten);
     select("2005Hockey.txt");
-    QTest::keyClicks(nameBox(), "KickPool");
+    QTest::keyClicks(box(1), "KickPool");
     click("cmdRenameFile");
     EXPECT_EQ(dialogs.messages, QVector<MessageId>{MessageId::DeleteFile});
     EXPECT_EQ(readFile(file("Kickpool.txt")), storedBytes);
     EXPECT_EQ(lines("File1"), QStringList{"Kickpool.txt"});
-    EXPECT_EQ(session.season.TeamCount, 6);
+    EXPECT_EQ(session->season.TeamCount, 6);
 }

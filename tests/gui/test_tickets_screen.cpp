@@ -2,16 +2,15 @@
 
 #include "tickets/TicketBacks.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 
-// Four teams (six tickets), two regular weeks and one playoff week, ticket size 2.
+// Four teams (six tickets), two regular weeks and one playoff week, ticket size 2; both cues.
 class TicketsScreen : public MainScreenHarness {
 protected:
     void SetUp() override
     {
         placeSeasonFile("tickets_four_teams.txt");
+        placeSounds();
         failingPrinter.jobFailure = QStringLiteral("The printer is out of paper");
         start(&failingPrinter);
         click(option(5));
@@ -34,9 +33,23 @@ TEST_F(TicketsScreen, PromptsPausesAndPrintsOneJobPerBack)
 {
     const QStringList help = ticketBackHelpLines(session->season);
     EXPECT_EQ(shownLines(), help);
-    EXPECT_EQ(label(1)->text(), QStringLiteral("First Ticket #"));
-    EXPECT_EQ(label(2)->text(), QStringLiteral("Last Ticket #"));
-    EXPECT_EQ(label(3)->text(), QStringLiteral("# To Print Before Pause"));
+    EXPECT_EQ((QStringList{label(1)->text(), label(2)->text(), label(3)->text()}),
+              (QStringList{"First Ticket #", "Last Ticket #", "# To Print Before Pause"}));
+    EXPECT_EQ(sounds.played, QStringList{session->QuestionSound});
+
+    // RUN AGAIN and the printer box keep what the boxes hold and play no cue; choosing the
+    // selection again starts over.
+    QTest::keyClicks(box(3), "10");
+    click(button("cmdRun"));
+    click(chkPrint());
+    click(chkPrint());
+    EXPECT_TRUE(box(3)->isVisible() && box(3)->text() == "10");
+    EXPECT_EQ(sounds.played.size(), 1);
+    click(option(6));
+    click(option(5));
+    EXPECT_EQ(box(3)->text(), "");
+    EXPECT_EQ(sounds.played.size(), 2);
+    EXPECT_TRUE(dialogs.shown.isEmpty());
 
     // Tickets 2..5, a pause after every two: one pause (never after the last ticket).
     dialogs.answerMessage(Answer::Ok);
@@ -49,7 +62,7 @@ TEST_F(TicketsScreen, PromptsPausesAndPrintsOneJobPerBack)
     // Printed: one job per back. The box re-runs the selection, which starts with its prompts.
     click(chkPrint());
     EXPECT_EQ(shownLines(), help);
-    dialogs = ScriptedDialogs();
+    rescript();
     typeTicketRange({"1", "6", "none"});
     EXPECT_TRUE(dialogs.messages.isEmpty());  // a pause count of 0 never pauses
     ASSERT_EQ(failingPrinter.jobs.size(), 6);
@@ -58,8 +71,7 @@ TEST_F(TicketsScreen, PromptsPausesAndPrintsOneJobPerBack)
 
     // Cancel at the pause: the run stops after the ticket just produced.
     failingPrinter.jobs.clear();
-    dialogs = ScriptedDialogs();
-    dialogs.answerMessage(Answer::Cancel);
+    rescript().answerMessage(Answer::Cancel);
     pressEnter();
     typeTicketRange({"1", "6", "2"});
     EXPECT_EQ(dialogs.messages, QVector<MessageId>{MessageId::OutputPaused});
@@ -81,9 +93,8 @@ TEST_F(TicketsScreen, InputErrorsAndAPrinterFailure)
     click(chkPrint());
     failingPrinter.failEveryJob = true;
     typeTicketRange({"5", "6", "10"});
-    EXPECT_EQ(label(3)->text(), QStringLiteral("#1 The printer is out of paper"));
-    EXPECT_TRUE(label(3)->isVisible());
-    EXPECT_TRUE(shownRed(label(3)));
+    EXPECT_EQ(label(3)->text(), "#1 The printer is out of paper");
+    EXPECT_TRUE(label(3)->isVisible() && shownRed(label(3)));
     EXPECT_EQ(failingPrinter.jobs.size(), 2);
     EXPECT_EQ(shownLines(), ticketBackLines(session->season, 5, 6));
 

@@ -5,8 +5,6 @@
 #include "tickets/ScoreEntry.h"
 #include "tickets/WeeklyReport.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 
 // Four teams, two regular weeks and one playoff week, one random winner a week.
@@ -30,11 +28,12 @@ protected:
         EXPECT_FALSE(box(1)->isVisible() || box(3)->isVisible());
     }
     // A fresh script that answers the team inputs in turn.
-    void scores(const QStringList& typed)
+    ScriptedDialogs& scores(const QStringList& typed)
     {
-        dialogs = ScriptedDialogs();
+        rescript();
         for (const QString& score : typed)
             dialogs.answerInput(score);
+        return dialogs;
     }
 };
 
@@ -54,17 +53,15 @@ TEST_F(WinnersScreen, AWholeSeasonOfWeeksThroughTheEnterKey)
     Session after = saved();
     EXPECT_EQ(after.season.ScoredWeeks, 1);
     EXPECT_EQ(after.season.Score[1][3], Bye);
-    const ScoreTexts typed{QString(), QStringLiteral("21"), QStringLiteral("17"), QStringLiteral("  "), QStringLiteral("30")};
-    EXPECT_EQ(shownLines(), weeklyReportLines(after, 1, typed));
+    EXPECT_EQ(shownLines(), weeklyReportLines(after, 1, {"", "21", "17", "  ", "30"}));
     EXPECT_TRUE(printer.jobs.isEmpty());
 
     // The next Enter starts again at the prompt.
     pressEnter();
     expectPrompt();
 
-    // A correction: the stored scores are offered; Lions now 25.
-    dialogs = ScriptedDialogs();
-    dialogs.answerMessage(Answer::Yes).acceptInput().acceptInput().acceptInput().answerInput(QStringLiteral("25"));
+    // A correction: the stored scores are offered; team 4 now 25.
+    rescript().answerMessage(Answer::Yes).acceptInput().acceptInput().acceptInput().answerInput(QStringLiteral("25"));
     typeAndEnter(QStringLiteral("1"));
     EXPECT_EQ(dialogs.messages, QVector<MessageId>{MessageId::ScoresAlreadyExist});
     after = saved();
@@ -72,8 +69,7 @@ TEST_F(WinnersScreen, AWholeSeasonOfWeeksThroughTheEnterKey)
     EXPECT_EQ(shownLines()[4], QStringLiteral("    1 Team 01        21      3 Team 03                4 Team 04        25"));
 
     // Reported again without a correction: the stored scores, with a blank before each number.
-    dialogs = ScriptedDialogs();
-    dialogs.answerMessage(Answer::No).answerMessage(Answer::No);
+    rescript().answerMessage(Answer::No).answerMessage(Answer::No);
     pressEnter();
     typeAndEnter(QStringLiteral("1"));
     EXPECT_EQ(dialogs.messages, (QVector<MessageId>{MessageId::ScoresAlreadyExist, MessageId::StartNewSeason}));
@@ -96,13 +92,12 @@ TEST_F(WinnersScreen, AWholeSeasonOfWeeksThroughTheEnterKey)
     after = saved();
     const QStringList summary = summaryLines(after);
     EXPECT_EQ(shownLines(), summary);
-    const ScoreTexts week3{QString(), QStringLiteral("3"), QStringLiteral("9"), QStringLiteral("12"), QStringLiteral("6")};
-    EXPECT_EQ(printer.jobs, weeklyReportJobs(after, weeklyReportLines(after, 3, week3)) + summaryJobs(after, summary));
+    const QStringList week3 = weeklyReportLines(after, 3, {"", "3", "9", "12", "6"});
+    EXPECT_EQ(printer.jobs, weeklyReportJobs(after, week3) + summaryJobs(after, summary));
 
     // Not printed, the summary follows the report in the list.
     click(chkPrint());
-    dialogs = ScriptedDialogs();
-    dialogs.answerMessage(Answer::No);
+    rescript().answerMessage(Answer::No);
     typeAndEnter(QStringLiteral("3"));
     EXPECT_EQ(shownLines(), weeklyReportLines(after, 3) + summary);
 }
@@ -111,22 +106,22 @@ TEST_F(WinnersScreen, InputErrorsNewSeasonAndCancel)
 {
     click(option(1));
 
-    // Out of range and not a number: message 3, the box emptied, the prompt again.
+    // Out of range and not a number: the message, the box emptied, the prompt again.
     for (const char* typed : {"0", "4", "week"}) {
-        dialogs = ScriptedDialogs();
+        rescript();
         typeAndEnter(QLatin1String(typed));
         EXPECT_EQ(dialogs.messages, QVector<MessageId>{MessageId::EnterWeekAgain}) << typed;
         expectPrompt();
     }
 
-    // A week out of turn: message 9 names week 1; nothing is stored.
-    dialogs = ScriptedDialogs();
+    // A week out of turn: the message names week 1; nothing is stored.
+    rescript();
     typeAndEnter(QStringLiteral("2"));
     EXPECT_EQ(dialogs.messages, QVector<MessageId>{MessageId::PreviousWeekNotFound});
     EXPECT_EQ(dialogs.messageTexts[0].last(), QStringLiteral("Week # 1 MUST be entered first"));
     EXPECT_TRUE(shownLines().isEmpty());
 
-    // A score out of range: message 29, the same team asked again.
+    // A score out of range: the message, the same team asked again.
     scores({"1000", "", "7", "8", "9"});
     pressEnter();
     typeAndEnter(QStringLiteral("1"));
@@ -134,10 +129,9 @@ TEST_F(WinnersScreen, InputErrorsNewSeasonAndCancel)
     Session after = saved();
     EXPECT_EQ(after.season.Score[1][1], Bye);  // accepted empty after the rejected 1000
 
-    // Week 2 started and cancelled at the second team: nothing stored, list and box empty.
-    dialogs = ScriptedDialogs();
+    // Week 2 started and cancelled at the second team: nothing stored, the list empty.
+    rescript().answerInput("5").answerInput("", Answer::Cancel);
     pressEnter();
-    dialogs.answerInput(QStringLiteral("5")).answerInput(QString(), Answer::Cancel);
     typeAndEnter(QStringLiteral("2"));
     EXPECT_EQ(dialogs.inputs.size(), 2);
     EXPECT_TRUE(shownLines().isEmpty());
@@ -148,8 +142,7 @@ TEST_F(WinnersScreen, InputErrorsNewSeasonAndCancel)
     pressEnter();
     typeAndEnter(QStringLiteral("2"));
     EXPECT_EQ(saved().season.ScoredWeeks, 2);
-    scores({"40", "30", "20", "10"});
-    dialogs.answerMessage(Answer::No).answerMessage(Answer::Yes);
+    scores({"40", "30", "20", "10"}).answerMessage(Answer::No).answerMessage(Answer::Yes);
     pressEnter();
     typeAndEnter(QStringLiteral("1"));
     EXPECT_EQ(dialogs.messages, (QVector<MessageId>{MessageId::ScoresAlreadyExist, MessageId::StartNewSeason}));

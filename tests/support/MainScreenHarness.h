@@ -9,6 +9,7 @@
 #include "main/MainScreen.h"
 #include "main/ScreenRegistry.h"
 #include "print/RecordingPrinter.h"
+#include "season/Layout.h"
 #include "season/SeasonFile.h"
 #include "season/Session.h"
 
@@ -82,19 +83,28 @@ protected:
         return reader;
     }
 
-    // Opens the main screen, scaled for the primary screen or for `screenSize` when given, and
-    // makes it the active window. The jobs go to `printer` unless another one is given.
-    void start(Printer* otherPrinter = nullptr, QSize screenSize = {})
+    // A session on the home folder with the scripted dialogs and `otherPrinter`, or `printer`.
+    void newSession(Printer* otherPrinter = nullptr)
     {
-        screen.reset();
         session = std::make_unique<Session>(home.path(),
                                             Services{&dialogs, &clock, &sounds, otherPrinter ? otherPrinter : &printer});
-        screen = screenSize.isValid() ? std::make_unique<MainScreen>(*session, screens, screenSize)
-                                      : std::make_unique<MainScreen>(*session, screens);
-        screen->show();
-        screen->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(screen.get()));
     }
+    static void showActive(QWidget* w)
+    {
+        w->show();
+        w->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    }
+    // Opens the main screen, scaled for `screenSize`, as the active window.
+    void start(Printer* otherPrinter = nullptr, QSize screenSize = primaryScreenSize())
+    {
+        screen.reset();
+        newSession(otherPrinter);
+        screen = std::make_unique<MainScreen>(*session, screens, screenSize);
+        showActive(screen.get());
+    }
+    // Forgets what the dialogs were asked and answered so far.
+    ScriptedDialogs& rescript() { return dialogs = ScriptedDialogs(); }
 
     // The window whose controls a test drives: the main screen, or a screen open in its place.
     virtual QWidget* window() const { return screen.get(); }
