@@ -42,9 +42,7 @@ protected:
         SetSounds(*session);
         update = std::make_unique<Update>(*session, QSize(800, 600));
         noting.field = text4();
-        update->show();
-        update->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(update.get()));
+        showActive(update.get());
     }
     QWidget* window() const override { return update.get(); }
     Season& season() { return session->season; }

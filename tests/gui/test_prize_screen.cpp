@@ -16,7 +16,7 @@ protected:
     PrizeScreen()
     {
         placeSounds();
-        session = std::make_unique<Session>(home.path(), Services{&dialogs, &clock, &sounds, &printer});
+        newSession();
         session->season = testSeason(32, 17, 4);
         session->season.setUnsoldRule(UnsoldRule::NextSold);
     }
@@ -24,9 +24,7 @@ protected:
     void open()
     {
         prizes = std::make_unique<Prizes>(*session, QSize(800, 600));
-        prizes->show();
-        prizes->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(prizes.get()));
+        showActive(prizes.get());
     }
     QWidget* window() const override { return prizes.get(); }
     QCheckBox* check(int position) const { return find<QCheckBox>(QStringLiteral("Check%1").arg(position)); }
