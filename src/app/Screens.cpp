@@ -7,6 +7,7 @@
 #include "annual/Update.h"
 #include "files/FilesScreen.h"
 #include "front/Front.h"
+#include "main/MainScreen.h"
 #include "main/ScreenRegistry.h"
 #include "prizes/Prizes.h"
 
@@ -16,4 +17,15 @@ void registerScreens(ScreenRegistry& screens)
     screens.add(ScreenId::PrizeStructure, [](Session& s, QWidget* parent) { return new Prizes(s, parent); });
     screens.add(ScreenId::TicketFront, [](Session& s, QWidget* parent) { return new Front(s, parent); });
     screens.add(ScreenId::DataFiles, [](Session& s, QWidget* parent) { return new FilesScreen(s, parent); });
+
+    // The main screen's menu bar, menu by menu in the order shown.
+    screens.addMenuEntry({MenuId::Season, QStringLiteral("&Data Files\u2026"), QStringLiteral("actionDataFiles"), {},
+                          [](MainScreen& main) { main.cmdSaveRestore_Click(); }});
+    screens.addMenuEntry({MenuId::Season, QStringLiteral("Open &Home Folder"), QStringLiteral("actionOpenHome"), {},
+                          [](MainScreen& main) { main.openHomeFolder(); }});
+    screens.addMenuEntry({MenuId::Season, QStringLiteral("E&xit"), QStringLiteral("actionExit"), {},
+                          [](MainScreen& main) { main.cmdExit_Click(); }});
+
+    screens.addMenuEntry({MenuId::Help, QStringLiteral("&About Kickpool"), QStringLiteral("actionAbout"), {},
+                          [](MainScreen& main) { main.showAbout(); }});
 }

@@ -9,10 +9,12 @@
 #include "main/SecondaryScreen.h"
 #include "reports/GrandPrize.h"
 #include "reports/Letter.h"
+#include "season/HomeFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QMenuBar>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QToolTip>
@@ -346,4 +348,15 @@ TEST_F(MainScreenTest, EveryScreenTakesThePlaceOfItsOpenerUntilItIsClosed)
     EXPECT_FALSE(note()->isVisible());
     EXPECT_EQ(dialogs.messages, QVector<MessageId>{});
     EXPECT_EQ(readFile(seasonPath()), placed);
+
+    // The menu bar sits above the controls and opens the data files screen like DATA FILES.
+    auto* menuBar = screen->findChild<QMenuBar*>(QStringLiteral("MenuBar"));
+    ASSERT_TRUE(menuBar);
+    EXPECT_LE(menuBar->geometry().bottom(), screen->findChild<QWidget*>(QStringLiteral("Frame2"))->y());
+    screen->findChild<QAction*>(QStringLiteral("actionDataFiles"))->trigger();
+    exitFrom(opened("FilesScreen"));
+    screen->findChild<QAction*>(QStringLiteral("actionAbout"))->trigger();
+    ASSERT_EQ(dialogs.messages, QVector<MessageId>{MessageId::AboutKickpool});
+    EXPECT_TRUE(dialogs.messageTexts[0].contains(versionLine()));
+    EXPECT_TRUE(dialogs.messageTexts[0].contains(QStringLiteral("Home folder: ") + QDir::toNativeSeparators(home.path())));
 }

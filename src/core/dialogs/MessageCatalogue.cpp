@@ -247,6 +247,11 @@ MessageEntry entryOf(MessageId id, const QStringList& arguments)
                     {line(text(0), "CBR0"), line(text(1), "B0"), empty,
                      line(QStringLiteral("Every file is as it was."), "B0")},
                     Kind::Notice);
+    case MessageId::AboutKickpool:
+        return make(QStringLiteral("ABOUT KICKPOOL"),
+                    {line(text(0), "CB0"), line(QStringLiteral("Home folder: ") + text(1), "0"),
+                     empty, line(QStringLiteral("Qt ") + text(2), "0")},
+                    Kind::Notice);
     }
     return {};
 }

@@ -40,6 +40,7 @@ enum class MessageId {
     FileNameNotAllowed = 35,       // FILE NAME NOT ALLOWED {why}
     NoCurrentFile = 36,            // NO CURRENT USE FILE, nothing to save
     FileOperationFailed = 37,      // FILE OPERATION FAILED {what was not done, why}
+    AboutKickpool = 38,            // ABOUT KICKPOOL {version line, home folder, Qt version}
 };
 
 // How a dialog was closed: the button of a message, or OK (also Enter) and Cancel of an input.

@@ -46,6 +46,7 @@ MainScreen::MainScreen(Session& session, const ScreenRegistry& screens, QSize sc
     setWindowTitle(QStringLiteral("KICKPOOL"));
     buildControls();
     startUp(screenSize);
+    buildMenuBar(screens);
 }
 
 MainScreen::~MainScreen() = default;

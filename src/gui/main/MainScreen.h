@@ -17,6 +17,7 @@ class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMenuBar;
 class QPushButton;
 class QRadioButton;
 class ScreenOpener;
@@ -72,12 +73,21 @@ public:
     // Sets all six options off without running a selection.
     void setAllOptionsOff();
 
+    // Menu bar: Season → Open Home Folder, Help → About Kickpool.
+    void openHomeFolder();
+    void showAbout();
+    // Opens a screen of the menu bar in place of this one, as the selections do.
+    void openFromMenu(ScreenId which, const QString& caption);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildControls();
+    // The menu bar above the controls, from the menu entries of `screens`; the controls move
+    // down by its height.
+    void buildMenuBar(const ScreenRegistry& screens);
     void startUp(QSize screenSize);
     // Runs what the selected option runs; `chosen` tells choosing an option from RUN AGAIN.
     void runSelection(int index, bool chosen);
@@ -108,4 +118,5 @@ private:
     QLabel* label_[4] = {};
     QListWidget* list_ = nullptr;
     QLabel* labelPrinted_ = nullptr;
+    QMenuBar* menuBar_ = nullptr;
 };

@@ -25,3 +25,8 @@ SecondaryScreen* ScreenRegistry::make(ScreenId id, Session& session, QWidget* pa
         return nullptr;
     }
 }
+
+void ScreenRegistry::addMenuEntry(MenuEntry entry)
+{
+    menuEntries_.push_back(std::move(entry));
+}
