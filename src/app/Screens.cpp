@@ -10,6 +10,7 @@
 #include "main/MainScreen.h"
 #include "main/ScreenRegistry.h"
 #include "prizes/Prizes.h"
+#include "web/PublishScreen.h"
 
 void registerScreens(ScreenRegistry& screens)
 {
@@ -17,6 +18,7 @@ void registerScreens(ScreenRegistry& screens)
     screens.add(ScreenId::PrizeStructure, [](Session& s, QWidget* parent) { return new Prizes(s, parent); });
     screens.add(ScreenId::TicketFront, [](Session& s, QWidget* parent) { return new Front(s, parent); });
     screens.add(ScreenId::DataFiles, [](Session& s, QWidget* parent) { return new FilesScreen(s, parent); });
+    screens.add(ScreenId::PublishResults, [](Session& s, QWidget* parent) { return new PublishScreen(s, parent); });
 
     // The main screen's menu bar, menu by menu in the order shown.
     screens.addMenuEntry({MenuId::Season, QStringLiteral("&Data Files\u2026"), QStringLiteral("actionDataFiles"), {},
@@ -25,6 +27,11 @@ void registerScreens(ScreenRegistry& screens)
                           [](MainScreen& main) { main.openHomeFolder(); }});
     screens.addMenuEntry({MenuId::Season, QStringLiteral("E&xit"), QStringLiteral("actionExit"), {},
                           [](MainScreen& main) { main.cmdExit_Click(); }});
+
+    screens.addMenuEntry({MenuId::Publish, QStringLiteral("Results &Web Page\u2026"), QStringLiteral("actionWebPage"),
+                          ScreenId::PublishResults, {}});
+    screens.addMenuEntry({MenuId::Publish, QStringLiteral("Copy as &E-mail Text"), QStringLiteral("actionMailText"), {},
+                          [](MainScreen& main) { copyMailText(main); }});
 
     screens.addMenuEntry({MenuId::Help, QStringLiteral("&About Kickpool"), QStringLiteral("actionAbout"), {},
                           [](MainScreen& main) { main.showAbout(); }});

@@ -19,6 +19,8 @@ const std::vector<CliCommand>& cliCommands()
         {"estimate", "", "the payout estimate of the stored prize structure", 0, 0, runEstimate},
         {"front", "[portrait|landscape] [COPIES]", "the ticket front, one \"CODE<TAB>TEXT\" line per line (with --pdf: COPIES pages)", 0, 2, runFront},
         {"check", "", "load the season file and list every problem in it (exit 2 when any)", 0, 0, runCheck},
+        {"web", "DIR [--week N] [--names]", "write the results web page into DIR (the latest scored week without --week)", 1, 4, runWeb},
+        {"mailtext", "[WEEK]", "the winners of the latest scored week (or of WEEK) as an e-mail text", 0, 1, runMailText},
         {"files", "ACTION [NAME [NEW]]", "list | save NAME | restore NAME | rename NAME NEW | delete NAME  [--yes]", 1, 4, runFiles},
     };
     return commands;

@@ -73,3 +73,5 @@ int runSummary(CliContext& context);
 int runEstimate(CliContext& context);
 int runFront(CliContext& context);
 int runFiles(CliContext& context);
+int runWeb(CliContext& context);
+int runMailText(CliContext& context);

@@ -252,6 +252,27 @@ MessageEntry entryOf(MessageId id, const QStringList& arguments)
                     {line(text(0), "CB0"), line(QStringLiteral("Home folder: ") + text(1), "0"),
                      empty, line(QStringLiteral("Qt ") + text(2), "0")},
                     Kind::Notice);
+    case MessageId::ResultsPageNotWritten:
+        return make(QStringLiteral("RESULTS PAGE NOT WRITTEN"),
+                    {line(QStringLiteral("The results page could not be written:"), "CBR0"),
+                     line(text(0), "B0"), line(text(1), "0"), empty,
+                     line(QStringLiteral("Choose another folder and try again."), "B0")},
+                    Kind::Notice);
+    case MessageId::NoWeekToPublish:
+        return make(QStringLiteral("NO WEEK TO PUBLISH"),
+                    {empty, line(QStringLiteral("No week has been scored yet."), "CBR0"), empty,
+                     line(QStringLiteral("Enter a week's scores first"), "B0")},
+                    Kind::Notice);
+    case MessageId::PublishWeekAgain:
+        return make(inputError,
+                    {empty, line(QStringLiteral("Publish a scored week: 1 to ") + text(0), "CBR0"), empty,
+                     line(QStringLiteral("Enter Week Number Again"), "B0")},
+                    Kind::Notice);
+    case MessageId::MailTextCopied:
+        return make(QStringLiteral("E-MAIL TEXT COPIED"),
+                    {empty, line(QStringLiteral("The winners of week ") + text(0), "CB0"),
+                     line(QStringLiteral("are ready to paste into an e-mail."), "B0")},
+                    Kind::Notice);
     }
     return {};
 }

@@ -41,6 +41,10 @@ enum class MessageId {
     NoCurrentFile = 36,            // NO CURRENT USE FILE, nothing to save
     FileOperationFailed = 37,      // FILE OPERATION FAILED {what was not done, why}
     AboutKickpool = 38,            // ABOUT KICKPOOL {version line, home folder, Qt version}
+    ResultsPageNotWritten = 65,    // RESULTS PAGE NOT WRITTEN {file or folder, why}
+    NoWeekToPublish = 66,          // NO WEEK TO PUBLISH
+    PublishWeekAgain = 67,         // INPUT ERROR, week to publish {latest scored week}
+    MailTextCopied = 69,           // E-MAIL TEXT COPIED {week}
 };
 
 // How a dialog was closed: the button of a message, or OK (also Enter) and Cancel of an input.
