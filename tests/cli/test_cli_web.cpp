@@ -1,6 +1,7 @@
 #include "CliRunner.h"
 
 #include <QDir>
+#include <QtEndian>
 #include <QRegularExpression>
 
 namespace {
@@ -31,14 +32,14 @@ ToolRun browser(const QString& page, const QStringList& what)
                        + what + QStringList{QStringLiteral("file://") + page});
 }
 
-// Every match of the pattern, its captured texts joined by blanks.
+// Every match of the pattern, its captured texts joined by "|".
 QStringList matches(const QString& text, const QString& pattern)
 {
     QStringList found;
     auto it = QRegularExpression(pattern, QRegularExpression::MultilineOption).globalMatch(text);
     while (it.hasNext()) {
         const QRegularExpressionMatch m = it.next();
-        found << m.capturedTexts().mid(1).join(QLatin1Char(' '));
+        found << m.capturedTexts().mid(1).join(QLatin1Char('|'));
     }
     return found;
 }
@@ -73,17 +74,17 @@ TEST_F(WebSite, NumbersAreThoseOfTheReports)
     const QString byPosition = standings.section(QStringLiteral("By Ticket #"), 0, 0);
     QStringList ranked = matches(byPosition, QStringLiteral(" +(\\d+) +(\\d+) +([1-9]\\d*)(?= |$)"));
     std::sort(ranked.begin(), ranked.end(), [](const QString& a, const QString& b) {
-        return a.section(QLatin1Char(' '), 0, 0).toInt() < b.section(QLatin1Char(' '), 0, 0).toInt();
+        return a.section(QLatin1Char('|'), 0, 0).toInt() < b.section(QLatin1Char('|'), 0, 0).toInt();
     });
     ASSERT_EQ(ranked.size(), 496 - 51);  // tickets not sold make way for the next sold ones
-    EXPECT_EQ(matches(page("standings.html"), QStringLiteral("<tr><td>(\\d+)</td><td><a [^>]+>\\d+</a></td>"
+    EXPECT_EQ(matches(page("standings.html"), QStringLiteral("<tr><td>(\\d+)</td><td><a [^>]+>(\\d+)</a></td>"
                                                              "<td>(\\d+)</td></tr>")),
-              ranked.replaceInStrings(QRegularExpression(QStringLiteral("^(\\d+) (\\d+) (\\d+)$")),
-                                      QStringLiteral("\\1 \\2")));
+              ranked.replaceInStrings(QRegularExpression(QStringLiteral("^(\\d+)\\|(\\d+)\\|(\\d+)$")),
+                                      QStringLiteral("\\1|\\3|\\2")));  // position, ticket, value
     // A week asked for that is not scored is refused with its message; nothing is written.
     const CliRun late = home.run({"web", home.filePath(QStringLiteral("Late")), "--week", "10"});
     EXPECT_EQ(late.status, 2);
-    EXPECT_TRUE(late.err.startsWith(QStringLiteral("INPUT ERROR\n\nPublish a scored week: 1 to 9\n")));
+    EXPECT_TRUE(late.err.startsWith(QStringLiteral("INPUT ERROR\nPublish a scored week: 1 to 9\n")));
     EXPECT_FALSE(QDir(home.filePath(QStringLiteral("Late"))).exists());
 }
 
@@ -101,22 +102,18 @@ TEST_F(WebSite, EveryPagePassesTidy)
 // tickets.html#17 runs the lookup: ticket 17's pair every week, as its ticket back lists them.
 TEST_F(WebSite, BrowserLooksUpTicket17)
 {
-    const QStringList back = matches(home.run({"tickets", "17", "17"}).out,
-                                     QStringLiteral("^ ?(\\d+) .{6} (.{13}) (.+?) *$"));
+    QStringList back = matches(home.run({"tickets", "17", "17"}).out, QStringLiteral("^ ?(\\d+) .{6} (.{13}) (.+?) *$"));
     ASSERT_GE(back.size(), 9);
     const ToolRun dom = browser(folder + QStringLiteral("/tickets.html#17"), {"--dump-dom"});
     ASSERT_EQ(dom.status, 0) << dom.err.toStdString();
     const QString result = dom.out.section(QStringLiteral("<div id=\"result\""), 1).section(QStringLiteral("</div>"), 0, 0);
     EXPECT_TRUE(result.contains(QStringLiteral("<h2>Ticket 17</h2>"))) << result.toStdString();
     for (int week = 1; week <= 9; ++week) {
-        const QStringList cells = matches(back[week - 1], QStringLiteral("^(\\d+) (.+?) +(.+)$"));
-        ASSERT_EQ(cells.size(), 1);
-        const QString pair = back[week - 1].section(QLatin1Char(' '), 1).simplified();
-        const QString first = back[week - 1].mid(back[week - 1].indexOf(QLatin1Char(' ')) + 1, 13).trimmed();
-        const QString second = back[week - 1].mid(back[week - 1].indexOf(QLatin1Char(' ')) + 15).trimmed();
-        EXPECT_TRUE(result.contains(QStringLiteral("<tr><td>%1</td>").arg(week))) << week;
-        EXPECT_TRUE(result.contains(QStringLiteral("<td>") + first + QStringLiteral(" &amp; ") + second + "</td>"))
-            << pair.toStdString();
+        const QStringList cells = back[week - 1].split(QLatin1Char('|'));  // week, first team, second team
+        ASSERT_EQ(cells.size(), 3);
+        EXPECT_TRUE(result.contains(QStringLiteral("<tr><td>%1 <span class=\"date\">").arg(week))) << week;
+        EXPECT_TRUE(result.contains(QStringLiteral("<td>%1 &amp; %2</td>").arg(cells[1].trimmed(), cells[2])))
+            << back[week - 1].toStdString();
     }
 }
 

@@ -195,7 +195,8 @@ private:
             if (!inPrizes || text.isEmpty() || text.startsWith(QStringLiteral("Full rules and results")))
                 continue;
             const bool heading = line.format.startsWith(QLatin1Char('B'));
-            result_.prizeLines << (heading ? QStringLiteral("#") : QString()) + text.simplified();
+            result_.prizeLines << (heading ? QStringLiteral("#") : QString())
+                + text.simplified().replace(QStringLiteral("( "), QStringLiteral("("));
         }
     }
 

@@ -273,7 +273,7 @@ const char* const StyleSheet = R"css(/* Results pages: readable on a phone, on a
 * { box-sizing: border-box; }
 body { margin: 0; font: 1rem/1.5 system-ui, -apple-system, "Segoe UI", Roboto, Arial, sans-serif;
   color: var(--ink); background: #fff; }
-header.site { background: var(--accent); color: #fff; padding: 1rem; }
+header.site { background: var(--accent); color: #fff; padding: 1rem max(1rem, calc((100% - 58rem) / 2)); }
 header.site h1 { margin: 0; font-size: 1.6rem; line-height: 1.2; }
 header.site .season { margin: .25rem 0 .5rem; }
 header.site ul { list-style: none; margin: 0; padding: 0; display: flex; flex-wrap: wrap; gap: .25rem 1rem; }
@@ -307,6 +307,7 @@ footer { color: var(--muted); padding: 1rem; text-align: center; font-size: .9re
 @media (max-width: 40rem) {
   header.site h1 { font-size: 1.35rem; }
   table.winners, table.winners tbody, table.winners tr, table.winners td { display: block; width: 100%; }
+  table.winners caption { display: block; }
   table.winners thead { position: absolute; left: -9999px; }
   table.winners tr { border: 1px solid var(--line); border-radius: .3rem; margin-bottom: .6rem; padding: .2rem 0; }
   table.winners td { border: 0; padding: .15rem .6rem; text-align: left; }
@@ -365,10 +366,10 @@ const char* const LookupScript = R"js(// "Look up your ticket": shows one ticket
       (position === '-' ? '' : ' (position ' + position + ' in the standings)') + '.');
     var grand = row.cells[weeks + 3].textContent;
     if (grand) { add(result, 'p', 'Grand prize: ' + grand, 'won'); }
-    var table = add(result, 'table', undefined, 'ticket');
+    var table = add(add(result, 'div', undefined, 'scroll'), 'table', undefined, 'ticket');
     add(table, 'caption', 'Ticket ' + number + ', week by week');
     var head = add(add(table, 'thead'), 'tr');
-    ['Week', 'Ending', 'Teams', 'Total', 'Won'].forEach(function (text) {
+    ['Week', 'Teams', 'Total', 'Won'].forEach(function (text) {
       add(head, 'th', text).scope = 'col';
     });
     var body = add(table, 'tbody');
@@ -376,8 +377,8 @@ const char* const LookupScript = R"js(// "Look up your ticket": shows one ticket
       var parts = /^(\d+)-(\d+) (\S+)(?: (.+))?$/.exec(row.cells[w].textContent);
       if (!parts) { continue; }
       var tr = add(body, 'tr');
-      add(tr, 'td', String(w));
-      add(tr, 'td', heads[w].getAttribute('data-date'));
+      var week = add(tr, 'td', String(w) + ' ');
+      add(week, 'span', heads[w].getAttribute('data-date'), 'date');
       add(tr, 'td', teams[parts[1]] + ' & ' + teams[parts[2]]);
       add(tr, 'td', parts[3], 'num');
       add(tr, 'td', parts[4] || '', parts[4] ? 'won' : '');
@@ -389,7 +390,6 @@ const char* const LookupScript = R"js(// "Look up your ticket": shows one ticket
     if (number > 0) {
       input.value = number;
       show(number);
-      result.scrollIntoView();
     }
   }
 
