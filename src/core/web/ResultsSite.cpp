@@ -303,6 +303,7 @@ nav.weeks a.current .date { color: #fff; }
 .scroll { overflow-x: auto; }
 .tickets { font-size: .85rem; white-space: nowrap; }
 .tickets td.won, .ticket td.won { background: var(--won); font-weight: 600; }
+.ticket td:first-child { white-space: nowrap; }
 footer { color: var(--muted); padding: 1rem; text-align: center; font-size: .9rem; }
 @media (max-width: 40rem) {
   header.site h1 { font-size: 1.35rem; }
