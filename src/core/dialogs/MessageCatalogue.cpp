@@ -252,6 +252,12 @@ MessageEntry entryOf(MessageId id, const QStringList& arguments)
                     {line(text(0), "CB0"), line(QStringLiteral("Home folder: ") + text(1), "0"),
                      empty, line(QStringLiteral("Qt ") + text(2), "0")},
                     Kind::Notice);
+    case MessageId::UpdateAvailable:
+        return make(QStringLiteral("UPDATE AVAILABLE"),
+                    {empty, line(QStringLiteral("Kickpool ") + text(0) + QStringLiteral(" is available."), "CB0"),
+                     line(QStringLiteral("This copy is ") + text(1) + QStringLiteral("."), "0"), empty,
+                     line(QStringLiteral("Open the download page in the web browser?"), "B0")},
+                    Kind::Question);
     }
     return {};
 }

@@ -2,11 +2,14 @@
 
 #include "main/ScreenRegistry.h"
 #include "main/SelectionHost.h"
+#include "update/UpdateCheck.h"
 
 #include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+
+#include <functional>
 
 class Button;
 class QButtonGroup;
@@ -20,6 +23,7 @@ class QListWidget;
 class QMenuBar;
 class QPushButton;
 class QRadioButton;
+class QUrl;
 class ScreenOpener;
 class Session;
 
@@ -69,6 +73,12 @@ public:
     void cmdSave_Click();
     void cmdReset_Click();
     void cmdExit_Click();
+    void cmdUpdate_Click();
+
+    // Where CHECK FOR UPDATE looks and how long it waits (the built-in address and 10 seconds
+    // unless changed), and how it opens the download page (the web browser unless changed).
+    void setUpdateSettings(const UpdateCheck::Settings& settings) { updateSettings_ = settings; }
+    void setPageOpener(std::function<bool(const QUrl&)> opener) { openPage_ = std::move(opener); }
 
     // Sets all six options off without running a selection.
     void setAllOptionsOff();
@@ -99,6 +109,8 @@ private:
     // Shows a one-line note under the list (where a printout went, a screen that is missing, in
     // red a printout that failed).
     void showNote(const QString& text, const QString& tip = {}, bool failure = false);
+    // Lists what the update check found and offers the download page of a newer version.
+    void showUpdateAnswer(const UpdateAnswer& answer);
 
     Session& session_;
     ScreenOpener* opener_ = nullptr;
@@ -114,6 +126,9 @@ private:
     Button* cmdHeader_ = nullptr;
     Button* cmdReset_ = nullptr;
     Button* cmdExit_ = nullptr;
+    Button* cmdUpdate_ = nullptr;
+    UpdateCheck::Settings updateSettings_ = UpdateCheck::builtIn();
+    std::function<bool(const QUrl&)> openPage_;
     QLineEdit* text_[4] = {};
     QLabel* label_[4] = {};
     QListWidget* list_ = nullptr;
