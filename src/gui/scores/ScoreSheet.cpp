@@ -200,6 +200,7 @@ void ScoreSheet::buildSheet()
         previous = score;
     }
     setTabOrder(previous, cmdOK_);
+    scaleIndicators({rows}, rows->font());
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(season.TeamCount + 1, 1);
     sheet_->setWidget(rows);
