@@ -142,6 +142,7 @@ void ScoreSheet::buildSheet()
     rows->setObjectName(QStringLiteral("SheetRows"));
     rows->setFont(designFont(10 * session_.FontScale));
     auto* grid = new QGridLayout(rows);
+    sheet_->setWidget(rows);  // in the window before the tab order is set
     grid->setContentsMargins(6, 4, 6, 4);
     grid->setVerticalSpacing(2);
     QFont bold = rows->font();
@@ -203,7 +204,6 @@ void ScoreSheet::buildSheet()
     scaleIndicators({rows}, rows->font());
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(season.TeamCount + 1, 1);
-    sheet_->setWidget(rows);
 }
 
 void ScoreSheet::showWeekLabel()
