@@ -25,6 +25,7 @@ class QPushButton;
 class QRadioButton;
 class QUrl;
 class ScreenOpener;
+class SecondaryScreen;
 class Session;
 
 // The start-up window and hub of the program: the six selections, the printer choice, the
@@ -86,8 +87,12 @@ public:
     // Menu bar: Season → Open Home Folder, Help → About Kickpool.
     void openHomeFolder();
     void showAbout();
-    // Opens a screen of the menu bar in place of this one, as the selections do.
-    void openFromMenu(ScreenId which, const QString& caption);
+    // Opens a screen of the menu bar in place of this one, as the selections do; the screen, or
+    // null when this version has none.
+    SecondaryScreen* openFromMenu(ScreenId which, const QString& caption);
+    // Runs a report procedure on this screen's work area, as a selection runs: the area cleared
+    // first, and where a printout went (or why it failed) said afterwards.
+    void runOnList(const std::function<void(SelectionHost&)>& procedure);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -105,7 +110,7 @@ private:
     void finishPrintRun();
     // Opens another screen in place of this one; with `hideMain` false this one stays visible.
     // A screen that this version does not have leaves this one as it is and says so.
-    void showScreen(ScreenId which, const QString& caption, bool hideMain);
+    SecondaryScreen* showScreen(ScreenId which, const QString& caption, bool hideMain);
     // Shows a one-line note under the list (where a printout went, a screen that is missing, in
     // red a printout that failed).
     void showNote(const QString& text, const QString& tip = {}, bool failure = false);
