@@ -11,6 +11,8 @@
 #include "main/ScreenRegistry.h"
 #include "prizes/Prizes.h"
 #include "web/PublishScreen.h"
+#include "scores/ScoreSheet.h"
+#include "tickets/WeeklyDisplay.h"
 
 void registerScreens(ScreenRegistry& screens)
 {
@@ -18,6 +20,7 @@ void registerScreens(ScreenRegistry& screens)
     screens.add(ScreenId::PrizeStructure, [](Session& s, QWidget* parent) { return new Prizes(s, parent); });
     screens.add(ScreenId::TicketFront, [](Session& s, QWidget* parent) { return new Front(s, parent); });
     screens.add(ScreenId::DataFiles, [](Session& s, QWidget* parent) { return new FilesScreen(s, parent); });
+    screens.add(ScreenId::ScoreSheet, [](Session& s, QWidget* parent) { return new ScoreSheet(s, parent); });
     screens.add(ScreenId::PublishResults, [](Session& s, QWidget* parent) { return new PublishScreen(s, parent); });
 
     // The main screen's menu bar, menu by menu in the order shown.
@@ -32,6 +35,18 @@ void registerScreens(ScreenRegistry& screens)
                           ScreenId::PublishResults, {}});
     screens.addMenuEntry({MenuId::Publish, QStringLiteral("Copy as &E-mail Text"), QStringLiteral("actionMailText"), {},
                           [](MainScreen& main) { copyMailText(main); }});
+
+    // The score sheet hands the week it stored to the main screen, whose list shows its report.
+    screens.addMenuEntry({MenuId::Tickets, QStringLiteral("Enter a &Week's Scores\u2026"), QStringLiteral("actionScoreSheet"),
+                          {}, [](MainScreen& main) {
+                              auto* sheet = qobject_cast<ScoreSheet*>(
+                                  main.openFromMenu(ScreenId::ScoreSheet, QStringLiteral("Enter a Week's Scores")));
+                              if (!sheet)
+                                  return;
+                              QObject::connect(sheet, &ScoreSheet::weekReady, &main, [&main](int week, const ScoreTexts& texts) {
+                                  main.runOnList([week, &texts](SelectionHost& host) { showWeek(host, week, texts); });
+                              });
+                          }});
 
     screens.addMenuEntry({MenuId::Help, QStringLiteral("&About Kickpool"), QStringLiteral("actionAbout"), {},
                           [](MainScreen& main) { main.showAbout(); }});

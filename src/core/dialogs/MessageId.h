@@ -41,10 +41,16 @@ enum class MessageId {
     NoCurrentFile = 36,            // NO CURRENT USE FILE, nothing to save
     FileOperationFailed = 37,      // FILE OPERATION FAILED {what was not done, why}
     AboutKickpool = 38,            // ABOUT KICKPOOL {version line, home folder, Qt version}
+    TeamNotFound = 60,             // TEAM NOT FOUND {pasted line number, the name}
+    TeamNameNotClear = 61,         // TEAM NAME NOT CLEAR {pasted line number, the name, the teams it fits}
+    TeamNamedTwice = 62,           // TEAM NAMED TWICE {pasted line number, the team, the line that named it first}
+    PastedLineNotRead = 63,        // LINE NOT READ {pasted line number, the line, why}
+    NothingToRead = 64,            // NOTHING TO READ {where the results were looked for}
     ResultsPageNotWritten = 65,    // RESULTS PAGE NOT WRITTEN {file or folder, why}
     NoWeekToPublish = 66,          // NO WEEK TO PUBLISH
     PublishWeekAgain = 67,         // INPUT ERROR, week to publish {latest scored week}
     MailTextCopied = 69,           // E-MAIL TEXT COPIED {week}
+    UpdateAvailable = 70,          // UPDATE AVAILABLE {latest version, this copy's version}
 };
 
 // How a dialog was closed: the button of a message, or OK (also Enter) and Cancel of an input.
