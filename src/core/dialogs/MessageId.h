@@ -40,7 +40,8 @@ enum class MessageId {
     FileNameNotAllowed = 35,       // FILE NAME NOT ALLOWED {why}
     NoCurrentFile = 36,            // NO CURRENT USE FILE, nothing to save
     FileOperationFailed = 37,      // FILE OPERATION FAILED {what was not done, why}
-    AboutKickpool = 38,            // ABOUT KICKPOOL {version line, home folder, Qt version}
+    AboutKickpool = 38,            // ABOUT KICKPOOL {version line, home folder, Qt version, guide folder}
+    GuideNotFound = 75,            // USER GUIDE NOT FOUND {the guide's folder}
 };
 
 // How a dialog was closed: the button of a message, or OK (also Enter) and Cancel of an input.
