@@ -14,6 +14,7 @@
 #include "main/MainScreen.h"
 #include "main/ScreenRegistry.h"
 #include "prizes/Prizes.h"
+#include "season/SeasonFile.h"
 #include "season/Session.h"
 
 #include <QAbstractButton>
@@ -39,6 +40,7 @@ struct Home {
         QDir(folder.path()).mkpath(QStringLiteral("Files"));
         QFile::copy(seasonFile, folder.filePath(QStringLiteral("Files/Kickpool.txt")));
         session = std::make_unique<Session>(folder.path(), Services{&dialogs, &clock, nullptr, nullptr});
+        LoadSeason(*session);  // as the main screen does when the program starts
         registerScreens(screens);
     }
     // A stored season beside the one in use.

@@ -3,11 +3,10 @@
 #include "season/Services.h"
 
 #include <QPointer>
+#include <QTextBrowser>
 #include <QUrl>
 
 #include <functional>
-
-class QTextBrowser;
 
 // The program's guide service: opens a page of the guide in the system's web browser, or, when
 // no browser can be opened, in a viewer window of the program's own. A guide folder without
