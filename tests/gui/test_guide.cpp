@@ -22,8 +22,11 @@ TEST_F(GuideKeys, F1OpensThePageOfTheScreenInFront)
     QTest::keyClick(screen.get(), Qt::Key_F1);
     screen->findChild<QAction*>(QStringLiteral("actionGuide"))->trigger();
     click(option(3));
-    QWidget* annual = QApplication::activeWindow();
-    ASSERT_TRUE(annual && annual->inherits("Update"));
+    QWidget* annual = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        annual = w->isVisible() && w->inherits("Update") ? w : annual;
+    ASSERT_TRUE(annual);
+    showActive(annual);
     QTest::keyClick(annual->findChild<QWidget*>(QStringLiteral("Text1")), Qt::Key_F1);
     EXPECT_EQ(guide.pages, (QStringList{"index.html", "index.html", "setting-up.html"}));
 
