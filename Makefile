@@ -1,5 +1,6 @@
 # make run    installs what is missing, builds, opens Kickpool on the demo season
 # make test   installs what is missing, builds, runs every test
+# make docs   builds the user guide (pages and pictures) into build/bin/guide
 # make bench  builds and runs the benchmarks
 # make fuzz   fuzzes the season loader for FUZZ_SECONDS (60 by default); new inputs go to tests/data/fuzz
 # make package builds the Debian package kickpool_VERSION_ARCH.deb in this folder
@@ -12,7 +13,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_CORPUS = tests/data/fuzz
 
-.PHONY: all deps build run test bench package windows fuzz clean
+.PHONY: all deps build run test docs bench package windows fuzz clean
 
 all: build
 
@@ -28,6 +29,11 @@ run: build
 
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+docs: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target docs
+	@echo "The user guide: $(BUILD)/bin/guide/index.html"
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do \

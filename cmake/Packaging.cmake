@@ -5,6 +5,7 @@
 #   share/applications/           kickpool.desktop
 #   share/icons/hicolor/          the icon, as SVG and as PNG in the usual sizes
 #   share/doc/kickpool/           README.md, changelog.gz, copyright
+#   share/doc/kickpool/guide/     the user guide: HTML pages, their stylesheet and pictures
 #   share/man/man1/               kickpool.1.gz, kickpool-cli.1.gz
 #   share/lintian/overrides/      kickpool
 #
@@ -22,6 +23,9 @@ install(FILES ${CMAKE_SOURCE_DIR}/dist/Files/Kickpool.txt
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/dist/Sounds DESTINATION ${CMAKE_INSTALL_DATADIR}/kickpool)
 install(FILES ${CMAKE_SOURCE_DIR}/README.md ${PACKAGING_DIR}/copyright
         DESTINATION ${KICKPOOL_DOCDIR})
+if(TARGET docs)
+  install(DIRECTORY ${CMAKE_BINARY_DIR}/bin/guide DESTINATION ${KICKPOOL_DOCDIR})
+endif()
 
 if(UNIX AND NOT APPLE)
   install(FILES ${PACKAGING_DIR}/kickpool.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

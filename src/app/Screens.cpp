@@ -48,6 +48,8 @@ void registerScreens(ScreenRegistry& screens)
                               });
                           }});
 
+    screens.addMenuEntry({MenuId::Help, QStringLiteral("&User Guide"), QStringLiteral("actionGuide"), {},
+                          [](MainScreen& main) { main.openGuide(); }, QKeySequence(Qt::Key_F1)});
     screens.addMenuEntry({MenuId::Help, QStringLiteral("&About Kickpool"), QStringLiteral("actionAbout"), {},
                           [](MainScreen& main) { main.showAbout(); }});
 }

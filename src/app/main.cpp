@@ -1,5 +1,7 @@
 // Kickpool: the desktop program. Opens the main screen on the season in the home folder.
 #include "dialogs/QtDialogs.h"
+#include "guide/GuidePages.h"
+#include "guide/QtGuideOpener.h"
 #include "main/MainScreen.h"
 #include "OutputPrinter.h"
 #include "season/HomeFolder.h"
@@ -53,6 +55,8 @@ int main(int argc, char** argv)
     QtSoundPlayer sounds;
     OutputPrinter printer(home, false);
     Session session(home, Services{&dialogs, &clock, &sounds, &printer});
+    QtGuideOpener guide(guideFolder(QCoreApplication::applicationDirPath()), &session);
+    session.services.guide = &guide;
 
     ScreenRegistry screens;
     registerScreens(screens);

@@ -359,4 +359,6 @@ TEST_F(MainScreenTest, EveryScreenTakesThePlaceOfItsOpenerUntilItIsClosed)
     ASSERT_EQ(dialogs.messages, QVector<MessageId>{MessageId::AboutKickpool});
     EXPECT_TRUE(dialogs.messageTexts[0].contains(versionLine()));
     EXPECT_TRUE(dialogs.messageTexts[0].contains(QStringLiteral("Home folder: ") + QDir::toNativeSeparators(home.path())));
+    EXPECT_TRUE(dialogs.messageTexts[0].contains(QStringLiteral("User guide (F1): ")
+                                                 + QDir::toNativeSeparators(QDir::cleanPath(KICKPOOL_BIN "/guide"))));
 }

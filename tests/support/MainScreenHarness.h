@@ -87,7 +87,8 @@ protected:
     void newSession(Printer* otherPrinter = nullptr)
     {
         session = std::make_unique<Session>(home.path(),
-                                            Services{&dialogs, &clock, &sounds, otherPrinter ? otherPrinter : &printer});
+                                            Services{&dialogs, &clock, &sounds, otherPrinter ? otherPrinter : &printer,
+                                                     nullptr, &guide});
     }
     static void showActive(QWidget* w)
     {
@@ -160,6 +161,7 @@ protected:
     FixedClock clock{QDate(2026, 11, 20)};
     RecordingSounds sounds;
     RecordingPrinter printer;
+    RecordingGuide guide;
     ScreenRegistry screens;  // none unless a test adds one
     std::unique_ptr<Session> session;
     std::unique_ptr<MainScreen> screen;

@@ -47,6 +47,13 @@ public:
     QStringList played;
 };
 
+// The pages of the user guide asked for, in order.
+class RecordingGuide final : public GuideOpener {
+public:
+    void open(const QString& page) override { pages.append(page); }
+    QStringList pages;
+};
+
 // Readable failure output for texts and lists of lines.
 inline void PrintTo(const QString& text, std::ostream* os)
 {

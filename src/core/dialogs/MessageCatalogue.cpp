@@ -250,7 +250,13 @@ MessageEntry entryOf(MessageId id, const QStringList& arguments)
     case MessageId::AboutKickpool:
         return make(QStringLiteral("ABOUT KICKPOOL"),
                     {line(text(0), "CB0"), line(QStringLiteral("Home folder: ") + text(1), "0"),
-                     empty, line(QStringLiteral("Qt ") + text(2), "0")},
+                     empty, line(QStringLiteral("Qt ") + text(2), "0"),
+                     line(QStringLiteral("User guide (F1): ") + text(3), "0")},
+                    Kind::Notice);
+    case MessageId::GuideNotFound:
+        return make(QStringLiteral("USER GUIDE NOT FOUND"),
+                    {line(QStringLiteral("The user guide is not in"), "CBR0"), line(text(0), "0"), empty,
+                     line(QStringLiteral("Install Kickpool again to get it back."), "B0")},
                     Kind::Notice);
     case MessageId::TeamNotFound:
         return make(QStringLiteral("TEAM NOT FOUND"),

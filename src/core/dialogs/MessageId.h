@@ -40,7 +40,7 @@ enum class MessageId {
     FileNameNotAllowed = 35,       // FILE NAME NOT ALLOWED {why}
     NoCurrentFile = 36,            // NO CURRENT USE FILE, nothing to save
     FileOperationFailed = 37,      // FILE OPERATION FAILED {what was not done, why}
-    AboutKickpool = 38,            // ABOUT KICKPOOL {version line, home folder, Qt version}
+    AboutKickpool = 38,            // ABOUT KICKPOOL {version line, home folder, Qt version, guide folder}
     TeamNotFound = 60,             // TEAM NOT FOUND {pasted line number, the name}
     TeamNameNotClear = 61,         // TEAM NAME NOT CLEAR {pasted line number, the name, the teams it fits}
     TeamNamedTwice = 62,           // TEAM NAMED TWICE {pasted line number, the team, the line that named it first}
@@ -51,6 +51,7 @@ enum class MessageId {
     PublishWeekAgain = 67,         // INPUT ERROR, week to publish {latest scored week}
     MailTextCopied = 69,           // E-MAIL TEXT COPIED {week}
     UpdateAvailable = 70,          // UPDATE AVAILABLE {latest version, this copy's version}
+    GuideNotFound = 75,            // USER GUIDE NOT FOUND {the guide's folder}
 };
 
 // How a dialog was closed: the button of a message, or OK (also Enter) and Cancel of an input.

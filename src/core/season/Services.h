@@ -64,13 +64,21 @@ public:
     virtual QString takeFailure() { return {}; }
 };
 
+// Opens the user guide at one of its pages, such as "setting-up.html" (GuidePages.h).
+class GuideOpener {
+public:
+    virtual ~GuideOpener() = default;
+    virtual void open(const QString& page) = 0;
+};
+
 // The services a session works with. None is owned; every pointer may be null, in which case
-// messages are answered OK, input is cancelled, nothing sounds, nothing is printed and files are
-// written by the system's steps.
+// messages are answered OK, input is cancelled, nothing sounds, nothing is printed, files are
+// written by the system's steps and the guide does not open.
 struct Services {
     Dialogs* dialogs = nullptr;
     Clock* clock = nullptr;
     SoundPlayer* sounds = nullptr;
     Printer* printer = nullptr;
     FileSteps* fileSteps = nullptr;  // how files reach the disk (SafeWrite.h); null: the system's
+    GuideOpener* guide = nullptr;
 };

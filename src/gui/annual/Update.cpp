@@ -4,6 +4,8 @@
 
 #include "dialogs/Button.h"
 #include "dialogs/MessageCatalogue.h"
+#include "guide/GuideKey.h"
+#include "guide/GuidePages.h"
 #include "season/Layout.h"
 #include "season/Scale.h"
 #include "season/SeasonFile.h"
@@ -41,6 +43,7 @@ Update::Update(Session& session, QSize screenSize, QWidget* parent)
     : SecondaryScreen(parent), session_(session)
 {
     setObjectName(QStringLiteral("Update"));
+    addGuideKey(this, session_, GuidePage::SettingUp);
     setWindowTitle(QStringLiteral("KICKPOOL -  UPDATE ANNUAL DATA"));
     buildControls();
 

@@ -1,6 +1,8 @@
 #include "dialogs/MessageDialog.h"
 
 #include "dialogs/Button.h"
+#include "guide/GuideKey.h"
+#include "guide/GuidePages.h"
 #include "season/Session.h"
 #include "season/Sounds.h"
 
@@ -37,6 +39,8 @@ MessageDialog::MessageDialog(Session& session, const MessageEntry& entry, QWidge
     SetSounds(session_);
     session_.playCue(session_.ErrorSound);
 
+    // F1 opens the guide where it says what to do about this message.
+    addGuideKey(this, session_, messageGuidePage(static_cast<int>(entry.id)));
     title_->setText(entry.title);
     showLines(entry.lines);
     if (entry.paired && entry.buttons.size() == 2) {

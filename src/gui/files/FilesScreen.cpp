@@ -3,6 +3,8 @@
 #include "dialogs/Button.h"
 #include "files/FileNames.h"
 #include "files/FileOperations.h"
+#include "guide/GuideKey.h"
+#include "guide/GuidePages.h"
 #include "season/Layout.h"
 #include "season/Scale.h"
 #include "season/Session.h"
@@ -31,6 +33,7 @@ FilesScreen::FilesScreen(Session& session, QSize screenSize, QWidget* parent)
     // A window of its own even when the opener is its parent.
     setWindowFlag(Qt::Window);
     setObjectName(QStringLiteral("Files"));
+    addGuideKey(this, session_, GuidePage::KeepingSeasons);
     setWindowTitle(QStringLiteral("KICKPOOL  -  DATA FILES"));
     buildControls();
     SetScale(session_, screenSize);

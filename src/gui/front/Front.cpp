@@ -4,6 +4,8 @@
 #include "front/FrontLines.h"
 #include "front/FrontPrint.h"
 #include "front/FrontScreenTexts.h"
+#include "guide/GuideKey.h"
+#include "guide/GuidePages.h"
 #include "print/PrintRun.h"
 #include "season/Layout.h"
 #include "season/Scale.h"
@@ -42,6 +44,7 @@ Front::Front(Session& session, QWidget* parent) : Front(session, primaryScreenSi
 Front::Front(Session& session, QSize screenSize, QWidget* parent) : SecondaryScreen(parent), session_(session)
 {
     setObjectName(QStringLiteral("Front"));
+    addGuideKey(this, session_, GuidePage::PrintingTickets);
     setWindowTitle(QStringLiteral("KICKPOOL  - TICKETS - PRINT FRONT"));
     buildControls();
     open(screenSize);

@@ -1,11 +1,13 @@
 // The main screen's menu bar: the way to what goes beyond the six selections.
 #include "main/MainScreen.h"
 
+#include "guide/GuidePages.h"
 #include "main/ScreenOpener.h"
 #include "season/HomeFolder.h"
 #include "season/Session.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QMenu>
@@ -88,8 +90,15 @@ void MainScreen::openHomeFolder()
     QDesktopServices::openUrl(QUrl::fromLocalFile(session_.home));
 }
 
+void MainScreen::openGuide()
+{
+    if (session_.services.guide)
+        session_.services.guide->open(GuidePage::Contents);
+}
+
 void MainScreen::showAbout()
 {
     session_.message(MessageId::AboutKickpool,
-                     {versionLine(), QDir::toNativeSeparators(session_.home), QString::fromLatin1(qVersion())});
+                     {versionLine(), QDir::toNativeSeparators(session_.home), QString::fromLatin1(qVersion()),
+                      QDir::toNativeSeparators(guideFolder(QCoreApplication::applicationDirPath()))});
 }

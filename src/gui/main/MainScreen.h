@@ -87,6 +87,8 @@ public:
     // Menu bar: Season → Open Home Folder, Help → About Kickpool.
     void openHomeFolder();
     void showAbout();
+    // The user guide at its contents.
+    void openGuide();
     // Opens a screen of the menu bar in place of this one, as the selections do; the screen, or
     // null when this version has none.
     SecondaryScreen* openFromMenu(ScreenId which, const QString& caption);

@@ -2,6 +2,8 @@
 #include "prizes/Prizes.h"
 
 #include "dialogs/Button.h"
+#include "guide/GuideKey.h"
+#include "guide/GuidePages.h"
 #include "prizes/PrizeCategories.h"
 #include "print/PrintJob.h"
 #include "season/Layout.h"
@@ -47,6 +49,7 @@ Prizes::Prizes(Session& session, QSize screenSize, QWidget* parent)
     : SecondaryScreen(parent), session_(session)
 {
     setObjectName(QStringLiteral("Prizes"));
+    addGuideKey(this, session_, GuidePage::Prizes);
     setWindowTitle(QStringLiteral("KICKPOOL -  PRIZE STRUCTURE"));
     buildControls();
     Form_Load(screenSize);
