@@ -283,3 +283,34 @@ TEST_F(AnnualDataScreen, NewSeasonSetUpOnTheScreenRunsOnTheCommandLine)
     EXPECT_EQ(week.status, 0) << week.err.toStdString();
     EXPECT_EQ(week.out, QString::fromUtf8(readFile(KICKPOOL_TEST_DATA "/annual_new_season_week1.txt")));
 }
+
+// Leaving with changes asks first; a value typed back is no change. After Enter the focus stays
+// in the entry (the grid's next field), so a key typed then never changes the selection.
+TEST_F(AnnualDataScreen, ChangesAreAskedAboutAndEnterKeepsTheFocusInTheEntry)
+{
+    Season stored = testSeason(3, 2);
+    stored.TeamName = {QString(), "Alpha", "Beta", "Gamma"};
+    open(&stored);
+    choose(4);
+    type(text4(), "4");
+    enter(text4());
+    EXPECT_EQ(QApplication::focusWidget(), entry(1, 1));
+    type(entry(3, 1), "zulu");
+    enter(entry(3, 1));
+    EXPECT_EQ(QApplication::focusWidget(), text4());
+    enter(entry(1, 1));
+    EXPECT_EQ(QApplication::focusWidget(), entry(1, 2));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(update->selection(), AnnualSelection::Teams);
+
+    dialogs.answerMessage(Answer::Cancel);
+    click("cmdExit");
+    EXPECT_EQ(messages(), QVector<MessageId>{MessageId::ChangesNotSaved});
+    EXPECT_TRUE(update->isVisible());
+    type(text4(), "3");
+    enter(text4());
+    click("cmdExit");
+    EXPECT_EQ(messages().size(), 1);
+    EXPECT_FALSE(update->isVisible());
+}

@@ -126,3 +126,36 @@ TEST_F(FrontScreen, PrintAsksHowManySheetsAndPrintsEachAsItsOwnJob)
     EXPECT_EQ(printer.jobs.size(), 5);
     EXPECT_EQ(dialogs.unscripted, 0);
 }
+
+// The preview shows every line whole and placed as the printout places it, at every ticket size;
+// a long title shrinks the whole preview rather than cutting the line. A PDF's note is whole.
+TEST_F(FrontScreen, PreviewLinesAreWholeAsPrintedAndLeavingWithChangesAsks)
+{
+    for (const int size : {0, 4}) {
+        open(size);
+        session->season.FrontText[1] = QStringLiteral("WESTSIDE YOUTH FOOTBALL BOOSTER");  // 31 characters
+        front->cmdRun_Click();
+        const QTableWidget* preview = find<QTableWidget>(QStringLiteral("MSFlexGrid1"));
+        QVector<std::pair<QString, bool>> printed;
+        for (const PrintOp& op : frontSheetJob(frontLines(session->season), size, FrontStyle::Portrait).ops()) {
+            if (op.kind == PrintOp::Kind::Text && !printed.contains(std::pair{op.text, op.value != 0}))
+                printed.append({op.text, op.value != 0});
+        }
+        QVector<std::pair<QString, bool>> shown;
+        for (int row = 0; row < preview->rowCount(); ++row) {
+            const QTableWidgetItem* item = preview->item(row, 0);
+            if (!item->text().isEmpty() && !shown.contains(std::pair{item->text(), item->textAlignment() == Qt::AlignCenter}))
+                shown.append({item->text(), item->textAlignment() == Qt::AlignCenter});
+            EXPECT_LE(QFontMetrics(item->font()).horizontalAdvance(item->text()), preview->columnWidth(0)) << row;
+        }
+        EXPECT_EQ(shown, printed) << size;
+        EXPECT_EQ(preview->textElideMode(), Qt::ElideNone);
+    }
+    dialogs.answerMessage(Answer::Cancel).answerMessage(Answer::No);
+    click(button("cmdExit"));
+    EXPECT_TRUE(front->isVisible());
+    click(button("cmdExit"));
+    EXPECT_EQ(dialogs.messages, QVector<MessageId>(2, MessageId::ChangesNotSaved));
+    EXPECT_FALSE(front->isVisible());
+    EXPECT_EQ(session->season.FrontText[1], "Lakeside Boosters");
+}

@@ -78,6 +78,15 @@ TEST_F(TicketsScreen, PromptsPausesAndPrintsOneJobPerBack)
     EXPECT_EQ(failingPrinter.jobs.size(), 2);
     EXPECT_EQ(shownLines(), ticketBackLines(session->season, 1, 2));
     expectBoxesEmptied();
+
+    // Into a PDF there is no paper to reload: no pause.
+    failingPrinter.jobs.clear();
+    failingPrinter.toFile = true;
+    rescript();
+    pressEnter();
+    typeTicketRange({"1", "6", "2"});
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_EQ(failingPrinter.jobs.size(), 6);
 }
 
 TEST_F(TicketsScreen, InputErrorsAndAPrinterFailure)

@@ -41,6 +41,7 @@ enum class MessageId {
     NoCurrentFile = 36,            // NO CURRENT USE FILE, nothing to save
     FileOperationFailed = 37,      // FILE OPERATION FAILED {what was not done, why}
     AboutKickpool = 38,            // ABOUT KICKPOOL {version line, home folder, Qt version}
+    ChangesNotSaved = 45,          // CHANGES NOT SAVED: Yes saves, No drops them, Cancel stays
 };
 
 // How a dialog was closed: the button of a message, or OK (also Enter) and Cancel of an input.
