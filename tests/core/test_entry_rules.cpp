@@ -5,6 +5,7 @@
 
 #include "annual/ValueCheck.h"
 #include "prizes/PayoutEstimate.h"
+#include "prizes/PrizeCategories.h"
 #include "prizes/PrizeEntry.h"
 #include "season/Bounds.h"
 #include "season/SeasonFile.h"
@@ -40,15 +41,12 @@ TEST(EntryRules, TheScreensAndCheckRefuseTheSameValues)
             EXPECT_EQ(screenRefuses, checkRefuses(s) || unset) << boundRule(bound).name << " " << value;
         }
     }
-    const auto prizeEdges = [](Prize prize, int value) {
-        Season s;
-        s.setPrizeAmount(prize, value);
-        EXPECT_EQ(!PrizeEntry::amountTaken(prize, value), checkRefuses(s)) << int(prize) << " " << value;
-    };
     for (const Prize prize : {Prize::RegularHigh, Prize::RegularRandom, Prize::GrandHigh, Prize::PlayoffLow}) {
-        const int max = allowedRange(prizeValueBound(static_cast<int>(prize))).max;
-        for (const int value : {-1, 0, max, max + 1})
-            prizeEdges(prize, value);
+        for (const int value : {-1, 0, prizeCategory(prize).maxAmount(), prizeCategory(prize).maxAmount() + 1}) {
+            Season s;
+            s.setPrizeAmount(prize, value);
+            EXPECT_EQ(!PrizeEntry::amountTaken(prize, value), checkRefuses(s)) << int(prize) << " " << value;
+        }
     }
     // The help allows 0 to 20 random winners a week.
     for (const int winners : {-1, 0, 20, 21}) {
@@ -91,11 +89,6 @@ TEST(EntryRules, PrizeEntryAsksForTheNextTickedCategory)
     EXPECT_EQ(next(), std::nullopt);
     s.setRandomWinnersPerWeek(3);
     EXPECT_FALSE(PrizeEntry::winnersMissing(true, s));
-
-    PrizeEntry entry;
-    entry.openAmount(Prize::GrandLow);
-    entry.openPrice();
-    EXPECT_TRUE(entry.priceOpen() && !entry.soldOpen() && !entry.category());
 }
 
 // A loss, or more prizes than tickets, is said under the estimate; the printed lines stay.
@@ -141,8 +134,4 @@ TEST(EntryRules, ChangesNotSavedAreSavedDroppedOrKept)
     EXPECT_TRUE(settleUnsavedChanges(home.session));
     EXPECT_TRUE(home.seasonFile().contains("\"Otters\""));
     EXPECT_EQ(home.dialogs.messages, QVector<MessageId>(3, MessageId::ChangesNotSaved));
-    const MessageEntry question = messageEntry(MessageId::ChangesNotSaved);
-    EXPECT_EQ(question.title, "CHANGES NOT SAVED");
-    ASSERT_EQ(question.buttons.size(), 3);
-    EXPECT_EQ(question.buttons[2].answer, Answer::Cancel);
 }
