@@ -93,7 +93,7 @@ TEST_F(TicketsScreen, InputErrorsAndAPrinterFailure)
 {
     // A range outside the tickets: the message, the boxes emptied, the prompts again.
     typeTicketRange({"0", "3", "1"});
-    EXPECT_EQ(dialogs.messages, QVector<MessageId>{MessageId::TicketOutOfRange});
+    ASSERT_EQ(dialogs.messages, QVector<MessageId>{MessageId::TicketOutOfRange});
     EXPECT_EQ(dialogs.messageTexts[0][2], QStringLiteral("First # <1 or First # >6 or Last # >6"));
     EXPECT_EQ(shownLines(), ticketBackHelpLines(session->season));
     expectBoxesEmptied();
