@@ -253,9 +253,9 @@ MessageEntry entryOf(MessageId id, const QStringList& arguments)
                     Kind::Notice);
     case MessageId::ChangesNotSaved:
         return make(QStringLiteral("CHANGES NOT SAVED"),
-                    {line(QStringLiteral("The season has changes that"), "CBR"),
-                     line(QStringLiteral("are not in the season file."), "BR"), empty,
-                     line(QStringLiteral("Yes: save them   No: drop them"), "0"),
+                    {line(QStringLiteral("These changes are not saved yet!"), "CBR"), empty,
+                     line(QStringLiteral("Yes: save them, then go on"), "0"),
+                     line(QStringLiteral("No: drop them, then go on"), "0"),
                      line(QStringLiteral("Cancel: stay here"), "0"), empty,
                      line(QStringLiteral("Save the changes?"), "B0")},
                     Kind::SaveDropStay);
