@@ -7,6 +7,7 @@
 #include "season/Session.h"
 #include "season/UnsavedChanges.h"
 #include "tickets/ScoreEntry.h"
+#include "tickets/WeeklyDisplay.h"
 #include "tickets/WeeklyOutput.h"
 
 void Winners(SelectionHost& host)
@@ -52,6 +53,13 @@ void Winners(SelectionHost& host)
         break;
     }
 
+    showWeek(host, week, texts);
+    host.emptyPrompt(2);
+}
+
+void showWeek(SelectionHost& host, int week, const ScoreTexts& texts)
+{
+    Session& session = host.session();
     const WeeklyOutput output = weeklyOutput(session, week, texts);
     const bool printing = host.printerTicked();
     host.addLines(output.report);
@@ -63,5 +71,4 @@ void Winners(SelectionHost& host)
     }
     if (printing)
         printEvery(session.services.printer, output.jobs);
-    host.emptyPrompt(2);
 }
