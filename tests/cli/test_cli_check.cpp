@@ -24,10 +24,8 @@ TEST(CliCheck, RiversideAndASmallSeasonExactly)
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "Season file: " + QDir::toNativeSeparators(small.seasonPath()) + "\n"
                            + QString::fromUtf8(dataBytes("expected/check_small.txt")));
-
     // 17 regular and 12 playoff weeks: the file holds them, the annual data screen would not.
-    Season weeks = testSeason(4, 17, 12);
-    small.writeSeason(seasonFileBytes(weeks));
+    small.writeSeason(seasonFileBytes(testSeason(4, 17, 12)));
     run = small.run({"check"});
     EXPECT_EQ(run.status, 2);
     EXPECT_TRUE(run.out.endsWith("Problem:  17 regular and 12 playoff weeks are more than the 28 weeks allowed with playoffs\n"))

@@ -1,6 +1,4 @@
-// The limits of what the annual data and prize structure screens take, against what
-// `kickpool-cli check` names in a season file; and the question before typed changes are dropped.
-#include "SeasonHome.h"
+// What the annual data and prize structure screens take, against what `kickpool-cli check` names.
 #include "TestSeason.h"
 
 #include "annual/ValueCheck.h"
@@ -8,8 +6,6 @@
 #include "prizes/PrizeCategories.h"
 #include "prizes/PrizeEntry.h"
 #include "season/Bounds.h"
-#include "season/SeasonFile.h"
-#include "season/UnsavedChanges.h"
 
 namespace {
 
@@ -25,22 +21,21 @@ bool checkRefuses(const Season& s)
 // stored price of 0 stands for "not set yet", which nobody may type.
 TEST(EntryRules, TheScreensAndCheckRefuseTheSameValues)
 {
-    const std::pair<AnnualSelection, Bound> annual[] = {
-        {AnnualSelection::Seed, Bound::Seed},          {AnnualSelection::Regular, Bound::RegularWeeks},
-        {AnnualSelection::Playoff, Bound::PlayoffWeeks}, {AnnualSelection::Teams, Bound::TeamCount},
-        {AnnualSelection::Unsold, Bound::UnsoldCount},  {AnnualSelection::Price, Bound::TicketPrice}};
-    for (const auto& [selection, bound] : annual) {
-        const WholeRange range = allowedRange(bound);
+    struct Field { AnnualSelection selection; Bound bound; int Season::*stored; };
+    for (const Field& f : {Field{AnnualSelection::Seed, Bound::Seed, &Season::Seed}, {AnnualSelection::Teams, Bound::TeamCount, &Season::TeamCount},
+                           {AnnualSelection::Regular, Bound::RegularWeeks, &Season::RegularWeeks}, {AnnualSelection::Playoff, Bound::PlayoffWeeks, &Season::PlayoffWeeks},
+                           {AnnualSelection::Unsold, Bound::UnsoldCount, &Season::UnsoldCount}, {AnnualSelection::Price, Bound::TicketPrice, &Season::TicketPrice}}) {
+        const WholeRange range = allowedRange(f.bound);
         for (const int value : {range.min - 1, range.min, range.max, range.max + 1}) {
             Season s;
             s.TicketPrice = 1;
-            int* stored[] = {nullptr, &s.Seed, &s.RegularWeeks, &s.PlayoffWeeks, &s.TeamCount, &s.UnsoldCount, &s.TicketPrice};
-            *stored[static_cast<int>(selection)] = value;
-            const bool screenRefuses = checkTypedValue(selection, QString::number(value), Season()).fix != ValueCheck::Fix::None;
-            const bool unset = bound == Bound::TicketPrice && value == 0;
-            EXPECT_EQ(screenRefuses, checkRefuses(s) || unset) << boundRule(bound).name << " " << value;
+            s.*f.stored = value;
+            const bool screenRefuses = checkTypedValue(f.selection, QString::number(value), Season()).fix != ValueCheck::Fix::None;
+            const bool unset = f.bound == Bound::TicketPrice && value == 0;
+            EXPECT_EQ(screenRefuses, checkRefuses(s) || unset) << boundRule(f.bound).name << " " << value;
         }
     }
+    // Prize amounts and random winners a week (the help allows 0 to 20).
     for (const Prize prize : {Prize::RegularHigh, Prize::RegularRandom, Prize::GrandHigh, Prize::PlayoffLow}) {
         for (const int value : {-1, 0, prizeCategory(prize).maxAmount(), prizeCategory(prize).maxAmount() + 1}) {
             Season s;
@@ -48,7 +43,6 @@ TEST(EntryRules, TheScreensAndCheckRefuseTheSameValues)
             EXPECT_EQ(!PrizeEntry::amountTaken(prize, value), checkRefuses(s)) << int(prize) << " " << value;
         }
     }
-    // The help allows 0 to 20 random winners a week.
     for (const int winners : {-1, 0, 20, 21}) {
         Season s;
         s.setRandomWinnersPerWeek(winners);
@@ -61,77 +55,23 @@ TEST(EntryRules, TheScreensAndCheckRefuseTheSameValues)
     weeks.RegularWeeks = 17;
     for (const auto& [playoff, refused] : {std::pair{11, false}, {12, true}}) {
         weeks.PlayoffWeeks = playoff;
-        EXPECT_EQ(checkTypedValue(AnnualSelection::Regular, "17", Season(weeks)).message == MessageId::TotalWeeksTooMany, refused);
+        EXPECT_EQ(checkTypedValue(AnnualSelection::Regular, "17", weeks).message == MessageId::TotalWeeksTooMany, refused);
         EXPECT_EQ(checkRefuses(weeks), refused) << playoff;
     }
-    EXPECT_EQ(weeksTogetherProblem(weeks), "17 regular and 12 playoff weeks are more than the 28 weeks allowed with playoffs");
-    weeks.PlayoffWeeks = 0;
+    weeks = Season();
     weeks.RegularWeeks = 29;
     EXPECT_FALSE(checkRefuses(weeks));
 }
 
-// Enter goes through the ticked categories in the screen's order; the random winners wait for
-// their number once their amount is in.
-TEST(EntryRules, PrizeEntryAsksForTheNextTickedCategory)
+// More prizes than tickets sold is said under the estimate; the printed lines stay.
+TEST(EntryRules, TheEstimateWarnsOfMorePrizesThanTickets)
 {
-    Season s;
-    QSet<Prize> ticked{Prize::GrandLow, Prize::RegularRandom, Prize::PlayoffHigh};
-    QSet<Prize> filled;
-    const auto next = [&] {
-        return PrizeEntry::nextPending([&](Prize p) { return ticked.contains(p); },
-                                       [&](Prize p) { return !filled.contains(p); }, s);
-    };
-    EXPECT_EQ(next(), Prize::RegularRandom);
-    s.setPrizeAmount(Prize::RegularRandom, 25);
-    EXPECT_TRUE(PrizeEntry::winnersMissing(true, s));
-    EXPECT_EQ(next(), Prize::GrandLow);
-    filled = {Prize::GrandLow, Prize::PlayoffHigh};
-    EXPECT_EQ(next(), std::nullopt);
-    s.setRandomWinnersPerWeek(3);
-    EXPECT_FALSE(PrizeEntry::winnersMissing(true, s));
-}
-
-// A loss, or more prizes than tickets, is said under the estimate; the printed lines stay.
-TEST(EntryRules, TheEstimateWarnsOfALoss)
-{
-    Season s = testSeason(8, 17, 0);  // 28 tickets
-    s.SoldCount = 28;
-    s.TicketPrice = 10;
-    setPrizes(s, {{Prize::RegularHigh, 18}});
-    PrizeSwitches rules = PrizeSwitches::fromSeason(s);
-    rules.tieMethod = TieMethod::Split;
-    rules.unsoldRule = UnsoldRule::NextSold;
-    EXPECT_EQ(payoutEstimate(s, rules).warnings, QStringList{"These prizes pay out more than the tickets bring in: $26 short"});
+    Season s = testSeason(8, 17, 0);  // 28 tickets, 16 of them sold at $10
     s.SoldCount = 16;
-    s.setPrizeAmount(Prize::RegularHigh, 1);
+    s.TicketPrice = 10;
+    setPrizes(s, {{Prize::RegularHigh, 1}});
+    PrizeSwitches rules{PrizeSwitches::fromSeason(s).checked, TieMethod::Split, UnsoldRule::NextSold};
     EXPECT_EQ(payoutEstimate(s, rules).warnings, QStringList{"There are more prizes (17) than tickets sold (16)"});
     s.SoldCount = 28;
     EXPECT_TRUE(payoutEstimate(s, rules).warnings.isEmpty());
-}
-
-// Values are compared, not edits; Yes saves, No reads the file again, Cancel keeps everything.
-TEST(EntryRules, ChangesNotSavedAreSavedDroppedOrKept)
-{
-    SeasonHome home;
-    home.writeSeasonFile(fourTeamFile());
-    LoadSeason(home.session);
-    Season& season = home.session.season;
-    const QString name = season.TeamName[2];
-    EXPECT_FALSE(seasonChanged(home.session));
-    season.TeamName[2] = "Otters";
-    EXPECT_TRUE(seasonChanged(home.session));
-    season.TeamName[2] = name;
-    EXPECT_TRUE(settleUnsavedChanges(home.session));
-    EXPECT_TRUE(home.dialogs.messages.isEmpty());
-
-    season.TeamName[2] = "Otters";
-    home.dialogs.answerMessage(Answer::Cancel).answerMessage(Answer::No).answerMessage(Answer::Yes);
-    EXPECT_FALSE(settleUnsavedChanges(home.session));
-    EXPECT_EQ(season.TeamName[2], "Otters");
-    EXPECT_TRUE(settleUnsavedChanges(home.session));
-    EXPECT_EQ(season.TeamName[2], name);
-    season.TeamName[2] = "Otters";
-    EXPECT_TRUE(settleUnsavedChanges(home.session));
-    EXPECT_TRUE(home.seasonFile().contains("\"Otters\""));
-    EXPECT_EQ(home.dialogs.messages, QVector<MessageId>(3, MessageId::ChangesNotSaved));
 }

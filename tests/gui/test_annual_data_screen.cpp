@@ -304,14 +304,12 @@ TEST_F(AnnualDataScreen, ChangesAreAskedAboutAndEnterKeepsTheFocusInTheEntry)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     EXPECT_EQ(update->selection(), AnnualSelection::Teams);
-
+    // A fourth team: Cancel stays. Typed back to three, there is nothing to ask.
     dialogs.answerMessage(Answer::Cancel);
     click("cmdExit");
-    EXPECT_EQ(messages(), QVector<MessageId>{MessageId::ChangesNotSaved});
-    EXPECT_TRUE(update->isVisible());
+    EXPECT_TRUE(update->isVisible() && messages() == QVector<MessageId>{MessageId::ChangesNotSaved});
     type(text4(), "3");
     enter(text4());
     click("cmdExit");
-    EXPECT_EQ(messages().size(), 1);
-    EXPECT_FALSE(update->isVisible());
+    EXPECT_TRUE(!update->isVisible() && messages().size() == 1);
 }

@@ -104,7 +104,12 @@ TEST_F(WinnersScreen, AWholeSeasonOfWeeksThroughTheEnterKey)
 
 TEST_F(WinnersScreen, InputErrorsNewSeasonAndCancel)
 {
+    // The week is worked from the file: a change in memory is asked about first, Yes saves it.
+    session->season.Seed = 77;
+    dialogs.answerMessage(Answer::Yes);
     click(option(1));
+    EXPECT_EQ(dialogs.messages, QVector<MessageId>{MessageId::ChangesNotSaved});
+    EXPECT_EQ(saved().season.Seed, 77);
 
     // Out of range and not a number: the message, the box emptied, the prompt again.
     for (const char* typed : {"0", "4", "week"}) {
