@@ -3,6 +3,7 @@
 // together. Exits with status 2 when there is any problem.
 #include "Commands.h"
 
+#include "season/Bounds.h"
 #include "season/Numbers.h"
 #include "season/SafeWrite.h"
 #include "season/SeasonFile.h"
@@ -128,6 +129,9 @@ QStringList problemLines(const Season& s)
                         .arg(s.UnsoldSeq[n])
                         .arg(s.TicketCount));
     }
+    // The file may hold these weeks, but the annual data screen would refuse them.
+    if (const QString weeks = weeksTogetherProblem(s); !weeks.isEmpty())
+        problem(weeks);
     if (s.ScoredWeeks > 0 && s.ScoreTeams != s.TeamCount)
         problem(QStringLiteral("scores are stored for %1 teams, the season has %2").arg(s.ScoreTeams).arg(s.TeamCount));
     if (s.ScoredWeeks > s.TotalWeeks)

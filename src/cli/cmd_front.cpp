@@ -11,7 +11,6 @@
 
 int runFront(CliContext& context)
 {
-    FrontStyle style = FrontStyle::Portrait;
     int copies = 1;
     bool landscape = false;
     for (const QString& arg : context.args) {
@@ -27,8 +26,7 @@ int runFront(CliContext& context)
     if (!context.loadSeason())
         return ExitStatus::Refused;
     const Season& season = context.session.season;
-    if (landscape)
-        style = season.TicketSize == 0 ? FrontStyle::FourToSheet : FrontStyle::ThreeToSheet;
+    const FrontStyle style = sheetStyle(season.TicketSize, landscape);
 
     const QVector<FrontLine> lines = frontLines(season);
     for (const FrontLine& line : lines)

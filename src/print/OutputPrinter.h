@@ -20,7 +20,7 @@ public:
     QString takeFailure() override { return std::exchange(lastError_, {}); }
 
     // True when the jobs go to a PDF file rather than a printer.
-    bool writesFile() const { return toFile_; }
+    bool writesFile() const override { return toFile_; }
     // The last failure, for whoever shows it (the ticket backs do).
     const QString& lastError() const { return lastError_; }
 

@@ -1,5 +1,6 @@
 #include "BoundRows.h"
 #include "CliRunner.h"
+#include "TestSeason.h"
 
 #include "season/SeasonFile.h"
 
@@ -23,6 +24,12 @@ TEST(CliCheck, RiversideAndASmallSeasonExactly)
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "Season file: " + QDir::toNativeSeparators(small.seasonPath()) + "\n"
                            + QString::fromUtf8(dataBytes("expected/check_small.txt")));
+    // 17 regular and 12 playoff weeks: the file holds them, the annual data screen would not.
+    small.writeSeason(seasonFileBytes(testSeason(4, 17, 12)));
+    run = small.run({"check"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.out.endsWith("Problem:  17 regular and 12 playoff weeks are more than the 28 weeks allowed with playoffs\n"))
+        << run.out.toStdString();
 }
 
 // 1 a command line that cannot be used, 2 a refusal (a numbered message), 3 a printout that

@@ -31,4 +31,7 @@ TEST(CliFront, LinesAndPagesOfFronts)
 
     EXPECT_EQ(home.run({"front", "sideways"}).status, 1);
     EXPECT_EQ(home.run({"front", "portrait", "1000"}).status, 1);
+    // No copies at all is no printout: a usage error, and no file.
+    EXPECT_EQ(home.run({"--pdf", home.filePath("none.pdf"), "front", "landscape", "0"}).status, 1);
+    EXPECT_FALSE(QFileInfo::exists(home.filePath("none.pdf")));
 }

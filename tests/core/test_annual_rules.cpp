@@ -49,6 +49,7 @@ TEST(AnnualRules, TeamsSortByCharacterCodeWithNewYorkAmongTheNs)
 TEST(AnnualRules, UnsoldSequencesAreRefusedOutsideTheTickets)
 {
     EXPECT_EQ(sequenceRefusal("401,450", 496), std::nullopt);
+    EXPECT_EQ(sequenceRefusal("51,51", 496), std::nullopt);  // one ticket, as the help says to type it
     EXPECT_EQ(sequenceRefusal("450,401", 496), MessageId::LastTicketBeforeFirst);
     EXPECT_EQ(sequenceRefusal("0,5", 496), MessageId::SequenceOutOfRange);
     EXPECT_EQ(sequenceRefusal("401,497", 496), MessageId::SequenceOutOfRange);

@@ -62,7 +62,7 @@ TEST(PayoutEstimate, ProfitPayoutShareAndOdds)
     Structure two(TieMethod::Split, UnsoldRule::NextSold, {{Prize::RegularHigh, 80}, {Prize::RegularLow, 60}});
     two.season.TicketPrice = 10;
     Season stored = two.season;
-    const QStringList lines = Calculate(stored, two.switches);
+    const QStringList lines = Calculate(stored, two.switches).lines;
     EXPECT_EQ(lines.mid(lines.size() - 6),
               (QStringList{blanks(10) + "Total Payout = $  2380", blanks(10) + QString(22, '-'),
                            blanks(10) + "Total Profit = $  2580  ( 52 Percent )", "", "",
@@ -75,11 +75,11 @@ TEST(PayoutEstimate, ProfitPayoutShareAndOdds)
               blanks(10) + "Payout: 50%  Odds of Winning: 1 in 14.2");
 
     // No prize at all; no rules chosen: the two reminders, and the odds stay as they were.
-    EXPECT_EQ(Calculate(stored, Structure(TieMethod::Split, UnsoldRule::NotPaid, {}).switches).last(),
+    EXPECT_EQ(Calculate(stored, Structure(TieMethod::Split, UnsoldRule::NotPaid, {}).switches).lines.last(),
               blanks(10) + "Payout:  0%  Odds of Winning: 1 in 10000.");
     EXPECT_EQ(stored.Odds, 10000.0f);
     stored.Odds = 7.5f;
-    EXPECT_EQ(Calculate(stored, Structure(TieMethod::None, UnsoldRule::NextSold, {{Prize::RegularHigh, 100}}).switches),
+    EXPECT_EQ(Calculate(stored, Structure(TieMethod::None, UnsoldRule::NextSold, {{Prize::RegularHigh, 100}}).switches).lines,
               (QStringList{"Select a 'Method For Ties'", "", "Select a 'Payment For Unsold Tickets'"}));
     EXPECT_EQ(stored.Odds, 7.5f);
 }

@@ -188,7 +188,7 @@ TEST_F(AnnualDataScreen, RefusedSequenceGetsItsStoredTextBackAndStopsTheEnter)
         EXPECT_EQ(entry(1, 1)->text(), "401,450") << typed.toStdString();
         EXPECT_EQ(season().UnsoldSeq[2], "440,460");
     }
-    EXPECT_EQ(messages(), (QVector<MessageId>{MessageId::LastTicketBeforeFirst, MessageId::CommaNotFound,
+    ASSERT_EQ(messages(), (QVector<MessageId>{MessageId::LastTicketBeforeFirst, MessageId::CommaNotFound,
                                               MessageId::SequenceOutOfRange}));
     EXPECT_EQ(dialogs.messageTexts[2][2], "First # < 1 or Last # > 496");
     EXPECT_EQ(season().SoldCount, 436);
@@ -282,4 +282,34 @@ TEST_F(AnnualDataScreen, NewSeasonSetUpOnTheScreenRunsOnTheCommandLine)
     const CliRun week = cli.run({"enter", "1", "21,17,,30"});
     EXPECT_EQ(week.status, 0) << week.err.toStdString();
     EXPECT_EQ(week.out, QString::fromUtf8(readFile(KICKPOOL_TEST_DATA "/annual_new_season_week1.txt")));
+}
+
+// Leaving with changes asks first; a value typed back is no change. After Enter the focus stays
+// in the entry (the grid's next field), so a key typed then never changes the selection.
+TEST_F(AnnualDataScreen, ChangesAreAskedAboutAndEnterKeepsTheFocusInTheEntry)
+{
+    Season stored = testSeason(3, 2);
+    stored.TeamName = {QString(), "Alpha", "Beta", "Gamma"};
+    open(&stored);
+    choose(4);
+    type(text4(), "4");
+    enter(text4());
+    EXPECT_EQ(QApplication::focusWidget(), entry(1, 1));
+    type(entry(3, 1), "zulu");
+    enter(entry(3, 1));
+    EXPECT_EQ(QApplication::focusWidget(), text4());
+    type(entry(1, 1), "Alpha");
+    enter(entry(1, 1));
+    EXPECT_EQ(QApplication::focusWidget(), entry(1, 2));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(update->selection(), AnnualSelection::Teams);
+    // A fourth team: Cancel stays. Typed back to three, there is nothing to ask.
+    dialogs.answerMessage(Answer::Cancel);
+    click("cmdExit");
+    EXPECT_TRUE(update->isVisible() && messages() == QVector<MessageId>{MessageId::ChangesNotSaved});
+    type(text4(), "3");
+    enter(text4());
+    click("cmdExit");
+    EXPECT_TRUE(!update->isVisible() && messages().size() == 1);
 }

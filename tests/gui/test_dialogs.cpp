@@ -72,9 +72,11 @@ TEST(MessageDialogScreen, ShowsTheEntryAndEachButtonGivesItsAnswer)
     // A question, a warning question, the pause and a notice that inserts a number: the entry's
     // texts, its buttons as cmdBox1 and cmdBox2 or cmdBox3 alone, and each button's answer.
     const QStringList tickets{"496"};
-    for (MessageId id : {MessageId::ExitProgram, MessageId::DeleteFile, MessageId::OutputPaused, MessageId::TicketOutOfRange}) {
+    // CHANGES NOT SAVED has three answers side by side.
+    for (MessageId id : {MessageId::ExitProgram, MessageId::DeleteFile, MessageId::OutputPaused, MessageId::TicketOutOfRange,
+                         MessageId::ChangesNotSaved}) {
         const MessageEntry entry = messageEntry(id, tickets);
-        const QStringList names = entry.paired ? QStringList{"cmdBox1", "cmdBox2"} : QStringList{"cmdBox3"};
+        const QStringList names = QStringList{"cmdBox1", "cmdBox2", "cmdBox3"}.mid(entry.paired ? 0 : 3 - entry.buttons.size(), entry.buttons.size());
         ASSERT_EQ(names.size(), entry.buttons.size());
         for (int pressed = 0; pressed < names.size(); ++pressed) {
             SCOPED_TRACE(testing::Message() << "message " << int(id) << ", button " << pressed + 1);
@@ -92,6 +94,8 @@ TEST(MessageDialogScreen, ShowsTheEntryAndEachButtonGivesItsAnswer)
                     EXPECT_EQ((MessageButton{b->text(), b->faceColour(), b->captionColour(), want.answer}), want);
                 }
                 EXPECT_FALSE(d.windowFlags() & Qt::WindowCloseButtonHint);
+                // The title bar names the program and the message, never "Untitled".
+                EXPECT_EQ(d.windowTitle(), "KICKPOOL - " + entry.title);
                 click(d, qPrintable(names[pressed]));
             });
             EXPECT_EQ(session.message(id, tickets), entry.buttons[pressed].answer);

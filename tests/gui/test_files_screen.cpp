@@ -111,3 +111,19 @@ TEST_F(FilesScreenTest, DeleteTheCurrentUseFileThenRenameAStoredOneToKickpool)
     EXPECT_EQ(lines("File1"), QStringList{"Kickpool.txt"});
     EXPECT_EQ(session->season.TeamCount, 6);
 }
+
+// The list shows each DELETE FILE and RESTORE FILE at once, without another click.
+TEST_F(FilesScreenTest, TheListFollowsEachDeleteAndRestoreAtOnce)
+{
+    dialogs.answerMessage(Answer::Yes).answerMessage(Answer::Yes).answerMessage(Answer::Yes);
+    select("Kickpool.txt");
+    click("cmdDeleteFile");
+    EXPECT_EQ(lines("File1"), QStringList{"2005Hockey.txt"});
+    select("2005Hockey.txt");
+    click("cmdRestoreFile");
+    EXPECT_EQ(lines("File1"), (QStringList{"2005Hockey.txt", "Kickpool.txt"}));
+    select("2005Hockey.txt");
+    click("cmdDeleteFile");
+    EXPECT_EQ(lines("File1"), QStringList{"Kickpool.txt"});
+    EXPECT_EQ(dialogs.messages, (QVector<MessageId>{MessageId::DeleteFile, MessageId::ReplaceCurrentFile, MessageId::DeleteFile}));
+}

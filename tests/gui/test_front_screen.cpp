@@ -1,6 +1,7 @@
 #include "FrontSeason.h"
 
 #include "MainScreenHarness.h"
+#include "OutputPrinter.h"
 
 #include "front/Front.h"
 #include "front/FrontPrint.h"
@@ -12,10 +13,10 @@
 // The ticket front screen opened directly on a season file of its own, scaled for 800 x 600.
 class FrontScreen : public MainScreenHarness {
 protected:
-    void open(int storedSize)
+    void open(int storedSize, Printer* otherPrinter = nullptr)
     {
         writeSeason(fullFrontSeason(storedSize));
-        newSession();
+        newSession(otherPrinter);
         LoadSeason(*session);
         reopen();
     }
@@ -114,7 +115,7 @@ TEST_F(FrontScreen, PrintAsksHowManySheetsAndPrintsEachAsItsOwnJob)
     EXPECT_EQ(shownLines(), landscapeHelp(false));
     dialogs.answerInput(QStringLiteral("1000")).answerInput(QStringLiteral("5"));
     click(button("cmdPrint"));
-    EXPECT_EQ(dialogs.inputs, (QVector<InputId>{InputId::TicketFrontCount, InputId::TicketFrontCount}));
+    ASSERT_EQ(dialogs.inputs, (QVector<InputId>{InputId::TicketFrontCount, InputId::TicketFrontCount}));
     EXPECT_EQ(dialogs.inputTexts[0].last(), QStringLiteral(" NUMBER OF TICKETS TO PRINT"));
     ASSERT_EQ(printer.jobs.size(), 5);
     const QVector<FrontLine> lines = frontLines(session->season);
@@ -125,4 +126,43 @@ TEST_F(FrontScreen, PrintAsksHowManySheetsAndPrintsEachAsItsOwnJob)
     click(button("cmdPrint"));
     EXPECT_EQ(printer.jobs.size(), 5);
     EXPECT_EQ(dialogs.unscripted, 0);
+}
+
+// The preview shows every line whole and placed as the printout places it, at every ticket size;
+// a long title shrinks the whole preview rather than cutting the line. A PDF's note is whole.
+TEST_F(FrontScreen, PreviewLinesAreWholeAsPrintedAndLeavingWithChangesAsks)
+{
+    OutputPrinter toPdf(home.path(), true);
+    for (const int size : {0, 4}) {
+        front.reset();  // before its session goes
+        open(size, &toPdf);
+        session->season.FrontText[1] = QStringLiteral("WESTSIDE YOUTH FOOTBALL BOOSTER");  // 31 characters
+        front->cmdRun_Click();
+        const QTableWidget* preview = find<QTableWidget>(QStringLiteral("MSFlexGrid1"));
+        // Each printed line with its centring, as the preview shows it.
+        QVector<std::pair<QString, bool>> printed, shown;
+        const PrintJob job = frontSheetJob(frontLines(session->season), size, FrontStyle::Portrait);
+        for (const PrintOp& op : job.ops())
+            if (op.kind == PrintOp::Kind::Text)
+                printed.append({op.text, op.value != 0});
+        for (int row = 0; row < preview->rowCount(); ++row) {
+            const QTableWidgetItem* item = preview->item(row, 0);
+            if (!item->text().isEmpty())
+                shown.append({item->text(), item->textAlignment() == Qt::AlignCenter});
+            EXPECT_LE(QFontMetrics(item->font()).horizontalAdvance(item->text()), preview->columnWidth(0)) << row;
+        }
+        EXPECT_EQ(shown, printed) << size;
+    }
+    dialogs.answerInput("1");
+    click(option(5));
+    click(button("cmdPrint"));
+    const QLabel* note = find<QLabel>("LabelPrinted");
+    EXPECT_TRUE(note->isVisible() && note->text().endsWith(".pdf") && front->rect().contains(note->geometry()));
+    EXPECT_GE(note->height(), note->fontMetrics().boundingRect(QRect(0, 0, note->width() - 4, 999), Qt::TextWrapAnywhere, note->text()).height());
+    dialogs.answerMessage(Answer::Cancel).answerMessage(Answer::No);
+    click(button("cmdExit"));
+    EXPECT_TRUE(front->isVisible());
+    click(button("cmdExit"));
+    EXPECT_TRUE(!front->isVisible() && dialogs.messages == QVector<MessageId>(2, MessageId::ChangesNotSaved));
+    EXPECT_EQ(session->season.FrontText[1], "Lakeside Boosters");
 }

@@ -171,9 +171,11 @@ TEST_F(MainScreenTest, ReturnAddressIsSavedOnlyOnYesAndNeitherExitNorResetTouche
     EXPECT_EQ(dialogs.shown.size(), shownBefore);
     EXPECT_EQ(printer.jobs.size(), 1);
 
-    // Yes ends it, the unsaved change not saved.
-    dialogs.answerMessage(Answer::Yes);
+    // Yes ends it; No to CHANGES NOT SAVED drops the unsaved change.
+    dialogs.answerMessage(Answer::Yes).answerMessage(Answer::No);
     EXPECT_TRUE(screen->close());
+    EXPECT_EQ(dialogs.messages.mid(dialogs.messages.size() - 2),
+              (QVector<MessageId>{MessageId::ExitProgram, MessageId::ChangesNotSaved}));
     EXPECT_EQ(readFile(seasonPath()), written);
     EXPECT_EQ(dialogs.unscripted, 0);
 }

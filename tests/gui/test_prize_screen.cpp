@@ -94,6 +94,11 @@ TEST_F(PrizeScreen, RandomWinnersTakeAnAmountThenHowManyAWeek)
     typeAndEnter(box(2), "21");
     EXPECT_EQ(box(2)->text(), "");
     EXPECT_EQ(cues("error.wav"), 1);
+    typeAndEnter(box(2), "20");  // the most the help allows
+    EXPECT_EQ(box(8)->text(), "20@$25");
+    click(check(6));
+    click(check(6));
+    typeAndEnter(box(1), "25");
     typeAndEnter(box(2), "3");
     EXPECT_EQ(box(8)->text(), "3@$25");
     EXPECT_FALSE(number->isVisible());
@@ -199,4 +204,18 @@ TEST_F(PrizeScreen, PrintSendsTheListAndResetClearsWithoutAsking)
     EXPECT_EQ(session->season.PrizeValue, decltype(session->season.PrizeValue){});
     EXPECT_EQ(session->season.TicketPrice, 0);
     EXPECT_EQ(prizes->listLines(), (QStringList{"Select a 'Method For Ties'", "", "Select a 'Payment For Unsold Tickets'"}));
+    // The old odds go with the prizes: the ticket front no longer prints them.
+    EXPECT_EQ(session->season.Odds, NoPrizeOdds);
+}
+
+// A loss is said under the estimate, on the screen only.
+TEST_F(PrizeScreen, ALossIsSaidUnderTheEstimate)
+{
+    setPrizes(session->season, {{Prize::GrandHigh, 5000}});
+    open();
+    QLabel* warning = find<QLabel>("LabelWarning");
+    EXPECT_TRUE(warning->isVisible() && !prizes->listLines().join('\n').contains("short"));
+    EXPECT_EQ(warning->text(), "These prizes pay out more than the tickets bring in: $2,520 short");
+    click(check(7));
+    EXPECT_FALSE(warning->isVisible());
 }

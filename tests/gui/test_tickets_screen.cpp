@@ -78,13 +78,22 @@ TEST_F(TicketsScreen, PromptsPausesAndPrintsOneJobPerBack)
     EXPECT_EQ(failingPrinter.jobs.size(), 2);
     EXPECT_EQ(shownLines(), ticketBackLines(session->season, 1, 2));
     expectBoxesEmptied();
+
+    // Into a PDF there is no paper to reload: no pause.
+    failingPrinter.jobs.clear();
+    failingPrinter.toFile = true;
+    rescript();
+    pressEnter();
+    typeTicketRange({"1", "6", "2"});
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_EQ(failingPrinter.jobs.size(), 6);
 }
 
 TEST_F(TicketsScreen, InputErrorsAndAPrinterFailure)
 {
     // A range outside the tickets: the message, the boxes emptied, the prompts again.
     typeTicketRange({"0", "3", "1"});
-    EXPECT_EQ(dialogs.messages, QVector<MessageId>{MessageId::TicketOutOfRange});
+    ASSERT_EQ(dialogs.messages, QVector<MessageId>{MessageId::TicketOutOfRange});
     EXPECT_EQ(dialogs.messageTexts[0][2], QStringLiteral("First # <1 or First # >6 or Last # >6"));
     EXPECT_EQ(shownLines(), ticketBackHelpLines(session->season));
     expectBoxesEmptied();

@@ -48,7 +48,7 @@ TEST_F(WinnersScreen, AWholeSeasonOfWeeksThroughTheEnterKey)
     // First entry of week 1: one input per team, a blank for a bye.
     scores({"21", "17", "", "30"});
     typeAndEnter(QStringLiteral("1"));
-    EXPECT_EQ(dialogs.shown, QStringList(4, QStringLiteral("input 5")));
+    ASSERT_EQ(dialogs.shown, QStringList(4, QStringLiteral("input 5")));
     EXPECT_EQ(dialogs.inputTexts[3].last(), QStringLiteral(" 4 TEAM 04"));
     Session after = saved();
     EXPECT_EQ(after.season.ScoredWeeks, 1);
@@ -104,7 +104,12 @@ TEST_F(WinnersScreen, AWholeSeasonOfWeeksThroughTheEnterKey)
 
 TEST_F(WinnersScreen, InputErrorsNewSeasonAndCancel)
 {
+    // The week is worked from the file: a change in memory is asked about first, Yes saves it.
+    session->season.Seed = 77;
+    dialogs.answerMessage(Answer::Yes);
     click(option(1));
+    EXPECT_EQ(dialogs.messages, QVector<MessageId>{MessageId::ChangesNotSaved});
+    EXPECT_EQ(saved().season.Seed, 77);
 
     // Out of range and not a number: the message, the box emptied, the prompt again.
     for (const char* typed : {"0", "4", "week"}) {
@@ -117,7 +122,7 @@ TEST_F(WinnersScreen, InputErrorsNewSeasonAndCancel)
     // A week out of turn: the message names week 1; nothing is stored.
     rescript();
     typeAndEnter(QStringLiteral("2"));
-    EXPECT_EQ(dialogs.messages, QVector<MessageId>{MessageId::PreviousWeekNotFound});
+    ASSERT_EQ(dialogs.messages, QVector<MessageId>{MessageId::PreviousWeekNotFound});
     EXPECT_EQ(dialogs.messageTexts[0].last(), QStringLiteral("Week # 1 MUST be entered first"));
     EXPECT_TRUE(shownLines().isEmpty());
 

@@ -45,6 +45,8 @@ public:
         return {};
     }
     QString takeFailure() override { return std::exchange(failure, {}); }
+    bool writesFile() const override { return toFile; }
+    bool toFile = false;  // stands for a printer that writes a PDF
 
     QVector<PrintJob> jobs;
     bool failNextJob = false;

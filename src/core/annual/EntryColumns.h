@@ -10,9 +10,9 @@ struct EntryColumns {
     static constexpr int Rows = 16;
     static constexpr int Capacity = Columns * Rows;
 
-    std::array<int, Columns + 1> rows{};  // rows in use of columns 1..3 (L1, L2, L3)
+    std::array<int, Columns + 1> rows{};  // rows in use of columns 1..3
 
-    // The entries before a column: 0 for column 1, L1 for column 2, L1 + L2 for column 3.
+    // The entries before a column: 0 for column 1, the rows of column 1 for column 2, and so on.
     int offset(int column) const;
     // The entry number (from 1) shown in a row (from 1) of a column.
     int entry(int column, int row) const { return offset(column) + row; }

@@ -1,5 +1,6 @@
 #include "annual/ValueCheck.h"
 
+#include "season/Bounds.h"
 #include "season/Numbers.h"
 #include "season/Season.h"
 
@@ -28,15 +29,22 @@ ValueCheck zeroHidesGrid(int n)
     return check;
 }
 
-// Weeks of one calendar against the other: alone it may have up to `alone` weeks; together
-// with the other the two have at most MaxWeeksWithPlayoffs, and neither more.
-ValueCheck checkWeeks(int n, int otherWeeks, int alone, MessageId tooManyAlone, bool messageAfterFix)
+ValueCheck emptiedOutside(Bound bound, int n, ValueCheck inside = {})
 {
-    if (otherWeeks == 0 && n > alone)
+    return allowedRange(bound).contains(n) ? inside : emptied();
+}
+
+// Weeks of one calendar against the other: alone it may have as many weeks as its bound allows;
+// together with the other the two must fit the rule for weeks with playoffs.
+ValueCheck checkWeeks(Bound bound, int n, int otherWeeks, MessageId tooManyAlone, bool messageAfterFix)
+{
+    const WholeRange alone = allowedRange(bound);
+    if (otherWeeks == 0 && n > alone.max)
         return putBack(tooManyAlone, messageAfterFix);
-    if (otherWeeks != 0 && (otherWeeks + n > MaxWeeksWithPlayoffs || n > MaxWeeksWithPlayoffs))
+    const bool regular = bound == Bound::RegularWeeks;
+    if (otherWeeks != 0 && n > 0 && !weeksFitTogether(regular ? n : otherWeeks, regular ? otherWeeks : n))
         return putBack(MessageId::TotalWeeksTooMany);
-    if (n < 0)
+    if (n < alone.min)
         return putBack();
     return zeroHidesGrid(n);
 }
@@ -53,13 +61,13 @@ ValueCheck checkTypedValue(AnnualSelection selection, const QString& typed, cons
     const int n = typedValue(typed);
     switch (selection) {
     case AnnualSelection::Seed:
-        return n > MaxSeed || n < -MaxSeed ? emptied() : ValueCheck{};
+        return emptiedOutside(Bound::Seed, n);
     case AnnualSelection::Regular:
-        return checkWeeks(n, season.PlayoffWeeks, MaxRegularWeeks, MessageId::RegularWeeksTooMany, false);
+        return checkWeeks(Bound::RegularWeeks, n, season.PlayoffWeeks, MessageId::RegularWeeksTooMany, false);
     case AnnualSelection::Playoff:
-        return checkWeeks(n, season.RegularWeeks, MaxPlayoffWeeks, MessageId::PlayoffWeeksTooMany, true);
+        return checkWeeks(Bound::PlayoffWeeks, n, season.RegularWeeks, MessageId::PlayoffWeeksTooMany, true);
     case AnnualSelection::Teams: {
-        if (n > MaxTeams || n < 0)
+        if (!allowedRange(Bound::TeamCount).contains(n))
             return emptied();
         ValueCheck check;
         if (!typed.isEmpty())
@@ -67,9 +75,9 @@ ValueCheck checkTypedValue(AnnualSelection selection, const QString& typed, cons
         return check;
     }
     case AnnualSelection::Unsold:
-        return n > MaxUnsold || n < 0 ? emptied() : zeroHidesGrid(n);
+        return emptiedOutside(Bound::UnsoldCount, n, zeroHidesGrid(n));
     case AnnualSelection::Price:
-        return n > MaxPrice || n < MinPrice ? emptied() : ValueCheck{};
+        return emptiedOutside(Bound::TicketPrice, n);
     case AnnualSelection::None:
     case AnnualSelection::PrizeStructure:
         break;

@@ -20,11 +20,6 @@ enum class AnnualSelection {
     PrizeStructure = 7,
 };
 
-constexpr int MaxWeeksWithPlayoffs = 28;  // regular plus playoff weeks when there are playoffs
-constexpr int MaxSeed = 32767;  // the seed lies in -MaxSeed..MaxSeed
-constexpr int MinPrice = 1;
-constexpr int MaxPrice = 100;
-
 // What the value field does with the text it holds after each change, typed or set.
 struct ValueCheck {
     enum class Fix {
@@ -42,7 +37,8 @@ struct ValueCheck {
 // The value a typed text stands for: its leading number as a whole number, halves to even.
 int typedValue(const QString& typed);
 
-// The check of a typed value for a selection, against the season's stored counts.
+// The check of a typed value for a selection, against the season's stored counts. The ranges are
+// those of the season's bounds table, so the screen refuses what `kickpool-cli check` names.
 ValueCheck checkTypedValue(AnnualSelection selection, const QString& typed, const Season& season);
 
 // The count of a list selection as the season holds it (regular or playoff weeks, teams, unsold

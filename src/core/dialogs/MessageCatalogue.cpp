@@ -2,7 +2,7 @@
 
 namespace {
 
-enum class Kind { Question, WarningQuestion, Pause, Notice };
+enum class Kind { Question, WarningQuestion, Pause, Notice, SaveDropStay };
 
 QVector<MessageButton> buttonsOf(Kind kind)
 {
@@ -19,6 +19,10 @@ QVector<MessageButton> buttonsOf(Kind kind)
                 {QStringLiteral("Cancel"), Yellow, Red, Answer::Cancel}};
     case Kind::Notice:
         return {{QStringLiteral("OK"), Green, Red, Answer::Ok}};
+    case Kind::SaveDropStay:
+        return {{QStringLiteral("Yes"), Yellow, Red, Answer::Yes},
+                {QStringLiteral("No"), Red, White, Answer::No},
+                {QStringLiteral("Cancel"), Green, Red, Answer::Cancel}};
     }
     return {};
 }
@@ -247,6 +251,14 @@ MessageEntry entryOf(MessageId id, const QStringList& arguments)
                     {line(text(0), "CBR0"), line(text(1), "B0"), empty,
                      line(QStringLiteral("Every file is as it was."), "B0")},
                     Kind::Notice);
+    case MessageId::ChangesNotSaved:
+        return make(QStringLiteral("CHANGES NOT SAVED"),
+                    {line(QStringLiteral("These changes are not saved yet!"), "CBR"), empty,
+                     line(QStringLiteral("Yes: save them, then go on"), "0"),
+                     line(QStringLiteral("No: drop them, then go on"), "0"),
+                     line(QStringLiteral("Cancel: stay here"), "0"), empty,
+                     line(QStringLiteral("Save the changes?"), "B0")},
+                    Kind::SaveDropStay);
     case MessageId::AboutKickpool:
         return make(QStringLiteral("ABOUT KICKPOOL"),
                     {line(text(0), "CB0"), line(QStringLiteral("Home folder: ") + text(1), "0"),

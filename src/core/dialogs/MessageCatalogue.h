@@ -30,7 +30,8 @@ struct MessageButton {
 };
 
 // One numbered message as the user sees it. A paired entry shows its two buttons as cmdBox1 and
-// cmdBox2; an entry that is not paired shows its one button as cmdBox3.
+// cmdBox2; an entry that is not paired shows its one button as cmdBox3; an entry of three buttons
+// (Yes, No, Cancel) shows them as cmdBox1, cmdBox2 and cmdBox3 side by side.
 struct MessageEntry {
     MessageId id{};
     QString title;

@@ -41,6 +41,7 @@ enum class MessageId {
     NoCurrentFile = 36,            // NO CURRENT USE FILE, nothing to save
     FileOperationFailed = 37,      // FILE OPERATION FAILED {what was not done, why}
     AboutKickpool = 38,            // ABOUT KICKPOOL {version line, home folder, Qt version, guide folder}
+    ChangesNotSaved = 45,          // CHANGES NOT SAVED: Yes saves, No drops them, Cancel stays
     TeamNotFound = 60,             // TEAM NOT FOUND {pasted line number, the name}
     TeamNameNotClear = 61,         // TEAM NAME NOT CLEAR {pasted line number, the name, the teams it fits}
     TeamNamedTwice = 62,           // TEAM NAMED TWICE {pasted line number, the team, the line that named it first}

@@ -35,6 +35,13 @@ double shiftInto(double low, double high, double size)
 
 }  // namespace
 
+FrontStyle sheetStyle(int ticketSize, bool landscape)
+{
+    if (!landscape)
+        return FrontStyle::Portrait;
+    return ticketSize == 0 ? FrontStyle::FourToSheet : FrontStyle::ThreeToSheet;
+}
+
 QVector<FrontPlace> frontPlaces(int ticketSize, FrontStyle style)
 {
     struct Upright {

@@ -16,6 +16,10 @@ inline constexpr double FrontStandardPoints = 8;
 // landscape sheet to be copied onto ticket stock.
 enum class FrontStyle { Portrait, ThreeToSheet, FourToSheet };
 
+// The style of a ticket size: upright, or the landscape sheet that suits the size (four to a
+// sheet for size 0, three for the others).
+FrontStyle sheetStyle(int ticketSize, bool landscape);
+
 // Where one copy of the front goes, in twips from the corner of the printable area.
 struct FrontPlace {
     double left = 0, top = 0, width = 0, height = 0;

@@ -8,5 +8,7 @@
 class RecordingPrinter final : public Printer {
 public:
     void print(const PrintJob& job) override { jobs.append(job); }
+    bool writesFile() const override { return toFile; }
     QVector<PrintJob> jobs;
+    bool toFile = false;  // stands for a printer that writes a PDF
 };

@@ -9,7 +9,9 @@ namespace {
 constexpr int LineWidth = 74;
 
 // The tie factor of a weekly category: how much more a week pays on average when every tied
-// ticket is paid in full.
+// ticket is paid in full. They are the season's long-standing rules of thumb, not computed
+// here: a quarter more for the two highest scores, half more for the lowest (low scores tie more
+// often), a third more in the playoffs, where fewer teams play.
 float tieFactor(Prize prize)
 {
     switch (prize) {
@@ -65,7 +67,7 @@ public:
         }
         totals();
         odds();
-        return {lines_, odds_};
+        return {lines_, odds_, warnings_};
     }
 
 private:
@@ -174,6 +176,9 @@ private:
         lines_ << indent + QStringLiteral("Total Payout = $") + Format(payout_, QStringLiteral("@@@@@@"));
         lines_ << indent + QString(22, QLatin1Char('-'));
         const qint64 profit = sales - payout_;
+        if (profit < 0)
+            warnings_ << QStringLiteral("These prizes pay out more than the tickets bring in: %1 short")
+                             .arg(currency(-profit * 100, false));
         percent_ = sales == 0 ? 0 : divideHalfEven(profit * 100, sales);
         lines_ << indent + QStringLiteral("Total Profit = $") + Format(profit, QStringLiteral("@@@@@@"))
                 + Format(percent_, QStringLiteral("  (@@@ Percent )"));
@@ -194,7 +199,11 @@ private:
             + on(Prize::GrandLow) + on(Prize::PlayoffHigh) * playoff * factor(Prize::PlayoffHigh)
             + on(Prize::PlayoffLow) * playoff * factor(Prize::PlayoffLow)
             + float(on(Prize::RegularRandom) * s_.randomWinnersPerWeek() * regular);
-        float odds = 10000.0f;
+        if (prizes > float(s_.SoldCount))
+            warnings_ << QStringLiteral("There are more prizes (%1) than tickets sold (%2)")
+                             .arg(qRound(prizes))
+                             .arg(s_.SoldCount);
+        float odds = NoPrizeOdds;
         if (prizes != 0.0f) {
             const int tickets = sw_.unsoldRule == UnsoldRule::NextSold ? s_.SoldCount : s_.TicketCount;
             odds = float(tickets) / prizes;
@@ -211,6 +220,7 @@ private:
     qint64 payout_ = 0;
     qint64 percent_ = 0;
     QStringList lines_;
+    QStringList warnings_;
     float odds_ = 0;
 };
 
@@ -223,12 +233,12 @@ PayoutEstimate payoutEstimate(const Season& season, const PrizeSwitches& switche
     return EstimateBuilder(season, switches).build();
 }
 
-QStringList Calculate(Season& season, const PrizeSwitches& switches)
+PayoutEstimate Calculate(Season& season, const PrizeSwitches& switches)
 {
-    const PayoutEstimate estimate = payoutEstimate(season, switches);
+    PayoutEstimate estimate = payoutEstimate(season, switches);
     if (estimate.odds)
         season.Odds = *estimate.odds;
-    return estimate.lines;
+    return estimate;
 }
 
 PrintJob prizeStructureJob(const QStringList& lines)

@@ -1,5 +1,7 @@
 #include "prizes/PrizeCategories.h"
 
+#include "season/Bounds.h"
+
 namespace {
 
 QStringList saveAllLines()
@@ -20,6 +22,11 @@ const QString playoffWeeks = QStringLiteral("each week during Playoff season,");
 
 }  // namespace
 
+int PrizeCategory::maxAmount() const
+{
+    return allowedRange(prizeValueBound(position())).max;
+}
+
 QString PrizeCategory::amountLabel() const
 {
     return frame == PrizeFrame::GrandPrize ? QStringLiteral("Amount - End Season")
@@ -30,22 +37,22 @@ const QVector<PrizeCategory>& prizeCategories()
 {
     static const QVector<PrizeCategory> categories = {
         {Prize::RegularHigh, PrizeFrame::Regular,
-         QStringLiteral("Two Teams With\nHighest  Total\nPoints Scored"), 1000, {highest, regularWeeks}},
+         QStringLiteral("Two Teams With\nHighest  Total\nPoints Scored"), {highest, regularWeeks}},
         {Prize::RegularSecondHigh, PrizeFrame::Regular,
-         QStringLiteral("Two Teams With\n2nd  Highest Total\nPoints Scored"), 750,
+         QStringLiteral("Two Teams With\n2nd  Highest Total\nPoints Scored"),
          {QStringLiteral("For 'Two Teams With Second Highest Total Points Scored',"), regularWeeks}},
         {Prize::RegularLow, PrizeFrame::Regular, QStringLiteral("Two Teams With\nLowest  Total\nPoints Scored"),
-         500, {QStringLiteral("For 'Two Teams With Lowest Total Points Scored',"), regularWeeks}},
-        {Prize::RegularRandom, PrizeFrame::Regular, QStringLiteral("Random\nWinners"), 50, {}},
+         {QStringLiteral("For 'Two Teams With Lowest Total Points Scored',"), regularWeeks}},
+        {Prize::RegularRandom, PrizeFrame::Regular, QStringLiteral("Random\nWinners"), {}},
         {Prize::GrandHigh, PrizeFrame::GrandPrize,
-         QStringLiteral("Highest Valued\nTicket At End Of\nReg. Season"), 5000,
+         QStringLiteral("Highest Valued\nTicket At End Of\nReg. Season"),
          {QStringLiteral("For 'Highest Valued Ticket At End Of Regular Season',")}},
         {Prize::GrandLow, PrizeFrame::GrandPrize, QStringLiteral("Lowest Valued\nTicket At End Of\nReg. Season"),
-         3000, {QStringLiteral("For 'Lowest Valued Ticket At End Of Regular Season',")}},
+         {QStringLiteral("For 'Lowest Valued Ticket At End Of Regular Season',")}},
         {Prize::PlayoffHigh, PrizeFrame::Playoff,
-         QStringLiteral("Two Teams With\nHighest  Total\nPoints Scored"), 2000, {highest, playoffWeeks}},
+         QStringLiteral("Two Teams With\nHighest  Total\nPoints Scored"), {highest, playoffWeeks}},
         {Prize::PlayoffLow, PrizeFrame::Playoff, QStringLiteral("Two Teams With\nLowest  Total\nPoints Scored"),
-         1000, {QStringLiteral("For 'Two Teams With Lowest Total Points Scored',"), playoffWeeks}},
+         {QStringLiteral("For 'Two Teams With Lowest Total Points Scored',"), playoffWeeks}},
     };
     return categories;
 }
@@ -64,21 +71,21 @@ QStringList amountEntryLines(const PrizeCategory& category)
     return entryLines(QStringLiteral("Prize Amount"),
                       category.helpLines
                           + QStringList{QStringLiteral("Prize Amount can be any value between 0 and %1.")
-                                            .arg(category.maxAmount)});
+                                            .arg(category.maxAmount())});
 }
 
 QStringList winnersEntryLines()
 {
     return entryLines(QStringLiteral("Number of Prizes Per Week"),
-                      {QStringLiteral("Number of Prizes can be any value between 0 and %1.").arg(MaxRandomWinners)});
+                      {QStringLiteral("Number of Prizes can be any value between 0 and %1.").arg(allowedRange(Bound::RandomWinners).max)});
 }
 
 QStringList priceEntryLines()
 {
     return entryLines(QStringLiteral("Price Per Ticket"),
                       {QStringLiteral("Price Per Ticket can be any value between %1 and %2")
-                           .arg(MinTicketPrice)
-                           .arg(MaxTicketPrice)});
+                           .arg(allowedRange(Bound::TicketPrice).min)
+                           .arg(allowedRange(Bound::TicketPrice).max)});
 }
 
 QStringList soldEntryLines(int ticketCount)

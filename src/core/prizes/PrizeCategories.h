@@ -14,10 +14,11 @@ struct PrizeCategory {
     Prize prize;
     PrizeFrame frame;
     QString caption;        // of its check box; "\n" between the lines
-    int maxAmount;          // amounts 0..maxAmount are taken
     QStringList helpLines;  // shown above the range line while its amount is typed
 
     int position() const { return static_cast<int>(prize); }
+    // Amounts 0..maxAmount() are taken, as the season's bounds table says.
+    int maxAmount() const;
     // "Amount Per Week" for the weekly prizes, "Amount - End Season" for the grand prizes.
     QString amountLabel() const;
 };
@@ -25,10 +26,6 @@ struct PrizeCategory {
 // The eight categories in the order the screen goes through them: 1, 2, 4, 6, 7, 8, 9, 11.
 const QVector<PrizeCategory>& prizeCategories();
 const PrizeCategory& prizeCategory(Prize prize);
-
-constexpr int MaxRandomWinners = 20;
-constexpr int MinTicketPrice = 1;
-constexpr int MaxTicketPrice = 100;
 
 // What the screen's list shows while a value is typed.
 QStringList amountEntryLines(const PrizeCategory& category);

@@ -23,6 +23,8 @@ constexpr BoundRule Rules[] = {
     {Bound::RegularWeeks, "number of regular weeks", 0, MaxRegularWeeks},
     {Bound::PlayoffWeeks, "number of playoff weeks", 0, MaxPlayoffWeeks},
     {Bound::TotalWeeks, "number of weeks in all", 0, MaxScoredWeeks},
+    // One week fewer once there are playoffs.
+    {Bound::WeeksWithPlayoffs, "number of weeks with playoffs", 0, MaxScoredWeeks - 1},
     {Bound::TeamCount, "number of teams", 0, MaxTeams},
     {Bound::UnsoldCount, "number of unsold sequences", 0, MaxUnsold},
     {Bound::PrizeSwitch, "prize switch", 0, 1},
@@ -168,20 +170,22 @@ Bound prizeValueBound(int position)
     }
 }
 
-WholeRange regularWeeksRange(int playoffWeeks)
+bool weeksFitTogether(int regularWeeks, int playoffWeeks)
 {
-    const int withPlayoffs = allowedRange(Bound::TotalWeeks).max - 1;
-    if (playoffWeeks <= 0)
-        return allowedRange(Bound::RegularWeeks);
-    return {0, std::clamp(withPlayoffs - playoffWeeks, 0, withPlayoffs)};
+    const int together = regularWeeks + playoffWeeks;
+    if (playoffWeeks == 0 || regularWeeks == 0)
+        return allowedRange(Bound::TotalWeeks).contains(together);
+    return allowedRange(Bound::WeeksWithPlayoffs).contains(together);
 }
 
-WholeRange playoffWeeksRange(int regularWeeks)
+QString weeksTogetherProblem(const Season& s)
 {
-    const int withPlayoffs = allowedRange(Bound::TotalWeeks).max - 1;
-    if (regularWeeks <= 0)
-        return allowedRange(Bound::PlayoffWeeks);
-    return {0, std::clamp(withPlayoffs - regularWeeks, 0, allowedRange(Bound::PlayoffWeeks).max)};
+    if (s.PlayoffWeeks <= 0 || s.RegularWeeks <= 0 || weeksFitTogether(s.RegularWeeks, s.PlayoffWeeks))
+        return {};
+    return QStringLiteral("%1 regular and %2 playoff weeks are more than the %3 weeks allowed with playoffs")
+        .arg(s.RegularWeeks)
+        .arg(s.PlayoffWeeks)
+        .arg(allowedRange(Bound::WeeksWithPlayoffs).max);
 }
 
 QString expectedValue(Bound bound)

@@ -17,7 +17,8 @@ enum class Bound {
     Odds,
     RegularWeeks,
     PlayoffWeeks,
-    TotalWeeks,  // regular plus playoff weeks; see regularWeeksRange()
+    TotalWeeks,         // regular plus playoff weeks: the rows of the scores
+    WeeksWithPlayoffs,  // regular plus playoff weeks once there are playoff weeks
     TeamCount,
     UnsoldCount,
     PrizeSwitch,          // PrizeOption 1..11: a check box, 0 off, 1 on
@@ -76,10 +77,12 @@ Bound prizeOptionBound(int position);
 Bound prizeValueBound(int position);
 
 // Regular and playoff weeks together: a season holds at most 29 weeks (the rows of the scores),
-// and the annual data screen allows at most 28 once there are playoff weeks. The ranges of one
-// count given the other, as that screen checks them.
-WholeRange regularWeeksRange(int playoffWeeks);
-WholeRange playoffWeeksRange(int regularWeeks);
+// but once there are playoff weeks the two add up to at most 28. The season file may hold 29
+// with playoffs; the annual data screen refuses them and `kickpool-cli check` names them.
+bool weeksFitTogether(int regularWeeks, int playoffWeeks);
+// "17 regular and 12 playoff weeks are more than the 28 weeks allowed with playoffs", or empty
+// when the two fit together.
+QString weeksTogetherProblem(const Season& season);
 
 // What a file or a screen should hold instead of a value beyond its bound, in words that fit
 // "Line 9: ... expected": "a ticket size from 0 to 4", "a team name of at most 13 characters".

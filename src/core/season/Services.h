@@ -62,6 +62,8 @@ public:
     virtual QString finishRun() { return {}; }
     // Why the last job could not be printed, cleared by asking; empty when nothing failed.
     virtual QString takeFailure() { return {}; }
+    // True when the jobs go to a PDF file rather than paper (nothing to reload, nothing to pause for).
+    virtual bool writesFile() const { return false; }
 };
 
 // Opens the user guide at one of its pages, such as "setting-up.html" (GuidePages.h).

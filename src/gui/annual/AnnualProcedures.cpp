@@ -157,10 +157,7 @@ void Update::Names()
         season.ScoreTeams = season.TeamCount;
     columns_ = layOutColumns(season.TeamCount);
     if (store && !countChanged) {
-        forEachEntry([&](int column, int row, int e) {
-            L = e;
-            season.TeamName[L] = Capitals(text_[column][row]->text());
-        });
+        forEachEntry([&](int column, int row, int e) { season.TeamName[e] = Capitals(text_[column][row]->text()); });
     }
     if (!store) {
         setEntryLength(MaxTeamNameLength);
@@ -195,6 +192,7 @@ bool Update::takeOverSequences()
                 field->setText(season.UnsoldSeq[e]);
                 field->setFocus();
                 field->selectAll();
+                focusPlaced_ = true;
                 return false;
             }
             season.UnsoldSeq[e] = typed;

@@ -10,8 +10,10 @@
 #include "season/Scale.h"
 #include "season/SeasonFile.h"
 #include "season/Session.h"
+#include "season/UnsavedChanges.h"
 
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
@@ -49,7 +51,7 @@ Update::Update(Session& session, QSize screenSize, QWidget* parent)
 
     SetScale(session_, screenSize);
     applyLayout(this, session_);
-    scaleIndicators();
+    scaleIndicators({frame1_}, optSelection_[1]->font());
 
     cmdSave_->setCaption(SaveCaption);
     cmdReset_->setToolTip(QStringLiteral("Reset ALL data to data prior to last SAVE / Session start values if no SAVE was made"));
@@ -185,13 +187,6 @@ void Update::buildEntryGrid()
     }
 }
 
-// The style draws option indicators at one fixed size; they grow with the text.
-void Update::scaleIndicators()
-{
-    const int size = qMax(13, qRound(QFontMetrics(optSelection_[1]->font()).height() * 0.8));
-    frame1_->setStyleSheet(QStringLiteral("QRadioButton::indicator { width: %1px; height: %1px; }").arg(size));
-}
-
 AnnualSelection Update::selection() const
 {
     const int id = selections_->checkedId();
@@ -200,12 +195,7 @@ AnnualSelection Update::selection() const
 
 void Update::setAllOptionsOff()
 {
-    // An exclusive group keeps one option on; lift that while switching them all off.
-    const QSignalBlocker blocker(selections_);
-    selections_->setExclusive(false);
-    for (int index = 1; index <= 7; ++index)
-        optSelection_[index]->setChecked(false);
-    selections_->setExclusive(true);
+    switchAllOff(selections_);
 }
 
 void Update::optSelection_Click(int index)
@@ -332,10 +322,7 @@ void Update::hideGrid()
 void Update::cmdSave_Click()
 {
     setAllOptionsOff();
-    if (session_.message(MessageId::SaveAllChanges) == Answer::No)
-        return;
-    if (SaveSeason(session_))
-        cmdSave_->showSavedForOneSecond();
+    saveAllChanges(session_, cmdSave_);
 }
 
 void Update::cmdReset_Click()
@@ -350,21 +337,50 @@ void Update::cmdExit_Click()
     close();
 }
 
-// Closing the window leaves the screen as EXIT does; nothing is saved, and the season data keep
-// what Enter took over.
+// Closing the window leaves the screen as EXIT does; changes not saved are saved or dropped
+// first, or the screen stays.
 void Update::closeEvent(QCloseEvent* event)
 {
+    if (!settleUnsavedChanges(session_)) {
+        event->ignore();
+        return;
+    }
     setAllOptionsOff();
     Clear();
     SecondaryScreen::closeEvent(event);
 }
 
+// Enter runs the selection again; the focus then stays in the entry (the next field of the grid,
+// as Tab goes, or the value box), never on a selection option that a key could change.
 void Update::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        event->accept();
-        cmdRun_->click();
+    QWidget* from = focusWidget();
+    focusPlaced_ = false;
+    if (!clickOnEnter(event, cmdRun_)) {
+        SecondaryScreen::keyPressEvent(event);
         return;
     }
-    SecondaryScreen::keyPressEvent(event);
+    if (!focusPlaced_)
+        focusAfterEnter(from);
+}
+
+void Update::focusAfterEnter(QWidget* from)
+{
+    QList<QLineEdit*> fields;
+    forEachPlace([&](int column, int row) {
+        if (text_[column][row]->isVisibleTo(this))
+            fields.append(text_[column][row]);
+    });
+    const qsizetype at = fields.indexOf(static_cast<QLineEdit*>(from));
+    QWidget* next = nullptr;
+    if (at >= 0 && at + 1 < fields.size())
+        next = fields[at + 1];
+    else if (at < 0 && from == text4_ && !fields.isEmpty())
+        next = fields.first();
+    else if (text4_->isVisibleTo(this))
+        next = text4_;
+    else if (!fields.isEmpty())
+        next = fields.first();
+    if (next)
+        next->setFocus();
 }

@@ -109,7 +109,7 @@ private:
                 f(column, row, columns_.entry(column, row));
         }
     }
-    // Shows entries 1..count of a season list in the grid laid out by L1..L3; a count of 0 or
+    // Shows entries 1..count of a season list in the grid laid out by columns_; a count of 0 or
     // less empties every entry of the list and leaves the grid hidden.
     template <std::size_t N>
     void showList(std::array<QString, N>& entries, int count);
@@ -124,15 +124,15 @@ private:
     // Takes over the typed sequences that differ from the stored ones; false when one was
     // refused (its field then shows the stored sequence again).
     bool takeOverSequences();
-    void scaleIndicators();
+    void focusAfterEnter(QWidget* from);
 
     Session& session_;
     std::function<bool()> openPrizeScreen_;
 
-    // Rows in use of the three columns (L1, L2, L3) and the entry being worked on (L).
+    // Rows in use of the three columns of the entry grid.
     EntryColumns columns_;
-    int L = 0;
     bool puttingBack_ = false;
+    bool focusPlaced_ = false;  // a procedure put the focus where the user goes on
 
     QGroupBox* frame1_ = nullptr;
     QButtonGroup* selections_ = nullptr;

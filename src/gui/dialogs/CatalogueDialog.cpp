@@ -16,7 +16,7 @@ CatalogueDialog::CatalogueDialog(Session& session, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint),
       session_(session)
 {
-    setWindowTitle(QString());
+    setWindowTitle(QStringLiteral("KICKPOOL"));
     setModal(true);
     setSizeGripEnabled(false);
 }
@@ -35,6 +35,13 @@ QLineEdit* CatalogueDialog::addTitleBox(const QRect& designGeometry)
     title_->setFont(font);
     title_->setGeometry(designGeometry);
     return title_;
+}
+
+void CatalogueDialog::setHeading(const QString& heading)
+{
+    title_->setText(heading);
+    const QString shown = heading.trimmed();
+    setWindowTitle(shown.isEmpty() ? QStringLiteral("KICKPOOL") : QStringLiteral("KICKPOOL - ") + shown);
 }
 
 QTableWidget* CatalogueDialog::addLineGrid(const QRect& designGeometry)

@@ -25,6 +25,9 @@ protected:
     CatalogueDialog(Session& session, QWidget* parent);
 
     QLineEdit* addTitleBox(const QRect& designGeometry);
+    // The heading in the title box, and "KICKPOOL - " and the heading as the window's title
+    // (the one window managers show on the title bar).
+    void setHeading(const QString& heading);
     QTableWidget* addLineGrid(const QRect& designGeometry);
     // SetScale for the primary screen, then the layout scaling of every control and the window.
     void scaleToScreen();

@@ -35,7 +35,7 @@ InputDialog::InputDialog(Session& session, const InputEntry& entry, QWidget* par
     if (entry.questionSound)
         session_.playCue(session_.QuestionSound);
 
-    title_->setText(entry.title);
+    setHeading(entry.title);
     input_->setText(entry.startText);
     showLines(entry.lines);
     input_->setSelection(0, input_->text().size());

@@ -17,6 +17,10 @@ const QRect lineGrid(10, 44, 360, 115);
 const QRect pairLeft(70, 172, 100, 36);
 const QRect pairRight(210, 172, 100, 36);
 const QRect alone(140, 172, 100, 36);
+// Three answers side by side.
+const QRect threeLeft(20, 172, 100, 36);
+const QRect threeMiddle(140, 172, 100, 36);
+const QRect threeRight(260, 172, 100, 36);
 }  // namespace
 
 MessageDialog::MessageDialog(Session& session, const MessageEntry& entry, QWidget* parent)
@@ -30,9 +34,10 @@ MessageDialog::MessageDialog(Session& session, const MessageEntry& entry, QWidge
 
     addTitleBox(titleBox);
     addLineGrid(lineGrid);
-    Button* box1 = addButton("cmdBox1", pairLeft);
-    Button* box2 = addButton("cmdBox2", pairRight);
-    Button* box3 = addButton("cmdBox3", alone);
+    const bool three = entry.buttons.size() == 3;
+    Button* box1 = addButton("cmdBox1", three ? threeLeft : pairLeft);
+    Button* box2 = addButton("cmdBox2", three ? threeMiddle : pairRight);
+    Button* box3 = addButton("cmdBox3", three ? threeRight : alone);
     resize(designSize);
     scaleToScreen();
 
@@ -41,20 +46,25 @@ MessageDialog::MessageDialog(Session& session, const MessageEntry& entry, QWidge
 
     // F1 opens the guide where it says what to do about this message.
     addGuideKey(this, session_, messageGuidePage(static_cast<int>(entry.id)));
-    title_->setText(entry.title);
+    setHeading(entry.title);
     showLines(entry.lines);
     if (entry.paired && entry.buttons.size() == 2) {
         showButton(box1, entry.buttons[0]);
         showButton(box2, entry.buttons[1]);
     } else if (!entry.paired && entry.buttons.size() == 1) {
         showButton(box3, entry.buttons[0]);
+    } else if (three) {
+        showButton(box1, entry.buttons[0]);
+        showButton(box2, entry.buttons[1]);
+        showButton(box3, entry.buttons[2]);
     }
     widenToFitLines({box1, box2, box3}, {});
     fixSizeAndCentre();
 
     // A Yes that gives up data (the red Yes) is never what a stray Enter chooses.
+    // Of three answers, a stray Enter stays where the user is.
     const bool redYes = entry.paired && entry.buttons[0].face == BgrColour::Red;
-    Button* first = entry.paired ? (redYes ? box2 : box1) : box3;
+    Button* first = three ? box3 : entry.paired ? (redYes ? box2 : box1) : box3;
     if (!first->isHidden())
         first->setFocus();
 }

@@ -1,6 +1,7 @@
 #include "front/Front.h"
 
 #include "dialogs/Button.h"
+#include "dialogs/NoteLabel.h"
 #include "front/FrontLines.h"
 #include "front/FrontPrint.h"
 #include "front/FrontScreenTexts.h"
@@ -11,8 +12,10 @@
 #include "season/Scale.h"
 #include "season/SeasonFile.h"
 #include "season/Session.h"
+#include "season/UnsavedChanges.h"
 
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QFrame>
@@ -24,6 +27,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTableWidget>
 
 namespace {
@@ -31,11 +35,6 @@ namespace {
 // The screen is laid out for 800 by 600 pixels; the layout scales it to the actual screen.
 constexpr int DesignWidth = 800;
 constexpr int DesignHeight = 560;
-
-FrontStyle styleOf(int option)
-{
-    return option == 5 ? FrontStyle::Portrait : option == 6 ? FrontStyle::ThreeToSheet : FrontStyle::FourToSheet;
-}
 
 }  // namespace
 
@@ -146,6 +145,13 @@ void Front::buildControls()
     list1_->setFocusPolicy(Qt::NoFocus);
     list1_->setSelectionMode(QAbstractItemView::NoSelection);
 
+    // Where the printout went, whole, over the foot of the help list.
+    labelPrinted_ = new NoteLabel(this);
+    labelPrinted_->setObjectName(QStringLiteral("LabelPrinted"));
+    labelPrinted_->setFont(designFont(9));
+    labelPrinted_->setGeometry(8, 530, 496, 22);
+    labelPrinted_->hide();
+
     // The preview, drawn in the ticket's own font inside a thin outline like the ticket's edge.
     auto* outline = new QFrame(this);
     outline->setObjectName(QStringLiteral("FrontOutline"));
@@ -182,6 +188,7 @@ int Front::selectedIndex() const
 void Front::Clear()
 {
     list1_->clear();
+    labelPrinted_->hide();
     text1_->clear();
     text1_->hide();
     label1_->hide();
@@ -257,8 +264,9 @@ void Front::optSelection_Click(int index)
 void Front::Combo1_Click(int index)
 {
     session_.season.TicketSize = index;
-    optSelection_[7]->setVisible(index == 0);
-    optSelection_[6]->setVisible(index != 0);
+    const bool fourToSheet = sheetStyle(index, true) == FrontStyle::FourToSheet;
+    optSelection_[7]->setVisible(fourToSheet);
+    optSelection_[6]->setVisible(!fourToSheet);
     Size();
 }
 
@@ -279,15 +287,33 @@ void Front::showFront()
     tightenPreviewRows();
 }
 
-// Rows as high as their text, so that the whole front shows at once, as it does on the ticket.
+// Every line whole, as on the ticket: where one is wider than the preview, every line's font
+// is made smaller alike, so the front keeps its proportions. Rows are as high as their text, so
+// that the whole front shows at once.
 void Front::tightenPreviewRows()
 {
+    grid_->setTextElideMode(Qt::ElideNone);
     grid_->verticalHeader()->setMinimumSectionSize(1);
+    flexlist_.fitColumnWidth();
+    // Room for the cell's own margins on both sides.
+    const int room = grid_->columnWidth(0) - 2 * grid_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid_) - 4;
+    double widest = 0;
     for (int row = 0; row < grid_->rowCount(); ++row) {
         if (const QTableWidgetItem* item = grid_->item(row, 0))
-            grid_->setRowHeight(row, QFontMetrics(item->font()).height() + 1);
+            widest = qMax(widest, QFontMetricsF(item->font()).horizontalAdvance(item->text()));
     }
-    flexlist_.fitColumnWidth();
+    const double shrink = widest > room ? room / widest * 0.97 : 1.0;
+    for (int row = 0; row < grid_->rowCount(); ++row) {
+        QTableWidgetItem* item = grid_->item(row, 0);
+        if (!item)
+            continue;
+        if (shrink < 1.0) {
+            QFont font = item->font();
+            font.setPointSizeF(font.pointSizeF() * shrink);
+            item->setFont(font);
+        }
+        grid_->setRowHeight(row, QFontMetrics(item->font()).height() + 1);
+    }
     grid_->scrollToTop();
 }
 
@@ -310,40 +336,23 @@ void Front::cmdPrint_Click()
     Printer* printer = session_.services.printer;
     if (copies == 0 || !printer)
         return;
-    const PrintJob sheet = frontSheetJob(frontLines(session_.season), session_.season.TicketSize, styleOf(option));
+    const PrintJob sheet = frontSheetJob(frontLines(session_.season), session_.season.TicketSize,
+                                           sheetStyle(session_.season.TicketSize, option != 5));
     if (!sheet.ops().isEmpty()) {
         for (int copy = 0; copy < copies; ++copy)
             printer->print(sheet);
     }
-    const PrintRunNote note = finishPrintRun(printer);
-    if (!note.text.isEmpty()) {
-        list1_->addItem(note.text);
-        if (note.failure)
-            list1_->item(0)->setForeground(Qt::red);
-    }
+    labelPrinted_->showNote(finishPrintRun(printer));
 }
 
 void Front::cmdSave_Click()
 {
-    if (session_.message(MessageId::SaveAllChanges) == Answer::No)
-        return;
-    if (SaveSeason(session_))
-        cmdSave_->showSavedForOneSecond();
-}
-
-void Front::setAllOptionsOff()
-{
-    // An exclusive group keeps one option on; lift that while switching them all off.
-    const QSignalBlocker blocker(selections_);
-    selections_->setExclusive(false);
-    for (int index = 1; index <= 7; ++index)
-        optSelection_[index]->setChecked(false);
-    selections_->setExclusive(true);
+    saveAllChanges(session_, cmdSave_);
 }
 
 void Front::cmdReset_Click()
 {
-    setAllOptionsOff();
+    switchAllOff(selections_);
     selectSize(session_.season.SavedTicketSize);
     Clear();
     Size();
@@ -354,13 +363,19 @@ void Front::cmdExit_Click()
     close();
 }
 
+// EXIT and the close box: changes not saved are saved or dropped first, or the screen stays.
+void Front::closeEvent(QCloseEvent* event)
+{
+    if (!settleUnsavedChanges(session_)) {
+        event->ignore();
+        return;
+    }
+    SecondaryScreen::closeEvent(event);
+}
+
 // Enter anywhere on the screen runs cmdRun; the entry box passes it on.
 void Front::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        event->accept();
-        cmdRun_->click();
-        return;
-    }
-    SecondaryScreen::keyPressEvent(event);
+    if (!clickOnEnter(event, cmdRun_))
+        SecondaryScreen::keyPressEvent(event);
 }

@@ -10,6 +10,7 @@ class QButtonGroup;
 class QComboBox;
 class QGroupBox;
 class QKeyEvent;
+class NoteLabel;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -59,6 +60,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildControls();
@@ -66,7 +68,6 @@ private:
     void editText(int text);
     void runSelection(int index);
     void selectSize(int size);
-    void setAllOptionsOff();
     void showHelp(const QStringList& lines);
     void tightenPreviewRows();
 
@@ -82,6 +83,7 @@ private:
     QLabel* label2_ = nullptr;
     QLineEdit* text3_ = nullptr;
     QListWidget* list1_ = nullptr;
+    NoteLabel* labelPrinted_ = nullptr;
     QTableWidget* grid_ = nullptr;
     QPushButton* cmdRun_ = nullptr;
     Button* cmdPrint_ = nullptr;

@@ -1,5 +1,8 @@
 #include "main/MainScreen.h"
 
+#include "dialogs/NoteLabel.h"
+#include "season/UnsavedChanges.h"
+
 #include "main/ScreenOpener.h"
 #include "main/Selections.h"
 #include "print/PrintJob.h"
@@ -137,11 +140,10 @@ void MainScreen::buildControls()
     list_->setWordWrap(false);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
-    labelPrinted_ = new QLabel(this);
+    labelPrinted_ = new NoteLabel(this);
     labelPrinted_->setObjectName(QStringLiteral("LabelPrinted"));
     labelPrinted_->setFont(designFont(9));
     labelPrinted_->setGeometry(8, 532, 784, 22);
-    labelPrinted_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     labelPrinted_->hide();
 }
 
@@ -248,24 +250,15 @@ void MainScreen::Clear()
 
 void MainScreen::setAllOptionsOff()
 {
-    // An exclusive group keeps one option on; lift that while switching them all off.
-    const QSignalBlocker blocker(selections_);
-    selections_->setExclusive(false);
-    for (int index = 1; index <= 6; ++index)
-        optSelection_[index]->setChecked(false);
-    selections_->setExclusive(true);
+    switchAllOff(selections_);
 }
 
 // Enter anywhere on the screen runs the default button, RUN AGAIN. Keys that a control uses for
 // itself never get here; the prompt boxes and the list pass Enter on.
 void MainScreen::keyPressEvent(QKeyEvent* event)
 {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && cmdRun_->isEnabled()) {
-        event->accept();
-        cmdRun_->click();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    if (!clickOnEnter(event, cmdRun_))
+        QWidget::keyPressEvent(event);
 }
 
 void MainScreen::cmdExit_Click()
@@ -273,10 +266,10 @@ void MainScreen::cmdExit_Click()
     close();
 }
 
-// Closing the window from anywhere asks first; unsaved changes are neither saved nor mentioned.
+// Closing the window from anywhere asks first, then about changes not saved.
 void MainScreen::closeEvent(QCloseEvent* event)
 {
-    if (session_.message(MessageId::ExitProgram) != Answer::Yes) {
+    if (session_.message(MessageId::ExitProgram) != Answer::Yes || !settleUnsavedChanges(session_)) {
         event->ignore();
         return;
     }

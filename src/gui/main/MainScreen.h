@@ -17,6 +17,7 @@ class QCheckBox;
 class QCloseEvent;
 class QGroupBox;
 class QKeyEvent;
+class NoteLabel;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -139,6 +140,6 @@ private:
     QLineEdit* text_[4] = {};
     QLabel* label_[4] = {};
     QListWidget* list_ = nullptr;
-    QLabel* labelPrinted_ = nullptr;
+    NoteLabel* labelPrinted_ = nullptr;
     QMenuBar* menuBar_ = nullptr;
 };

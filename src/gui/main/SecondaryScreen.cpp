@@ -1,6 +1,9 @@
 #include "main/SecondaryScreen.h"
 
+#include "dialogs/Button.h"
 #include "main/ScreenOpener.h"
+#include "season/SeasonFile.h"
+#include "season/Session.h"
 
 #include <QCloseEvent>
 
@@ -26,4 +29,12 @@ SecondaryScreen* SecondaryScreen::openInPlace(ScreenId id)
     if (!opener_)
         opener_ = new ScreenOpener(*this, *session_, *screens_);
     return opener_->open(id);
+}
+
+void SecondaryScreen::saveAllChanges(Session& session, Button* saveButton)
+{
+    if (session.message(MessageId::SaveAllChanges) == Answer::No)
+        return;
+    if (SaveSeason(session))
+        saveButton->showSavedForOneSecond();
 }

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class Button;
 class QCloseEvent;
 class ScreenOpener;
 class Session;
@@ -31,6 +32,10 @@ protected:
     // screen was not opened through a ScreenOpener (a test that builds it directly); this screen
     // then stays shown.
     SecondaryScreen* openInPlace(ScreenId id);
+
+    // SAVE ALL CHANGES: asks first (No keeps everything as it is), saves the season file, and
+    // says "SAVED" on the button for a second.
+    static void saveAllChanges(Session& session, Button* saveButton);
 
 private:
     friend class ScreenOpener;

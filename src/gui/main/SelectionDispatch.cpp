@@ -1,6 +1,8 @@
 // The selection table and what the six selections run, RUN AGAIN, the printer box and DATA FILES.
 #include "main/MainScreen.h"
 
+#include "dialogs/NoteLabel.h"
+
 #include "dialogs/Button.h"
 #include "main/ScreenOpener.h"
 #include "main/Selections.h"
@@ -105,8 +107,5 @@ void MainScreen::finishPrintRun()
 
 void MainScreen::showNote(const QString& text, const QString& tip, bool failure)
 {
-    labelPrinted_->setStyleSheet(failure ? QStringLiteral("color: red") : QString());
-    labelPrinted_->setText(text);
-    labelPrinted_->setToolTip(tip);
-    labelPrinted_->show();
+    labelPrinted_->showNote(text, tip, failure);
 }

@@ -2,6 +2,7 @@
 #include "prizes/Prizes.h"
 
 #include "dialogs/Button.h"
+#include "dialogs/NoteLabel.h"
 #include "guide/GuideKey.h"
 #include "guide/GuidePages.h"
 #include "prizes/PrizeCategories.h"
@@ -165,17 +166,24 @@ void Prizes::buildControls()
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("List1"));
     list_->setFont(listFont(9));
-    list_->setGeometry(6, 190, 788, 346);
+    list_->setGeometry(6, 190, 788, 306);
     list_->setTextElideMode(Qt::ElideNone);
     list_->setUniformItemSizes(true);
     list_->setWordWrap(false);
     list_->setFocusPolicy(Qt::NoFocus);
 
-    labelPrinted_ = new QLabel(this);
+    labelWarning_ = new QLabel(this);
+    labelWarning_->setObjectName(QStringLiteral("LabelWarning"));
+    labelWarning_->setFont(designFont(9, true));
+    labelWarning_->setStyleSheet(QStringLiteral("color: red"));
+    labelWarning_->setGeometry(6, 498, 788, 38);
+    labelWarning_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    labelWarning_->hide();
+
+    labelPrinted_ = new NoteLabel(this);
     labelPrinted_->setObjectName(QStringLiteral("LabelPrinted"));
     labelPrinted_->setFont(designFont(8));
     labelPrinted_->setGeometry(6, 538, 788, 20);
-    labelPrinted_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     labelPrinted_->hide();
 }
 
@@ -207,16 +215,14 @@ void Prizes::Form_Load(QSize screenSize)
     scaleIndicators({frames_[1], frames_[2], frames_[3], frames_[4], frames_[5]}, check_[1]->font());
     SetSounds(session_);
 
-    JJ = 0;
-    iFlagSold = 0;
-    iFlagPrice = 0;
+    entry_.close();
     Season& season = session_.season;
     for (const PrizeCategory& category : prizeCategories()) {
         if (!season.prizeOn(category.prize))
             continue;
-        CheckSkip = true;
+        loadingChecks_ = true;
         check_[category.position()]->setChecked(true);
-        CheckSkip = false;
+        loadingChecks_ = false;
         const int amount = season.prizeAmount(category.prize);
         amountBox_[category.position()]->setText(
             category.prize == Prize::RegularRandom && amount != 0
@@ -261,12 +267,8 @@ QStringList Prizes::listLines() const
 // Enter anywhere on the screen runs the default button; the entry boxes pass Enter on.
 void Prizes::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        event->accept();
-        cmdRun_->click();
-        return;
-    }
-    SecondaryScreen::keyPressEvent(event);
+    if (!clickOnEnter(event, cmdRun_))
+        SecondaryScreen::keyPressEvent(event);
 }
 
 // EXIT and the close box both leave here: the check boxes and options go into the season.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "main/SecondaryScreen.h"
+#include "prizes/PrizeEntry.h"
 #include "prizes/PrizeSwitches.h"
 
 #include <QSize>
@@ -12,6 +13,7 @@ class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
 class QKeyEvent;
+class NoteLabel;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -72,20 +74,18 @@ private:
     void hideWinnersEntry();
     // The price or the estimated number sold: asks for it with an empty Text1, or takes what
     // Text1 holds when it lies in min..max.
-    void countEntry(int& flag, int& otherFlag, int max, int& target, QLineEdit* display,
-                    const QString& caption, const QStringList& help, const std::function<void()>& refuse);
+    void countEntry(PrizeEntry::Open which, const std::function<bool(int)>& taken, int& target,
+                    QLineEdit* display, const QString& caption, const QStringList& help,
+                    const std::function<void()>& refuse);
     void showLines(const QStringList& lines);
     void askWithQuestionCue();
-    void showPrintNote();
 
     Session& session_;
 
-    // The entry states: the category whose amount is typed (0: none), the price entry and the
-    // estimated-sold entry; CheckSkip while the screen itself checks a box on loading.
-    int JJ = 0;
-    int iFlagSold = 0;
-    int iFlagPrice = 0;
-    bool CheckSkip = false;
+    // Which entry is open; loadingChecks_ while the screen itself ticks boxes, when their
+    // handlers do nothing.
+    PrizeEntry entry_;
+    bool loadingChecks_ = false;
 
     QGroupBox* frames_[6] = {};
     QCheckBox* check_[PrizeOptionCount + 1] = {};      // by prize position
@@ -101,7 +101,8 @@ private:
     QLineEdit* text14_ = nullptr;
     QLineEdit* text15_ = nullptr;
     QListWidget* list_ = nullptr;
-    QLabel* labelPrinted_ = nullptr;
+    NoteLabel* labelPrinted_ = nullptr;
+    QLabel* labelWarning_ = nullptr;
     Button* cmdPrice_ = nullptr;
     Button* cmdSold_ = nullptr;
     Button* cmdPrint_ = nullptr;

@@ -3,10 +3,13 @@
 #include "prizes/Prizes.h"
 
 #include "dialogs/Button.h"
+#include "dialogs/NoteLabel.h"
 #include "prizes/PayoutEstimate.h"
 #include "prizes/PrizeCategories.h"
+#include "prizes/PrizeEntry.h"
 #include "print/PrintRun.h"
 #include "season/Numbers.h"
+#include "season/Layout.h"
 #include "season/Session.h"
 
 #include <QButtonGroup>
@@ -27,11 +30,17 @@ int wholeNumber(const QString& text)
 
 constexpr int RandomPosition = static_cast<int>(Prize::RegularRandom);
 
+int positionOf(Prize prize)
+{
+    return static_cast<int>(prize);
+}
+
 }  // namespace
 
 void Prizes::showLines(const QStringList& lines)
 {
     list_->clear();
+    labelWarning_->hide();
     list_->addItems(lines);
 }
 
@@ -61,7 +70,7 @@ void Prizes::hideWinnersEntry()
 
 void Prizes::openWinnersEntry()
 {
-    JJ = RandomPosition;
+    entry_.openWinners();
     label2_->show();
     text2_->clear();
     text2_->show();
@@ -72,14 +81,14 @@ void Prizes::openWinnersEntry()
 
 void Prizes::Check_Click(int position)
 {
-    if (CheckSkip)
+    if (loadingChecks_)
         return;
     const Prize prize = static_cast<Prize>(position);
-    JJ = position;
     text1_->clear();
     hideWinnersEntry();
     Season& season = session_.season;
     if (!check_[position]->isChecked()) {
+        entry_.leaveOpenCategory(prize);
         season.setPrizeAmount(prize, 0);
         if (prize == Prize::RegularRandom)
             season.setRandomWinnersPerWeek(0);
@@ -89,8 +98,7 @@ void Prizes::Check_Click(int position)
         cmdRun_Click();
         return;
     }
-    iFlagSold = 0;
-    iFlagPrice = 0;
+    entry_.openAmount(prize);
     const PrizeCategory& category = prizeCategory(prize);
     label1_->setText(category.amountLabel());
     label1_->show();
@@ -102,60 +110,58 @@ void Prizes::Check_Click(int position)
 
 void Prizes::cmdRun_Click()
 {
-    if (iFlagSold == 1) {
+    if (entry_.soldOpen()) {
         Sold();
-        if (iFlagSold == 1)
+        if (entry_.soldOpen())
             return;
     }
-    if (iFlagPrice == 1) {
+    if (entry_.priceOpen()) {
         Price();
-        if (iFlagPrice == 1)
+        if (entry_.priceOpen())
             return;
     }
     Season& season = session_.season;
     int a = wholeNumber(text1_->text());
     const bool numberShown = !text2_->isHidden();
+    const std::optional<Prize> current = entry_.category();
 
-    if (JJ != 0) {
-        if (JJ == RandomPosition && numberShown) {
-            if (!text2_->text().isEmpty()) {
-                const int n = wholeNumber(text2_->text());
-                if (n < 0 || n > MaxRandomWinners) {
-                    NoEntry();
-                    text2_->clear();
-                    return;
-                }
+    if (current) {
+        if (*current == Prize::RegularRandom && numberShown) {
+            if (!text2_->text().isEmpty() && !PrizeEntry::winnersTaken(wholeNumber(text2_->text()))) {
+                NoEntry();
+                text2_->clear();
+                return;
             }
-        } else if (a < 0 || a > prizeCategory(static_cast<Prize>(JJ)).maxAmount) {
+        } else if (!PrizeEntry::amountTaken(*current, a)) {
             NoEntry();
             return;
         }
     }
 
     list_->clear();
-    if (JJ != 0 && JJ != RandomPosition) {
-        const Prize prize = static_cast<Prize>(JJ);
-        season.setPrizeAmount(prize, a);
+    if (current && *current != Prize::RegularRandom) {
+        const int position = positionOf(*current);
+        season.setPrizeAmount(*current, a);
         Entry();
-        amountBox_[JJ]->setText(amountBoxText(a));
-        // An amount of 0 unchecks the category; its handler then goes on from there.
-        if (a == 0 && check_[JJ]->isChecked()) {
-            check_[JJ]->setChecked(false);
+        amountBox_[position]->setText(amountBoxText(a));
+        // Unticking the category runs its handler, which goes on from there.
+        if (PrizeEntry::unticks(a) && check_[position]->isChecked()) {
+            check_[position]->setChecked(false);
             return;
         }
     }
-    if (JJ == RandomPosition) {
+    if (current == Prize::RegularRandom) {
         Entry();
         if (!numberShown)
             season.setPrizeAmount(Prize::RegularRandom, a);
         const int n = wholeNumber(text2_->text());
         season.setRandomWinnersPerWeek(n);
         a = season.prizeAmount(Prize::RegularRandom);
-        amountBox_[JJ]->setText(randomWinnersBoxText(n, a));
-        if (a == 0 || (n == 0 && numberShown)) {
-            amountBox_[JJ]->clear();
-            if (check_[JJ]->isChecked()) {
-                check_[JJ]->setChecked(false);
+        amountBox_[RandomPosition]->setText(randomWinnersBoxText(n, a));
+        if (PrizeEntry::unticks(a) || (numberShown && PrizeEntry::unticks(n))) {
+            amountBox_[RandomPosition]->clear();
+            if (check_[RandomPosition]->isChecked()) {
+                check_[RandomPosition]->setChecked(false);
                 return;
             }
             list_->clear();
@@ -167,47 +173,42 @@ void Prizes::cmdRun_Click()
     }
 
     // Random winners with an amount but no number yet, whichever entry just ended.
-    if (check_[RandomPosition]->isChecked() && season.prizeAmount(Prize::RegularRandom) != 0
-        && season.randomWinnersPerWeek() == 0) {
+    if (PrizeEntry::winnersMissing(check_[RandomPosition]->isChecked(), season)) {
         openWinnersEntry();
         return;
     }
-
-    // The next checked category still without an amount.
-    for (const PrizeCategory& category : prizeCategories()) {
-        const int position = category.position();
-        const bool pending = position == RandomPosition ? season.prizeAmount(category.prize) == 0
-                                                        : amountBox_[position]->text().isEmpty();
-        if (check_[position]->isChecked() && pending) {
-            Check_Click(position);
-            return;
-        }
+    const std::optional<Prize> next = PrizeEntry::nextPending(
+        [this](Prize prize) { return check_[positionOf(prize)]->isChecked(); },
+        [this](Prize prize) { return amountBox_[positionOf(prize)]->text().isEmpty(); }, season);
+    if (next) {
+        Check_Click(positionOf(*next));
+        return;
     }
     Calculate();
 }
 
-void Prizes::countEntry(int& flag, int& otherFlag, int max, int& target, QLineEdit* display,
-                        const QString& caption, const QStringList& help, const std::function<void()>& refuse)
+void Prizes::countEntry(PrizeEntry::Open which, const std::function<bool(int)>& taken, int& target,
+                        QLineEdit* display, const QString& caption, const QStringList& help,
+                        const std::function<void()>& refuse)
 {
-    JJ = 0;
+    entry_.close();
     hideWinnersEntry();
     if (!text1_->text().isEmpty()) {
         const int value = wholeNumber(text1_->text());
-        if (value >= 1 && value <= max) {
+        if (taken(value)) {
             target = value;
             display->setText(QString::number(value));
             label1_->hide();
             text1_->hide();
-            flag = 0;
         } else {
+            which == PrizeEntry::Open::Price ? entry_.openPrice() : entry_.openSold();
             text1_->clear();
             refuse();
             text1_->setFocus();
         }
         return;
     }
-    flag = 1;
-    otherFlag = 0;
+    which == PrizeEntry::Open::Price ? entry_.openPrice() : entry_.openSold();
     text1_->show();
     text1_->setFocus();
     label1_->setText(caption);
@@ -218,7 +219,7 @@ void Prizes::countEntry(int& flag, int& otherFlag, int max, int& target, QLineEd
 
 void Prizes::Price()
 {
-    countEntry(iFlagPrice, iFlagSold, MaxTicketPrice, session_.season.TicketPrice, text15_,
+    countEntry(PrizeEntry::Open::Price, &PrizeEntry::priceTaken, session_.season.TicketPrice, text15_,
                QStringLiteral("Price Per Ticket"), priceEntryLines(),
                [this] { session_.message(MessageId::PriceOutOfRange); });
 }
@@ -226,8 +227,9 @@ void Prizes::Price()
 void Prizes::Sold()
 {
     const int tickets = session_.season.TicketCount;
-    countEntry(iFlagSold, iFlagPrice, tickets, session_.season.SoldCount, text14_,
-               QStringLiteral("Estimated # Sold"), soldEntryLines(tickets), [this, tickets] {
+    countEntry(PrizeEntry::Open::Sold, [tickets](int sold) { return PrizeEntry::soldTaken(sold, tickets); },
+               session_.season.SoldCount, text14_, QStringLiteral("Estimated # Sold"), soldEntryLines(tickets),
+               [this, tickets] {
                    session_.message(MessageId::EstimatedSoldOutOfRange, {QString::number(tickets)});
                });
 }
@@ -247,6 +249,7 @@ void Prizes::cmdSold_Click()
 void Prizes::TiesUnsold()
 {
     list_->clear();
+    labelWarning_->hide();
     label1_->hide();
     text1_->hide();
     label2_->hide();
@@ -267,7 +270,10 @@ void Prizes::Calculate()
         TiesUnsold();
         return;
     }
-    list_->addItems(::Calculate(session_.season, now));
+    const PayoutEstimate estimate = ::Calculate(session_.season, now);
+    list_->addItems(estimate.lines);
+    labelWarning_->setText(estimate.warnings.join(QLatin1Char('\n')));
+    labelWarning_->setVisible(!estimate.warnings.isEmpty());
 }
 
 void Prizes::cmdPrint_Click()
@@ -275,11 +281,7 @@ void Prizes::cmdPrint_Click()
     Printer* printer = session_.services.printer;
     if (printer)
         printer->print(prizeStructureJob(listLines()));
-    const PrintRunNote note = finishPrintRun(printer);
-    labelPrinted_->setStyleSheet(note.failure ? QStringLiteral("color: red") : QString());
-    labelPrinted_->setText(note.text);
-    labelPrinted_->setToolTip(note.tip);
-    labelPrinted_->setVisible(!note.text.isEmpty());
+    labelPrinted_->showNote(finishPrintRun(printer));
     list_->clear();
     Calculate();
 }
@@ -292,10 +294,8 @@ void Prizes::cmdReset_Click()
     Entry();
     text1_->clear();
     hideWinnersEntry();
-    JJ = 0;
-    iFlagSold = 0;
-    iFlagPrice = 0;
-    CheckSkip = true;
+    entry_.close();
+    loadingChecks_ = true;
     for (QLineEdit* box : amountBox_) {
         if (box)
             box->clear();
@@ -304,19 +304,16 @@ void Prizes::cmdReset_Click()
         if (check)
             check->setChecked(false);
     }
-    CheckSkip = false;
-    for (QButtonGroup* group : {method_, payment_}) {
-        // An exclusive group keeps one option chosen; lift that while clearing them.
-        const QSignalBlocker blocker(group);
-        group->setExclusive(false);
-        for (QAbstractButton* option : group->buttons())
-            option->setChecked(false);
-        group->setExclusive(true);
-    }
+    loadingChecks_ = false;
+    switchAllOff(method_);
+    switchAllOff(payment_);
     Season& season = session_.season;
     season.PrizeValue.fill(0);
     season.PrizeOption.fill(0);
     season.TicketPrice = 0;
+    // No prize is left: the odds become those of a season without prizes, as unticking every
+    // box one by one would leave them, and the ticket front no longer prints the old ones.
+    season.Odds = NoPrizeOdds;
     text15_->clear();
     season.SoldCount = season.TicketCount;
     text14_->setText(QString::number(season.SoldCount));

@@ -1,5 +1,9 @@
 #include "season/Layout.h"
 
+#include <QButtonGroup>
+#include <QKeyEvent>
+#include <QPushButton>
+
 #include "print/PrintJob.h"
 #include "season/Session.h"
 
@@ -177,6 +181,25 @@ QFont listFont(double points, bool bold)
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
+}
+
+void switchAllOff(QButtonGroup* group)
+{
+    // An exclusive group keeps one option on; lift that while switching them all off.
+    const QSignalBlocker blocker(group);
+    group->setExclusive(false);
+    for (QAbstractButton* option : group->buttons())
+        option->setChecked(false);
+    group->setExclusive(true);
+}
+
+bool clickOnEnter(QKeyEvent* event, QPushButton* button)
+{
+    if ((event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) || !button->isEnabled())
+        return false;
+    event->accept();
+    button->click();
+    return true;
 }
 
 void scaleIndicators(std::initializer_list<QWidget*> containers, const QFont& font)

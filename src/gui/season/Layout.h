@@ -4,6 +4,10 @@
 #include <QSize>
 #include <initializer_list>
 
+class QButtonGroup;
+class QKeyEvent;
+class QPushButton;
+
 class QWidget;
 class Session;
 
@@ -15,6 +19,11 @@ QFont listFont(double points, bool bold = false);
 // The style draws option and check box indicators at one fixed size; this makes those inside
 // the given containers grow with `font` (after the layout has scaled it).
 void scaleIndicators(std::initializer_list<QWidget*> containers, const QFont& font);
+
+// Switches every option of an exclusive group off, without running their handlers.
+void switchAllOff(QButtonGroup* group);
+// Enter or Return: clicks a screen's default button (when it is enabled); true when it did.
+bool clickOnEnter(QKeyEvent* event, QPushButton* button);
 
 // The size of the primary screen in pixels (800 x 600 when there is no screen).
 QSize primaryScreenSize();

@@ -63,7 +63,8 @@ void Tickets(SelectionHost& host)
         }
 
         ++sincePause;
-        if (ticket != last && sincePause == pauseAfter) {
+        // A PDF has no paper to reload: the pause is for a printer only.
+        if (ticket != last && sincePause == pauseAfter && !(printer && printer->writesFile())) {
             sincePause = 0;
             if (session.message(MessageId::OutputPaused) == Answer::Cancel) {
                 emptyBoxes();

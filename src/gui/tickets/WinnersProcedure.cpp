@@ -5,6 +5,7 @@
 
 #include "season/SeasonFile.h"
 #include "season/Session.h"
+#include "season/UnsavedChanges.h"
 #include "tickets/ScoreEntry.h"
 #include "tickets/WeeklyDisplay.h"
 #include "tickets/WeeklyOutput.h"
@@ -12,6 +13,9 @@
 void Winners(SelectionHost& host)
 {
     Session& session = host.session();
+    // The week is worked from the season file: changes in memory are saved or dropped first.
+    if (!settleUnsavedChanges(session))
+        return;
     LoadSeason(session);
     const Season& season = session.season;
 
