@@ -41,6 +41,16 @@ enum class MessageId {
     NoCurrentFile = 36,            // NO CURRENT USE FILE, nothing to save
     FileOperationFailed = 37,      // FILE OPERATION FAILED {what was not done, why}
     AboutKickpool = 38,            // ABOUT KICKPOOL {version line, home folder, Qt version}
+    TicketNotForSale = 50,         // NOT FOR SALE {ticket}
+    DamagedRegister = 51,          // DAMAGED SALES REGISTER {file, line, what is wrong, copy kept}
+    MarkUnsold = 52,               // MARK UNSOLD? {the sequences, sold count}
+    TooManyUnsoldRuns = 53,        // TOO MANY UNSOLD SEQUENCES {runs}
+    RegisterNotSaved = 54,         // REGISTER NOT SAVED {file, why}
+    RegisterNotReadable = 55,      // REGISTER NOT READABLE {file, why}
+    AmountNotValid = 56,           // INPUT ERROR, amount paid {text}
+    DateNotValid = 57,             // INPUT ERROR, date paid {text}
+    GrandPrizeNotDecided = 58,     // GRAND PRIZE NOT DECIDED {last regular week}
+    ImportTickets = 59,            // IMPORT TICKETS? {rows taken, rows refused}
 };
 
 // How a dialog was closed: the button of a message, or OK (also Enter) and Cancel of an input.
