@@ -20,6 +20,12 @@ const std::vector<CliCommand>& cliCommands()
         {"front", "[portrait|landscape] [COPIES]", "the ticket front, one \"CODE<TAB>TEXT\" line per line (with --pdf: COPIES pages)", 0, 2, runFront},
         {"check", "", "load the season file and list every problem in it (exit 2 when any)", 0, 0, runCheck},
         {"files", "ACTION [NAME [NEW]]", "list | save NAME | restore NAME | rename NAME NEW | delete NAME  [--yes]", 1, 4, runFiles},
+        {"backups", "list | restore NAME", "the backups of the season, newest first; restore one over the season in use [--yes]", 1, 3, runBackups},
+        {"sales", "ACTION [ARGS]", "the sales register: list [--csv] | show N | set N [--name ..] [--address ..] [--phone ..] [--email ..] [--seller ..] [--paid AMOUNT] [--paid-on DATE] [--note ..] | import FILE [--map field=Heading,...] [--yes] | export FILE | unsold [--yes]", 1, 40, runSales},
+        {"winners", "WEEK|grand [--csv]", "whom to pay for a stored week or the grand prize, with buyers and payouts", 1, 2, runWinners},
+        {"payout", "WEEK|grand TICKET --ref TEXT", "mark a winning ticket's prize of that week paid out today", 4, 4, runPayout},
+        {"sellers", "", "each seller's tickets, money collected and owed", 0, 0, runSellers},
+        {"letters", "", "one addressed letter per winning ticket holder (with --pdf: printed)", 0, 0, runLetters},
     };
     return commands;
 }

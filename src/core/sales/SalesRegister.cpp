@@ -488,7 +488,9 @@ QString column(const QString& text, int width)
 
 QStringList registerListLines(const Season& season, const SalesRegister& reg)
 {
-    QStringList lines{QStringLiteral("Ticket  Name                  Phone          Sold by          Paid        Paid on")};
+    QStringList lines{QStringLiteral("Ticket  ") + column(QStringLiteral("Name"), 20) + QStringLiteral("  ")
+                      + column(QStringLiteral("Phone"), 13) + QStringLiteral("  ") + column(QStringLiteral("Sold by"), 15)
+                      + QStringLiteral("      Paid     Paid on")};
     const UnsoldTickets unsold(season);
     for (int ticket = 1; ticket <= season.TicketCount; ++ticket) {
         const Sale& sale = reg.sale(ticket);
@@ -497,8 +499,8 @@ QStringList registerListLines(const Season& season, const SalesRegister& reg)
             line += QStringLiteral("not for sale");
         else
             line += column(sale.name, 20) + QStringLiteral("  ") + column(sale.phone, 13) + QStringLiteral("  ")
-                    + column(sale.seller, 15) + (sale.paidCents ? currency(sale.paidCents) : QString()).rightJustified(6)
-                    + QStringLiteral("  ") + fieldText(ticket, sale, SaleField::PaidOn).rightJustified(12);
+                    + column(sale.seller, 15) + (sale.paidCents ? currency(sale.paidCents) : QString()).rightJustified(10)
+                    + QStringLiteral("  ") + fieldText(ticket, sale, SaleField::PaidOn);
         while (line.endsWith(QLatin1Char(' ')))
             line.chop(1);
         lines.append(line);
