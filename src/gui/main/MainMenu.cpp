@@ -2,6 +2,7 @@
 #include "main/MainScreen.h"
 
 #include "main/ScreenOpener.h"
+#include "print/PrintJob.h"
 #include "season/HomeFolder.h"
 #include "season/Session.h"
 
@@ -85,4 +86,10 @@ void MainScreen::showAbout()
 {
     session_.message(MessageId::AboutKickpool,
                      {versionLine(), QDir::toNativeSeparators(session_.home), QString::fromLatin1(qVersion())});
+}
+
+void MainScreen::printFromMenu(const QVector<PrintJob>& jobs)
+{
+    printEvery(session_.services.printer, jobs);
+    finishPrintRun();
 }

@@ -6,6 +6,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 #include <QWidget>
 
 class Button;
@@ -22,6 +23,7 @@ class QPushButton;
 class QRadioButton;
 class ScreenOpener;
 class Session;
+class PrintJob;
 
 // The start-up window and hub of the program: the six selections, the printer choice, the
 // prompt boxes and the list that the report selections write to, and the buttons that save,
@@ -76,6 +78,8 @@ public:
     // Menu bar: Season → Open Home Folder, Help → About Kickpool.
     void openHomeFolder();
     void showAbout();
+    // Prints jobs made for a menu entry (the addressed letters) and says where they went.
+    void printFromMenu(const QVector<PrintJob>& jobs);
     // Opens a screen of the menu bar in place of this one, as the selections do.
     void openFromMenu(ScreenId which, const QString& caption);
 
