@@ -232,7 +232,9 @@ QStringList payoutLines(const Session& session, const SalesRegister& reg, const 
     const Season& season = session.season;
     QStringList lines;
     lines << QStringLiteral("WINNERS TO PAY - ") + weekTitle(season, week) << QString();
-    lines << QStringLiteral("Ticket  Prize              Amount     Buyer                  Phone          Paid out");
+    lines << QStringLiteral("Ticket  ") + cut(QStringLiteral("Prize"), 16) + QStringLiteral("Amount").rightJustified(11)
+                 + QStringLiteral("  ") + cut(QStringLiteral("Buyer"), 21) + QStringLiteral("  ") + cut(QStringLiteral("Phone"), 13)
+                 + QStringLiteral("  Paid out");
     const QVector<WinnerToPay> winners = winnersToPay(season, week);
     if (winners.isEmpty())
         lines << QStringLiteral("   There are no winners to pay");

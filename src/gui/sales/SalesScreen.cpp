@@ -36,7 +36,10 @@ public:
         if (a && b)
             return x < y;
         if (a != b)
-            return b;  // numbers before empty cells
+            return a;  // numbers first
+        // Empty cells after every text, so that the rows with something in them come first.
+        if (text().isEmpty() != other.text().isEmpty())
+            return other.text().isEmpty();
         return text().localeAwareCompare(other.text()) < 0;
     }
 };
@@ -56,6 +59,11 @@ SalesScreen::SalesScreen(Session& session, QSize screenSize, QWidget* parent)
     buildControls();
     SetScale(session_, screenSize);
     applyLayout(this, session_);
+    // Column widths in design pixels, scaled as the rest of the screen.
+    const int widths[SaleFieldCount] = {52, 130, 150, 80, 120, 90, 56, 80, 60};
+    for (int f = 0; f < SaleFieldCount; ++f)
+        grid_->setColumnWidth(f, int(widths[f] * session_.ScaleX * 1.0f + 0.5f));
+    grid_->horizontalHeader()->setStretchLastSection(true);
     fillTable();
     txtSearch_->setFocus();
 }
@@ -108,9 +116,7 @@ void SalesScreen::buildControls()
     grid_->verticalHeader()->hide();
     grid_->setEditTriggers(QAbstractItemView::AllEditTriggers);
     grid_->setTabKeyNavigation(true);
-    const int widths[SaleFieldCount] = {50, 140, 150, 95, 130, 90, 60, 80, 120};
-    for (int f = 0; f < SaleFieldCount; ++f)
-        grid_->setColumnWidth(f, widths[f]);
+    grid_->horizontalHeader()->setStretchLastSection(true);
     connect(grid_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) { cellEdited(item); });
 
     lblTotals_ = new QLabel(this);
