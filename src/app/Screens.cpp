@@ -48,7 +48,6 @@ void registerScreens(ScreenRegistry& screens)
     screens.addMenuEntry({MenuId::Tickets, QStringLiteral("&Addressed Letters\u2026"), QStringLiteral("actionAddressedLetters"), {},
                           [](MainScreen& main) {
                               Session& session = main.session();
-                              LoadSeason(session);
                               SalesRegister reg;
                               LoadRegister(session, reg);
                               main.printFromMenu(addressedLetters(session, reg));

@@ -24,7 +24,7 @@ TEST(CliSales, BuyerWinnerPayoutAndAddressedLetter)
     EXPECT_TRUE(winners.out.contains(annLine + "\n")) << winners.out.toStdString();
     EXPECT_EQ(home.run({"payout", "3", "43", "--ref", "Cheque 1001"}).status, 0);
     winners = home.run({"winners", "3"});
-    EXPECT_TRUE(winners.out.contains(annLine + "  2024-11-20 Cheque 1001\n")) << winners.out.toStdString();
+    EXPECT_TRUE(winners.out.contains(annLine + "       2024-11-20 Cheque 1001\n")) << winners.out.toStdString();
     EXPECT_TRUE(winners.out.contains("Season: paid out so far $50.00   still to pay ")) << winners.out.toStdString();
     EXPECT_EQ(home.run({"payout", "3", "44", "--ref", "x"}).status, 1);
     EXPECT_EQ(home.run({"winners", "grand"}).err,
@@ -54,8 +54,9 @@ TEST(CliSales, ImportThenTicketsWithoutABuyerBecomeUnsold)
     EXPECT_EQ(home.run({"sales", "list", "--csv"}).out,
               "Ticket,Name,Address,Phone,E-mail,Sold by,Paid,Paid on,Note\n1,Kim,,,,,,,\n2,\"Smith, Jo\",,555,,,,,\n");
 
+    const QByteArray season = home.seasonBytes();
     EXPECT_EQ(home.run({"sales", "unsold"}).status, 2);
-    EXPECT_EQ(home.session().season.UnsoldCount, 0);
+    EXPECT_EQ(home.seasonBytes(), season);
     const CliRun unsold = home.run({"sales", "unsold", "--yes"});
     EXPECT_EQ(unsold.out, "3,496\nTickets sold: 2\n");
     EXPECT_EQ(home.session().season.SoldCount, 2);

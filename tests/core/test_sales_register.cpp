@@ -6,11 +6,14 @@
 #include "files/FileOperations.h"
 #include "sales/Payouts.h"
 #include "sales/SalesRegister.h"
+#include "season/Backups.h"
 #include "season/SeasonFile.h"
 #include "tickets/Winnings.h"
 #include "tickets/WeeklyReport.h"
 
 #include <QFileInfo>
+
+#include <filesystem>
 
 namespace {
 
@@ -47,8 +50,9 @@ TEST(SalesRegister, RoundTripsAwkwardTextsAndAnEmptyRegister)
     SeasonHome home;
     QDir().mkpath(home.filesFolder());
     ASSERT_TRUE(SaveRegister(home.session, awkwardRegister()));
-    EXPECT_EQ(QFileInfo(home.file("Kickpool.sales.csv")).permissions() & 0x0FFF,
-              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+    namespace fs = std::filesystem;
+    EXPECT_EQ(fs::status(home.file("Kickpool.sales.csv").toStdString()).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
     SalesRegister loaded;
     EXPECT_EQ(LoadRegister(home.session, loaded), RegisterLoad::Loaded);
     EXPECT_EQ(loaded, awkwardRegister());
@@ -103,7 +107,7 @@ TEST(SalesRegister, FollowsItsSeasonThroughEveryFileOperation)
     const QString backupRegister = backupsFolder(home.filesFolder()) + "/" + registerFileName(backups[0].name);
     EXPECT_EQ(readFile(backupRegister), "changed register");
 
-    ASSERT_EQ(restoreBackup(home.session, backups[0].name).result, FileResult::Done);
+    ASSERT_EQ(restoreBackup(home.session, backups[0].name).result, FileResult::Done) << home.dialogs.messageTexts.last().join("\n").toStdString();
     EXPECT_EQ(readFile(home.file("Kickpool.sales.csv")), "changed register");
     EXPECT_EQ(listBackups(home.filesFolder()).size(), 2);
 
@@ -135,7 +139,7 @@ TEST(SalesRegister, TicketsWithoutABuyerBecomeTheUnsoldSequencesByTheAnnualRules
 
     // 49 runs cannot be kept; the season stays as it was.
     SalesRegister gaps;
-    for (int t = 2; t <= 98; t += 2)
+    for (int t = 2; t <= 96; t += 2)
         gaps.set(t, buyer("B"));
     Season before = season;
     EXPECT_EQ(setUnsoldSequences(before, unsoldFromRegister(season, gaps)),
@@ -148,6 +152,7 @@ TEST(SalesRegister, TicketsWithoutABuyerBecomeTheUnsoldSequencesByTheAnnualRules
 
 TEST(SalesRegister, WinnersToPayAreTheWeeklyReportsWinners)
 {
+    qsizetype compared = 0;
     for (const char* name : {"riverside.txt", "week_ties_small.txt", "grand_prize_ties.txt"}) {
         const Season season = dataSeason(name);
         Session session;
@@ -164,8 +169,10 @@ TEST(SalesRegister, WinnersToPayAreTheWeeklyReportsWinners)
                 for (const WinnerToPay& w : winnersToPay(season, GrandPrizeWeek))
                     paid << (w.unsold ? Winnings(w.ticket, w.cents, true).first() : paymentLine(w.ticket, w.cents));
             EXPECT_EQ(paid, reported) << name << " week " << week;
+            compared += paid.size();
         }
     }
+    EXPECT_GT(compared, 40);
 }
 
 TEST(SalesRegister, ImportListsTheRowsItCannotTake)

@@ -18,6 +18,7 @@ protected:
         setUnsold(season, {"401,450"});
         writeSeason(season);
         newSession();
+        ASSERT_EQ(LoadSeason(*session), LoadOutcome::Loaded);
         SalesRegister reg;
         reg.set(12, {"Ann Lee", "", "555-0101", "", "Bob", 500, {}, ""});
         reg.set(300, {"Cy Smith", "", "555-0300", "", "Ann", 0, {}, ""});

@@ -76,8 +76,8 @@ FileOutcome restoreBackup(Session& session, const QString& backupName)
     const QString folder = backupsFolder(session.filesFolder());
     const QString path = QDir(folder).filePath(backupName);
     const QString notDone = backupName + QStringLiteral(" was not restored:");
-    const bool listed = std::any_of(listBackups(session.filesFolder()).cbegin(), listBackups(session.filesFolder()).cend(),
-                                    [&](const BackupEntry& e) { return e.name == backupName; });
+    const QVector<BackupEntry> backups = listBackups(session.filesFolder());
+    const bool listed = std::any_of(backups.cbegin(), backups.cend(), [&](const BackupEntry& e) { return e.name == backupName; });
     if (!listed)
         return show(FileResult::Failed, MessageId::FileOperationFailed, {notDone, backupName + QStringLiteral(" is not in the Backups folder")});
     outcome.message = MessageId::ReplaceCurrentFile;

@@ -49,7 +49,6 @@ PayoutScreen::PayoutScreen(Session& session, QSize screenSize, QWidget* parent)
     setWindowFlag(Qt::Window);
     setObjectName(QStringLiteral("WinnersToPay"));
     setWindowTitle(QStringLiteral("KICKPOOL  -  WINNERS TO PAY"));
-    LoadSeason(session_);
     LoadRegister(session_, register_);
     LoadPayouts(session_, payouts_);
     setFont(designFont(10));
@@ -137,7 +136,6 @@ SellersScreen::SellersScreen(Session& session, QSize screenSize, QWidget* parent
     setWindowFlag(Qt::Window);
     setObjectName(QStringLiteral("Sellers"));
     setWindowTitle(QStringLiteral("KICKPOOL  -  SELLERS"));
-    LoadSeason(session_);
     SalesRegister reg;
     LoadRegister(session_, reg);
     setFont(designFont(10));

@@ -54,7 +54,6 @@ SalesScreen::SalesScreen(Session& session, QSize screenSize, QWidget* parent)
     setWindowFlag(Qt::Window);
     setObjectName(QStringLiteral("Sales"));
     setWindowTitle(QStringLiteral("KICKPOOL  -  TICKET SALES"));
-    LoadSeason(session_);
     LoadRegister(session_, register_);
     buildControls();
     SetScale(session_, screenSize);
