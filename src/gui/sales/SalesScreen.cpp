@@ -189,9 +189,12 @@ void SalesScreen::cellEdited(QTableWidgetItem* item)
     QString text = item->text();
     if (field == SaleField::Name && text == NotForSale)
         return;
+    // The value before the edit comes back into the same cell.
     const auto restore = [&] {
         filling_ = true;
-        fillRow(item->row(), ticket);
+        const bool notForSale = field == SaleField::Name && sale.name.isEmpty() && session_.season.UnsoldCount != 0
+                                && UnsoldTickets(session_.season).isUnsold(ticket);
+        item->setText(notForSale ? NotForSale : fieldText(ticket, sale, field));
         filling_ = false;
     };
     if (const auto refusal = fieldRefusal(session_.season, ticket, field, text)) {
