@@ -17,6 +17,8 @@
 #include "sales/SalesScreen.h"
 #include "season/SeasonFile.h"
 #include "season/Session.h"
+#include "scores/ScoreSheet.h"
+#include "tickets/WeeklyDisplay.h"
 
 void registerScreens(ScreenRegistry& screens)
 {
@@ -28,6 +30,7 @@ void registerScreens(ScreenRegistry& screens)
     screens.add(ScreenId::WinnersToPay, [](Session& s, QWidget* parent) { return new PayoutScreen(s, parent); });
     screens.add(ScreenId::Sellers, [](Session& s, QWidget* parent) { return new SellersScreen(s, parent); });
     screens.add(ScreenId::Backups, [](Session& s, QWidget* parent) { return new BackupsScreen(s, parent); });
+    screens.add(ScreenId::ScoreSheet, [](Session& s, QWidget* parent) { return new ScoreSheet(s, parent); });
 
     // The main screen's menu bar, menu by menu in the order shown.
     screens.addMenuEntry({MenuId::Season, QStringLiteral("&Data Files\u2026"), QStringLiteral("actionDataFiles"), {},
@@ -39,6 +42,17 @@ void registerScreens(ScreenRegistry& screens)
     screens.addMenuEntry({MenuId::Season, QStringLiteral("E&xit"), QStringLiteral("actionExit"), {},
                           [](MainScreen& main) { main.cmdExit_Click(); }});
 
+    // The score sheet hands the week it stored to the main screen, whose list shows its report.
+    screens.addMenuEntry({MenuId::Tickets, QStringLiteral("Enter a &Week's Scores\u2026"), QStringLiteral("actionScoreSheet"),
+                          {}, [](MainScreen& main) {
+                              auto* sheet = qobject_cast<ScoreSheet*>(
+                                  main.openFromMenu(ScreenId::ScoreSheet, QStringLiteral("Enter a Week's Scores")));
+                              if (!sheet)
+                                  return;
+                              QObject::connect(sheet, &ScoreSheet::weekReady, &main, [&main](int week, const ScoreTexts& texts) {
+                                  main.runOnList([week, &texts](SelectionHost& host) { showWeek(host, week, texts); });
+                              });
+                          }});
     screens.addMenuEntry({MenuId::Tickets, QStringLiteral("&Sales Register\u2026"), QStringLiteral("actionSalesRegister"),
                           ScreenId::SalesRegister, {}});
     screens.addMenuEntry({MenuId::Tickets, QStringLiteral("&Winners to Pay\u2026"), QStringLiteral("actionWinnersToPay"),

@@ -51,6 +51,12 @@ enum class MessageId {
     DateNotValid = 57,             // INPUT ERROR, date paid {text}
     GrandPrizeNotDecided = 58,     // GRAND PRIZE NOT DECIDED {last regular week}
     ImportTickets = 59,            // IMPORT TICKETS? {rows taken, rows refused}
+    TeamNotFound = 60,             // TEAM NOT FOUND {pasted line number, the name}
+    TeamNameNotClear = 61,         // TEAM NAME NOT CLEAR {pasted line number, the name, the teams it fits}
+    TeamNamedTwice = 62,           // TEAM NAMED TWICE {pasted line number, the team, the line that named it first}
+    PastedLineNotRead = 63,        // LINE NOT READ {pasted line number, the line, why}
+    NothingToRead = 64,            // NOTHING TO READ {where the results were looked for}
+    UpdateAvailable = 70,          // UPDATE AVAILABLE {latest version, this copy's version}
 };
 
 // How a dialog was closed: the button of a message, or OK (also Enter) and Cancel of an input.
