@@ -311,6 +311,7 @@ MessageEntry entryOf(MessageId id, const QStringList& arguments)
                     {empty, line(text(0) + QStringLiteral(" rows can be taken,"), "CBR0"),
                      line(text(1) + QStringLiteral(" rows cannot (listed)."), "BR0"), empty,
                      line(QStringLiteral("Write the rows taken into the register?"), "B0")},
+                    Kind::Question);
     case MessageId::TeamNotFound:
         return make(QStringLiteral("TEAM NOT FOUND"),
                     {line(QStringLiteral("Line ") + text(0) + QStringLiteral(" of the results:"), "CBR0"),
