@@ -4,7 +4,7 @@
 # libFuzzer, which only `make fuzz` needs.
 set -e
 PACKAGES="qt6-base-dev qt6-multimedia-dev libgtest-dev libbenchmark-dev \
-fonts-liberation poppler-utils cmake g++ make tidy chromium cmark-gfm"
+fonts-liberation poppler-utils cmake g++ make tidy chromium cmark-gfm libcsv-dev"
 if [ "$1" = "--fuzz" ]; then
   PACKAGES="$PACKAGES clang libfuzzer-14-dev"
 elif [ "$1" = "--package" ]; then

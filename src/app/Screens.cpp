@@ -5,12 +5,19 @@
 #include "Screens.h"
 
 #include "annual/Update.h"
+#include "files/BackupsScreen.h"
 #include "files/FilesScreen.h"
 #include "front/Front.h"
 #include "main/MainScreen.h"
 #include "main/ScreenRegistry.h"
 #include "prizes/Prizes.h"
 #include "web/PublishScreen.h"
+#include "sales/PayoutScreen.h"
+#include "sales/SalesRegister.h"
+#include "sales/Payouts.h"
+#include "sales/SalesScreen.h"
+#include "season/SeasonFile.h"
+#include "season/Session.h"
 #include "scores/ScoreSheet.h"
 #include "tickets/WeeklyDisplay.h"
 
@@ -20,12 +27,18 @@ void registerScreens(ScreenRegistry& screens)
     screens.add(ScreenId::PrizeStructure, [](Session& s, QWidget* parent) { return new Prizes(s, parent); });
     screens.add(ScreenId::TicketFront, [](Session& s, QWidget* parent) { return new Front(s, parent); });
     screens.add(ScreenId::DataFiles, [](Session& s, QWidget* parent) { return new FilesScreen(s, parent); });
+    screens.add(ScreenId::SalesRegister, [](Session& s, QWidget* parent) { return new SalesScreen(s, parent); });
+    screens.add(ScreenId::WinnersToPay, [](Session& s, QWidget* parent) { return new PayoutScreen(s, parent); });
+    screens.add(ScreenId::Sellers, [](Session& s, QWidget* parent) { return new SellersScreen(s, parent); });
+    screens.add(ScreenId::Backups, [](Session& s, QWidget* parent) { return new BackupsScreen(s, parent); });
     screens.add(ScreenId::ScoreSheet, [](Session& s, QWidget* parent) { return new ScoreSheet(s, parent); });
     screens.add(ScreenId::PublishResults, [](Session& s, QWidget* parent) { return new PublishScreen(s, parent); });
 
     // The main screen's menu bar, menu by menu in the order shown.
     screens.addMenuEntry({MenuId::Season, QStringLiteral("&Data Files\u2026"), QStringLiteral("actionDataFiles"), {},
                           [](MainScreen& main) { main.cmdSaveRestore_Click(); }});
+    screens.addMenuEntry({MenuId::Season, QStringLiteral("&Restore a Backup\u2026"), QStringLiteral("actionBackups"),
+                          ScreenId::Backups, {}});
     screens.addMenuEntry({MenuId::Season, QStringLiteral("Open &Home Folder"), QStringLiteral("actionOpenHome"), {},
                           [](MainScreen& main) { main.openHomeFolder(); }});
     screens.addMenuEntry({MenuId::Season, QStringLiteral("E&xit"), QStringLiteral("actionExit"), {},
@@ -46,6 +59,19 @@ void registerScreens(ScreenRegistry& screens)
                               QObject::connect(sheet, &ScoreSheet::weekReady, &main, [&main](int week, const ScoreTexts& texts) {
                                   main.runOnList([week, &texts](SelectionHost& host) { showWeek(host, week, texts); });
                               });
+                          }});
+    screens.addMenuEntry({MenuId::Tickets, QStringLiteral("&Sales Register\u2026"), QStringLiteral("actionSalesRegister"),
+                          ScreenId::SalesRegister, {}});
+    screens.addMenuEntry({MenuId::Tickets, QStringLiteral("&Winners to Pay\u2026"), QStringLiteral("actionWinnersToPay"),
+                          ScreenId::WinnersToPay, {}});
+    screens.addMenuEntry({MenuId::Tickets, QStringLiteral("S&ellers\u2026"), QStringLiteral("actionSellers"),
+                          ScreenId::Sellers, {}});
+    screens.addMenuEntry({MenuId::Tickets, QStringLiteral("&Addressed Letters\u2026"), QStringLiteral("actionAddressedLetters"), {},
+                          [](MainScreen& main) {
+                              Session& session = main.session();
+                              SalesRegister reg;
+                              LoadRegister(session, reg);
+                              main.printFromMenu(addressedLetters(session, reg));
                           }});
 
     screens.addMenuEntry({MenuId::Help, QStringLiteral("&User Guide"), QStringLiteral("actionGuide"), {},

@@ -22,6 +22,12 @@ const std::vector<CliCommand>& cliCommands()
         {"web", "DIR [--week N] [--names]", "write the results web page into DIR (the latest scored week without --week)", 1, 4, runWeb},
         {"mailtext", "[WEEK]", "the winners of the latest scored week (or of WEEK) as an e-mail text", 0, 1, runMailText},
         {"files", "ACTION [NAME [NEW]]", "list | save NAME | restore NAME | rename NAME NEW | delete NAME  [--yes]", 1, 4, runFiles},
+        {"backups", "list | restore NAME", "the backups of the season, newest first; restore one over the season in use [--yes]", 1, 3, runBackups},
+        {"sales", "ACTION [ARGS]", "the sales register: list [--csv] | show N | set N [--name ..] [--address ..] [--phone ..] [--email ..] [--seller ..] [--paid AMOUNT] [--paid-on DATE] [--note ..] | import FILE [--map field=Heading,...] [--yes] | export FILE | unsold [--yes]", 1, 40, runSales},
+        {"winners", "WEEK|grand [--csv]", "whom to pay for a stored week or the grand prize, with buyers and payouts", 1, 2, runWinners},
+        {"payout", "WEEK|grand TICKET --ref TEXT", "mark a winning ticket's prize of that week paid out today", 4, 4, runPayout},
+        {"sellers", "", "each seller's tickets, money collected and owed", 0, 0, runSellers},
+        {"letters", "", "one addressed letter per winning ticket holder (with --pdf: printed)", 0, 0, runLetters},
     };
     return commands;
 }

@@ -30,7 +30,7 @@ int runWeb(CliContext& context)
         return context.refuse({MessageId::PublishWeekAgain, {QString::number(session.season.ScoredWeeks)}});
     const BuyerName buyers = names ? buyerNamesOf(session) : BuyerName{};
     if (names && !buyers)
-        return context.usageError(QStringLiteral("--names needs the ticket sales register, which this version cannot read"));
+        return context.usageError(QStringLiteral("--names needs the ticket sales register, which cannot be read"));
 
     const QVector<SiteFile> files = resultsSite(publishedSeason(session, week, buyers));
     const SiteWriting writing = writeResultsSite(args.first(), files);

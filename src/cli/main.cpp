@@ -84,6 +84,12 @@ Options parseOptions(const QStringList& arguments)
     }
     options.command = arguments[n];
     options.args = arguments.mid(n + 1);
+    // --pdf FILE may also follow the command ("letters --pdf letters.pdf").
+    const qsizetype pdf = options.args.indexOf(QStringLiteral("--pdf"));
+    if (pdf >= 0 && pdf + 1 < options.args.size()) {
+        options.pdf = options.args[pdf + 1];
+        options.args.remove(pdf, 2);
+    }
     return options;
 }
 

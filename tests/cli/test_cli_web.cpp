@@ -86,6 +86,16 @@ TEST_F(WebSite, NumbersAreThoseOfTheReports)
     EXPECT_EQ(late.status, 2);
     EXPECT_TRUE(late.err.startsWith(QStringLiteral("INPUT ERROR\nPublish a scored week: 1 to 9\n")));
     EXPECT_FALSE(QDir(home.filePath(QStringLiteral("Late"))).exists());
+
+    // A winner's buyer: shown as first name and initial only when names are asked for.
+    const QString winner = paid.first().section(QLatin1Char('|'), 0, 0);
+    ASSERT_EQ(home.run({"sales", "set", winner, "--name", "Mary Ann Smith", "--phone", "555-0100"}).status, 0);
+    ASSERT_EQ(home.run({"web", home.filePath(QStringLiteral("Named")), "--names"}).status, 0);
+    const QString named = QString::fromUtf8(readFile(home.filePath(QStringLiteral("Named/index.html"))));
+    EXPECT_TRUE(named.contains(QStringLiteral("Mary S.")));
+    EXPECT_FALSE(named.contains(QStringLiteral("Smith")) || named.contains(QStringLiteral("555-0100")));
+    ASSERT_EQ(home.run({"web", folder}).status, 0);
+    EXPECT_FALSE(page("index.html").contains(QStringLiteral("Mary")));
 }
 
 TEST_F(WebSite, EveryPagePassesTidy)

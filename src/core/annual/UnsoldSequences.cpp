@@ -37,3 +37,26 @@ int countSold(const Season& season)
 {
     return UnsoldTickets(season).soldAmong(season.TicketCount);
 }
+
+void recountSold(Season& season)
+{
+    if (season.UnsoldCount != 0)
+        season.SoldCount = countSold(season);
+}
+
+std::optional<Refusal> setUnsoldSequences(Season& season, const QStringList& sequences)
+{
+    if (sequences.size() > MaxUnsold)
+        return Refusal{MessageId::TooManyUnsoldRuns, {QString::number(sequences.size())}};
+    for (const QString& sequence : sequences) {
+        if (const std::optional<MessageId> id = sequenceRefusal(sequence, season.TicketCount))
+            return Refusal{*id, id == MessageId::SequenceOutOfRange ? QStringList{QString::number(season.TicketCount)}
+                                                                     : QStringList{}};
+    }
+    season.UnsoldCount = int(sequences.size());
+    for (int e = 1; e <= MaxUnsold; ++e)
+        season.UnsoldSeq[e] = sequences.value(e - 1);
+    season.SoldCount = season.TicketCount;
+    recountSold(season);
+    return std::nullopt;
+}

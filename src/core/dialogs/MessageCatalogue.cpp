@@ -270,6 +270,66 @@ MessageEntry entryOf(MessageId id, const QStringList& arguments)
                     {line(QStringLiteral("The user guide is not in"), "CBR0"), line(text(0), "0"), empty,
                      line(QStringLiteral("Install Kickpool again to get it back."), "B0")},
                     Kind::Notice);
+    case MessageId::TicketNotForSale:
+        return make(QStringLiteral("NOT FOR SALE"),
+                    {empty, line(QStringLiteral("Ticket # ") + text(0) + QStringLiteral(" is in an unsold sequence"), "CBR0"),
+                     line(QStringLiteral("and cannot have a buyer."), "BR0"), empty,
+                     line(QStringLiteral("Change the unsold sequences first"), "B0")},
+                    Kind::Notice);
+    case MessageId::DamagedRegister:
+        return make(QStringLiteral("DAMAGED SALES REGISTER"),
+                    {line(text(0), "CBR0"), line(QStringLiteral("Line ") + text(1) + QStringLiteral(": ") + text(2), "B0"),
+                     line(QStringLiteral("A copy was kept as ") + text(3), "0"),
+                     line(QStringLiteral("The register shows empty; the file stays"), "B0"),
+                     line(QStringLiteral("as it is until you save the register."), "B0")},
+                    Kind::Notice);
+    case MessageId::MarkUnsold:
+        return make(QStringLiteral("MARK UNSOLD?"),
+                    {line(QStringLiteral("Tickets without a buyer:"), "CBR0"), line(text(0), "B0"),
+                     line(QStringLiteral("Tickets sold: ") + text(1), "0"), empty,
+                     line(QStringLiteral("Make these the unsold sequences and save?"), "B0")},
+                    Kind::WarningQuestion);
+    case MessageId::TooManyUnsoldRuns:
+        return make(QStringLiteral("TOO MANY UNSOLD SEQUENCES"),
+                    {empty, line(QStringLiteral("The tickets without a buyer form ") + text(0) + QStringLiteral(" runs;"), "CBR0"),
+                     line(QStringLiteral("at most 48 unsold sequences can be kept."), "BR0"), empty,
+                     line(QStringLiteral("Nothing was changed."), "B0")},
+                    Kind::Notice);
+    case MessageId::RegisterNotSaved:
+        return make(QStringLiteral("REGISTER NOT SAVED"),
+                    {line(QStringLiteral("The sales register could not be written:"), "CBR0"), line(text(0), "B0"),
+                     line(text(1), "0"), line(QStringLiteral("The old file is unchanged and"), "B0"),
+                     line(QStringLiteral("your changes are still in memory."), "B0")},
+                    Kind::Notice);
+    case MessageId::RegisterNotReadable:
+        return make(QStringLiteral("REGISTER NOT READABLE"),
+                    {line(text(0), "CBR0"), line(QStringLiteral("The file cannot be read: ") + text(1), "B0"), empty,
+                     line(QStringLiteral("Check that you may read it."), "B0"),
+                     line(QStringLiteral("Saving will not replace it."), "B0")},
+                    Kind::Notice);
+    case MessageId::AmountNotValid:
+        return make(inputError,
+                    {empty, line(QStringLiteral("\"") + text(0) + QStringLiteral("\" is not an amount"), "CBR0"),
+                     line(QStringLiteral("Type an amount such as 5 or 12.50"), "B0"), empty,
+                     line(QStringLiteral("Enter Amount Again"), "B0")},
+                    Kind::Notice);
+    case MessageId::DateNotValid:
+        return make(inputError,
+                    {empty, line(QStringLiteral("\"") + text(0) + QStringLiteral("\" is not a date"), "CBR0"),
+                     line(QStringLiteral("Type a date such as 2024-11-20"), "B0"), empty,
+                     line(QStringLiteral("Enter Date Again"), "B0")},
+                    Kind::Notice);
+    case MessageId::GrandPrizeNotDecided:
+        return make(QStringLiteral("GRAND PRIZE NOT DECIDED"),
+                    {empty, line(QStringLiteral("The grand prize is decided in week # ") + text(0), "CBR0"), empty,
+                     line(QStringLiteral("Week # ") + text(0) + QStringLiteral(" MUST be entered first"), "B0")},
+                    Kind::Notice);
+    case MessageId::ImportTickets:
+        return make(QStringLiteral("IMPORT TICKETS?"),
+                    {empty, line(text(0) + QStringLiteral(" rows can be taken,"), "CBR0"),
+                     line(text(1) + QStringLiteral(" rows cannot (listed)."), "BR0"), empty,
+                     line(QStringLiteral("Write the rows taken into the register?"), "B0")},
+                    Kind::Question);
     case MessageId::TeamNotFound:
         return make(QStringLiteral("TEAM NOT FOUND"),
                     {line(QStringLiteral("Line ") + text(0) + QStringLiteral(" of the results:"), "CBR0"),

@@ -42,6 +42,16 @@ enum class MessageId {
     FileOperationFailed = 37,      // FILE OPERATION FAILED {what was not done, why}
     AboutKickpool = 38,            // ABOUT KICKPOOL {version line, home folder, Qt version, guide folder}
     ChangesNotSaved = 45,          // CHANGES NOT SAVED: Yes saves, No drops them, Cancel stays
+    TicketNotForSale = 50,         // NOT FOR SALE {ticket}
+    DamagedRegister = 51,          // DAMAGED SALES REGISTER {file, line, what is wrong, copy kept}
+    MarkUnsold = 52,               // MARK UNSOLD? {the sequences, sold count}
+    TooManyUnsoldRuns = 53,        // TOO MANY UNSOLD SEQUENCES {runs}
+    RegisterNotSaved = 54,         // REGISTER NOT SAVED {file, why}
+    RegisterNotReadable = 55,      // REGISTER NOT READABLE {file, why}
+    AmountNotValid = 56,           // INPUT ERROR, amount paid {text}
+    DateNotValid = 57,             // INPUT ERROR, date paid {text}
+    GrandPrizeNotDecided = 58,     // GRAND PRIZE NOT DECIDED {last regular week}
+    ImportTickets = 59,            // IMPORT TICKETS? {rows taken, rows refused}
     TeamNotFound = 60,             // TEAM NOT FOUND {pasted line number, the name}
     TeamNameNotClear = 61,         // TEAM NAME NOT CLEAR {pasted line number, the name, the teams it fits}
     TeamNamedTwice = 62,           // TEAM NAMED TWICE {pasted line number, the team, the line that named it first}

@@ -2,6 +2,7 @@
 
 #include "dialogs/MessageCatalogue.h"
 #include "files/FileNames.h"
+#include "sales/Companions.h"
 #include "season/Backups.h"
 #include "season/SafeWrite.h"
 #include "season/SeasonFile.h"
@@ -110,7 +111,8 @@ FileOutcome saveFile(Session& session, const QString& typedName)
         if (!op.keepBackup(target, &reason))
             return op.fail(notDone, reason);
     }
-    if (!copyFileSafely(op.path(CurrentUseFileName), op.path(target), &reason))
+    if (!copyFileSafely(op.path(CurrentUseFileName), op.path(target), &reason)
+        || !copyCompanions(op.path(CurrentUseFileName), op.path(target), &reason))
         return op.fail(notDone, reason);
     return op.done({target});
 }
@@ -131,7 +133,8 @@ FileOutcome restoreFile(Session& session, const QString& selectedName)
     QString reason;
     if (QFileInfo::exists(op.path(CurrentUseFileName)) && !op.keepBackup(CurrentUseFileName, &reason))
         return op.fail(notDone, reason);
-    if (!copyFileSafely(op.path(selectedName), op.path(CurrentUseFileName), &reason))
+    if (!copyFileSafely(op.path(selectedName), op.path(CurrentUseFileName), &reason)
+        || !copyCompanions(op.path(selectedName), op.path(CurrentUseFileName), &reason))
         return op.fail(notDone, reason);
     op.reload();
     return op.done({CurrentUseFileName});
@@ -154,6 +157,7 @@ FileOutcome deleteFile(Session& session, const QString& selectedName)
     QFile file(op.path(selectedName));
     if (!file.remove())
         return op.fail(notDone, QDir::toNativeSeparators(file.fileName()) + QStringLiteral(": ") + file.errorString());
+    removeCompanions(op.path(selectedName));
     // The scores are forgotten only once the file is really gone.
     if (selectedName == CurrentUseFileName) {
         session.season.ScoredWeeks = 0;
@@ -192,12 +196,15 @@ FileOutcome renameFile(Session& session, const QString& selectedName, const QStr
     }
     // Renaming a file to its own name leaves it as it was; only its letter case may change.
     QStringList changed;
+    QString reason;
     if (selectedName != target) {
         std::filesystem::rename(from, to, error);  // replaces the target in one step
         if (error)
             return op.fail(notDone, QDir::toNativeSeparators(op.path(selectedName)) + QStringLiteral(": ")
                                         + QString::fromStdString(error.message()));
         changed = {selectedName, target};
+        if (!renameCompanions(op.path(selectedName), op.path(target), &reason))
+            return op.fail(notDone, reason);
     }
     if (becomesCurrent)
         op.reload();

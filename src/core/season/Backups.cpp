@@ -1,5 +1,6 @@
 #include "season/Backups.h"
 
+#include "sales/Companions.h"
 #include "season/SafeWrite.h"
 #include "season/Session.h"
 
@@ -31,8 +32,10 @@ void removeOldBackups(const QString& folder, const QString& keptName)
             names.append(name);
     }
     std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) { return backupSortKey(a) > backupSortKey(b); });
-    for (qsizetype n = BackupsKept - 1; n < names.size(); ++n)
+    for (qsizetype n = BackupsKept - 1; n < names.size(); ++n) {
         QFile::remove(QDir(folder).filePath(names[n]));
+        removeCompanions(QDir(folder).filePath(names[n]));
+    }
 }
 
 // backupFile() with the file that failed and the reason apart.
@@ -51,6 +54,15 @@ QString backupInto(const QString& filesFolder, const QString& path, const QDateT
     const QString copy = QDir(folder).filePath(name);
     if (!copyFileSafely(path, copy, failed, why))
         return {};
+    // The season's register and payouts go into the backup with it.
+    QString reason;
+    if (!copyCompanions(path, copy, &reason)) {
+        failed = copy;
+        why = reason;
+        QFile::remove(copy);
+        removeCompanions(copy);
+        return {};
+    }
     removeOldBackups(folder, name);
     return copy;
 }

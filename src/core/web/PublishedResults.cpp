@@ -1,6 +1,7 @@
 #include "web/PublishedResults.h"
 
 #include "front/FrontLines.h"
+#include "sales/SalesRegister.h"
 #include "season/Numbers.h"
 #include "season/SeasonFile.h"
 #include "season/Session.h"
@@ -9,9 +10,11 @@
 #include "tickets/TicketPairs.h"
 #include "tickets/WeeklyWinners.h"
 
+#include <QFile>
 #include <QHash>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -221,9 +224,13 @@ QString winnerShortName(const QString& fullName)
     return words.first() + QLatin1Char(' ') + words.last().left(1).toUpper() + QLatin1Char('.');
 }
 
-BuyerName buyerNamesOf(const Session&)
+BuyerName buyerNamesOf(const Session& session)
 {
-    return {};
+    auto reg = std::make_shared<SalesRegister>();
+    QFile file(registerPath(session));
+    if (file.exists() && (!file.open(QIODevice::ReadOnly) || readRegister(file.readAll(), *reg)))
+        return {};
+    return [reg](int ticket) { return buyerName(*reg, ticket); };
 }
 
 int publishedWeekNumber(const Session& session, const QString& typed)

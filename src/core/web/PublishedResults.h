@@ -90,8 +90,9 @@ PublishedSeason publishedSeason(const Session& session, int week = 0, const Buye
 // total, prize and amount, and the grand prize once it is decided.
 QStringList mailTextLines(const PublishedSeason& season, int week = 0);
 
-// The winners' names from the ticket sales register: their buyers' full names. Null while this
-// version has no register to read them from; the option to show names is then not offered.
+// The winners' names from the ticket sales register: their buyers' full names (empty for a ticket
+// without a buyer, and for every ticket when the season has no register yet). Null when the
+// register cannot be read; the option to show names is then not offered.
 BuyerName buyerNamesOf(const Session& session);
 
 // The published week: the latest scored one when `typed` is empty, otherwise the number typed.

@@ -212,8 +212,7 @@ void Update::Unsold()
     if (store && !countChanged) {
         if (!takeOverSequences())
             return;
-        if (season.UnsoldCount != 0)
-            season.SoldCount = countSold(season);
+        recountSold(season);
     }
     if (!store) {
         setEntryLength(MaxSequenceLength);

@@ -3,6 +3,7 @@
 
 #include "guide/GuidePages.h"
 #include "main/ScreenOpener.h"
+#include "print/PrintJob.h"
 #include "season/HomeFolder.h"
 #include "season/Session.h"
 
@@ -101,4 +102,10 @@ void MainScreen::showAbout()
     session_.message(MessageId::AboutKickpool,
                      {versionLine(), QDir::toNativeSeparators(session_.home), QString::fromLatin1(qVersion()),
                       QDir::toNativeSeparators(guideFolder(QCoreApplication::applicationDirPath()))});
+}
+
+void MainScreen::printFromMenu(const QVector<PrintJob>& jobs)
+{
+    printEvery(session_.services.printer, jobs);
+    finishPrintRun();
 }

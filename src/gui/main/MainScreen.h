@@ -7,6 +7,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 #include <QWidget>
 
 #include <functional>
@@ -28,6 +29,7 @@ class QUrl;
 class ScreenOpener;
 class SecondaryScreen;
 class Session;
+class PrintJob;
 
 // The start-up window and hub of the program: the six selections, the printer choice, the
 // prompt boxes and the list that the report selections write to, and the buttons that save,
@@ -90,6 +92,8 @@ public:
     void showAbout();
     // The user guide at its contents.
     void openGuide();
+    // Prints jobs made for a menu entry (the addressed letters) and says where they went.
+    void printFromMenu(const QVector<PrintJob>& jobs);
     // Opens a screen of the menu bar in place of this one, as the selections do; the screen, or
     // null when this version has none.
     SecondaryScreen* openFromMenu(ScreenId which, const QString& caption);
