@@ -14,6 +14,10 @@
 #include "main/MainScreen.h"
 #include "main/ScreenRegistry.h"
 #include "prizes/Prizes.h"
+#include "sales/PayoutScreen.h"
+#include "sales/SalesScreen.h"
+#include "scores/ScoreSheet.h"
+#include "web/PublishScreen.h"
 #include "season/SeasonFile.h"
 #include "season/Session.h"
 
@@ -21,6 +25,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTemporaryDir>
 
@@ -39,6 +44,10 @@ struct Home {
     {
         QDir(folder.path()).mkpath(QStringLiteral("Files"));
         QFile::copy(seasonFile, folder.filePath(QStringLiteral("Files/Kickpool.txt")));
+        // The season's sales register, when the guide has one beside its season.
+        const QString sales = QFileInfo(seasonFile).dir().filePath(QStringLiteral("Kickpool.sales.csv"));
+        if (QFile::exists(sales))
+            QFile::copy(sales, folder.filePath(QStringLiteral("Files/Kickpool.sales.csv")));
         session = std::make_unique<Session>(folder.path(), Services{&dialogs, &clock, nullptr, nullptr});
         LoadSeason(*session);  // as the main screen does when the program starts
         registerScreens(screens);
@@ -138,6 +147,11 @@ const Picture Pictures[] = {
          home.store(QStringLiteral("Hockey2026"));
          return home.screen<FilesScreen>();
      }},
+    {"score-sheet.png", [](Home& home) { return home.screen<ScoreSheet>(); }},
+    {"sales-register.png", [](Home& home) { return home.screen<SalesScreen>(); }},
+    {"winners-to-pay.png", [](Home& home) { return home.screen<PayoutScreen>(); }},
+    {"sellers.png", [](Home& home) { return home.screen<SellersScreen>(); }},
+    {"publish.png", [](Home& home) { return home.screen<PublishScreen>(); }},
     {"message-damaged-file.png",
      [](Home& home) {
          const MessageEntry entry = messageEntry(
