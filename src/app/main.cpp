@@ -3,6 +3,7 @@
 #include "main/MainScreen.h"
 #include "OutputPrinter.h"
 #include "season/HomeFolder.h"
+#include "season/HomeLock.h"
 #include "Screens.h"
 #include "main/ScreenRegistry.h"
 #include "season/QtSoundPlayer.h"
@@ -53,6 +54,7 @@ int main(int argc, char** argv)
     QtSoundPlayer sounds;
     OutputPrinter printer(home, false);
     Session session(home, Services{&dialogs, &clock, &sounds, &printer});
+    tidyHome(session);
 
     ScreenRegistry screens;
     registerScreens(screens);

@@ -3,6 +3,7 @@
 // week out of turn or a score out of range is refused with its message.
 #include "Commands.h"
 
+#include "season/HomeLock.h"
 #include "season/Season.h"
 #include "season/Session.h"
 #include "tickets/ScoreEntry.h"
@@ -10,6 +11,10 @@
 
 int runEnter(CliContext& context)
 {
+    // From reading the season to saving it no other program writes the home.
+    const WriteAccess access(context.session);
+    if (!access)
+        return ExitStatus::Refused;
     if (!context.loadSeason())
         return ExitStatus::Refused;
     Session& session = context.session;

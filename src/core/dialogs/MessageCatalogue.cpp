@@ -252,6 +252,19 @@ MessageEntry entryOf(MessageId id, const QStringList& arguments)
                     {line(text(0), "CB0"), line(QStringLiteral("Home folder: ") + text(1), "0"),
                      empty, line(QStringLiteral("Qt ") + text(2), "0")},
                     Kind::Notice);
+    case MessageId::HomeInUse:
+        return make(QStringLiteral("HOME FOLDER IN USE"),
+                    {line(QStringLiteral("Another program is saving in"), "CBR0"), line(text(0), "B0"),
+                     line(text(1), "0"), empty,
+                     line(QStringLiteral("Nothing was changed. Try again"), "B0"),
+                     line(QStringLiteral("once it has finished."), "B0")},
+                    Kind::Notice);
+    case MessageId::FileChangedOnDisk:
+        return make(QStringLiteral("FILE CHANGED ON DISK"),
+                    {line(QStringLiteral("Another program changed the file"), "CBR0"), line(text(0), "B0"),
+                     line(QStringLiteral("since Kickpool read it."), "BR0"), empty,
+                     line(QStringLiteral("Replace it with the season here?"), "B0")},
+                    Kind::WarningQuestion);
     }
     return {};
 }

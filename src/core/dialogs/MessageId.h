@@ -41,6 +41,8 @@ enum class MessageId {
     NoCurrentFile = 36,            // NO CURRENT USE FILE, nothing to save
     FileOperationFailed = 37,      // FILE OPERATION FAILED {what was not done, why}
     AboutKickpool = 38,            // ABOUT KICKPOOL {version line, home folder, Qt version}
+    HomeInUse = 39,                // HOME FOLDER IN USE {home folder, the program writing it}
+    FileChangedOnDisk = 40,        // FILE CHANGED ON DISK, replace it? {file}
 };
 
 // How a dialog was closed: the button of a message, or OK (also Enter) and Cancel of an input.
