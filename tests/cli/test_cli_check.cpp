@@ -46,7 +46,8 @@ TEST(CliExitStatus, UsageRefusalAndPrinting)
 
     // The printout of a letter where no file can be made (its folder would be inside a file): the
     // letter is listed, the failure said.
-    const QString pdf = home.filePath("Files/Kickpool.txt/letter.pdf");
+    ASSERT_TRUE(writeFile(home.filePath("notes"), "mine"));
+    const QString pdf = home.filePath("notes/letter.pdf");
     run = home.run({"--pdf", pdf, "letter"});
     EXPECT_EQ(run.status, 3);
     EXPECT_TRUE(run.out.startsWith("\n\n\n\n       Riverside Boosters Club\n")) << run.out.toStdString();

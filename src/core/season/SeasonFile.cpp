@@ -432,13 +432,12 @@ SeasonFileRead readSeasonAt(const QString& path, Season& season)
     if (!readWholeFile(path, read.content, read.reason))
         return read;
     read.problems = readSeasonFile(read.content, season);
-    if (!read.problems.isEmpty()) {
-        read.state = SeasonFileRead::State::Damaged;
-        return read;
+    read.state = read.problems.isEmpty() ? SeasonFileRead::State::Read : SeasonFileRead::State::Damaged;
+    // Where reading went on to the end, what was read can be judged as a whole.
+    if (read.problems.isEmpty() || !read.problems.last().found.isEmpty()) {
+        season.computeDerived();
+        read.warnings = seasonWarnings(season);
     }
-    season.computeDerived();
-    read.warnings = seasonWarnings(season);
-    read.state = SeasonFileRead::State::Read;
     return read;
 }
 

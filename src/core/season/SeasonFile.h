@@ -67,9 +67,9 @@ struct SeasonFileRead {
     QString reason;
     QVector<SeasonFileProblem> problems;
     Season* season = nullptr;  // filled when given; partly changed when the file is damaged
-    // Values that do not fit together and that every report tolerates (a season read, not
-    // refused): score rows out of order, scores for another number of teams, unsold runs beyond
-    // the tickets. The screens never store them.
+    // Values that do not fit together and that every report tolerates: score rows out of order,
+    // scores for another number of teams, unsold runs beyond the tickets (the screens never store
+    // them). Judged whenever reading went on to the end of the file.
     QStringList warnings;
 };
 
