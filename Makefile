@@ -3,6 +3,8 @@
 # make bench  builds and runs the benchmarks
 # make fuzz   fuzzes the season loader for FUZZ_SECONDS (60 by default); new inputs go to tests/data/fuzz
 # make package builds the Debian package kickpool_VERSION_ARCH.deb in this folder
+# make windows builds the Windows setup program kickpool-VERSION-setup.exe in this folder (the first
+#              run also builds Qt for Windows, once, into ~/.cache/kickpool-windows)
 BUILD ?= build
 MAKEFLAGS += --no-print-directory
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
@@ -10,7 +12,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_CORPUS = tests/data/fuzz
 
-.PHONY: all deps build run test bench package fuzz clean
+.PHONY: all deps build run test bench package windows fuzz clean
 
 all: build
 
@@ -38,6 +40,9 @@ package:
 	@cd $(BUILD) && rm -f kickpool_*.deb && cpack -G DEB >/dev/null
 	@rm -f kickpool_*.deb && cp $(BUILD)/kickpool_*.deb . && ls kickpool_*.deb
 
+windows:
+	@./scripts/build-windows.sh
+
 # New inputs are found in a scratch folder, then merged into the corpus: only those that reach
 # code the corpus does not already reach are kept, so the corpus stays small.
 fuzz:
@@ -52,4 +57,4 @@ fuzz:
 	exit $$status
 
 clean:
-	rm -rf $(BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD) build-windows

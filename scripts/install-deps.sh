@@ -3,7 +3,7 @@
 # With --package also those that building its Debian package needs; with --fuzz clang and
 # libFuzzer, which only `make fuzz` needs.
 set -e
-PACKAGES="qt6-base-dev qt6-multimedia-dev qt6-5compat-dev libgtest-dev libbenchmark-dev \
+PACKAGES="qt6-base-dev qt6-multimedia-dev libgtest-dev libbenchmark-dev \
 fonts-liberation poppler-utils cmake g++ make"
 if [ "$1" = "--fuzz" ]; then
   PACKAGES="$PACKAGES clang libfuzzer-14-dev"

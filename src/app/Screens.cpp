@@ -10,6 +10,8 @@
 #include "main/MainScreen.h"
 #include "main/ScreenRegistry.h"
 #include "prizes/Prizes.h"
+#include "scores/ScoreSheet.h"
+#include "tickets/WeeklyDisplay.h"
 
 void registerScreens(ScreenRegistry& screens)
 {
@@ -17,6 +19,7 @@ void registerScreens(ScreenRegistry& screens)
     screens.add(ScreenId::PrizeStructure, [](Session& s, QWidget* parent) { return new Prizes(s, parent); });
     screens.add(ScreenId::TicketFront, [](Session& s, QWidget* parent) { return new Front(s, parent); });
     screens.add(ScreenId::DataFiles, [](Session& s, QWidget* parent) { return new FilesScreen(s, parent); });
+    screens.add(ScreenId::ScoreSheet, [](Session& s, QWidget* parent) { return new ScoreSheet(s, parent); });
 
     // The main screen's menu bar, menu by menu in the order shown.
     screens.addMenuEntry({MenuId::Season, QStringLiteral("&Data Files\u2026"), QStringLiteral("actionDataFiles"), {},
@@ -25,6 +28,18 @@ void registerScreens(ScreenRegistry& screens)
                           [](MainScreen& main) { main.openHomeFolder(); }});
     screens.addMenuEntry({MenuId::Season, QStringLiteral("E&xit"), QStringLiteral("actionExit"), {},
                           [](MainScreen& main) { main.cmdExit_Click(); }});
+
+    // The score sheet hands the week it stored to the main screen, whose list shows its report.
+    screens.addMenuEntry({MenuId::Tickets, QStringLiteral("Enter a &Week's Scores\u2026"), QStringLiteral("actionScoreSheet"),
+                          {}, [](MainScreen& main) {
+                              auto* sheet = qobject_cast<ScoreSheet*>(
+                                  main.openFromMenu(ScreenId::ScoreSheet, QStringLiteral("Enter a Week's Scores")));
+                              if (!sheet)
+                                  return;
+                              QObject::connect(sheet, &ScoreSheet::weekReady, &main, [&main](int week, const ScoreTexts& texts) {
+                                  main.runOnList([week, &texts](SelectionHost& host) { showWeek(host, week, texts); });
+                              });
+                          }});
 
     screens.addMenuEntry({MenuId::Help, QStringLiteral("&About Kickpool"), QStringLiteral("actionAbout"), {},
                           [](MainScreen& main) { main.showAbout(); }});

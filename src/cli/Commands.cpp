@@ -11,7 +11,7 @@ const std::vector<CliCommand>& cliCommands()
 {
     static const std::vector<CliCommand> commands = {
         {"report", "[WEEK]", "the weekly report of a stored week (the latest without WEEK)", 0, 1, runReport},
-        {"enter", "WEEK SCORES", "store the week's scores (comma-separated in team order, empty = bye), then report", 2, 2, runEnter},
+        {"enter", "WEEK SCORES | WEEK --from FILE", "store the week's scores (comma-separated in team order, empty = bye; or the results in FILE, - for stdin), then report", 2, 3, runEnter},
         {"tickets", "FIRST LAST", "the ticket backs of tickets FIRST to LAST", 2, 2, runTickets},
         {"standings", "", "the \"Grand Prize\" selection: every ticket's position and value so far", 0, 0, runStandings},
         {"summary", "", "the annual summary", 0, 0, runSummary},

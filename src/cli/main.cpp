@@ -19,6 +19,10 @@
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 #include <cstdio>
 #include <cstring>
@@ -139,6 +143,11 @@ int main(int argc, char** argv)
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
 
+#ifdef Q_OS_WIN
+    // Lines end in a line feed on every system, so output compares and pipes the same.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
     QTextStream out(stdout);
     QTextStream err(stderr);
     out.setEncoding(QStringConverter::Utf8);

@@ -104,3 +104,38 @@ TEST(CliWeekly, TicketBacks)
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, "INPUT ERROR\nLast Ticket # Smaller Than First Ticket #\nEnter Ticket Numbers Again\n");
 }
+
+TEST(CliWeekly, EntersAWeekFromResultsInAFileOrOnStandardInput)
+{
+    const CliHome typed;
+    const CliHome pasted;
+    const Season s = typed.session().season;
+    // Game lines naming the teams in lower case; team 5 is not named and has a bye.
+    QStringList scores;
+    QStringList games;
+    for (int t = 1; t <= 32; t += 2) {
+        scores << QString::number(t) << QString::number(t + 1);
+        games << QStringLiteral("%1 %2 - %3 %4").arg(s.TeamName[t].toLower()).arg(t).arg(s.TeamName[t + 1]).arg(t + 1);
+    }
+    scores[4] = "";
+    games[2] = QStringLiteral("%1 %2").arg(s.TeamName[6]).arg(6);
+    ASSERT_TRUE(writeFile(pasted.filePath("week10.txt"), games.join('\n').toUtf8()));
+
+    const CliRun expected = typed.run({"enter", "10", scores.join(',')});
+    CliRun run = pasted.run({"enter", "10", "--from", pasted.filePath("week10.txt")});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, expected.out);
+    EXPECT_EQ(pasted.seasonBytes(), typed.seasonBytes());
+
+    // The standard input: one score per line, a blank line for a bye; an unknown team refused.
+    run = pasted.run({"enter", "11", "--from", "-"}, {}, scores.join('\n').toUtf8());
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, typed.run({"enter", "11", scores.join(',')}).out);
+    const QByteArray before = pasted.seasonBytes();
+    run = pasted.run({"enter", "12", "--from", "-"}, {}, "Nowhere City 21\n");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "TEAM NOT FOUND\nLine 1 of the results:\nNo team of this season is called \"Nowhere City\".\n"
+                       "Correct the line, then read the results again.\nNothing was stored.\n");
+    EXPECT_EQ(pasted.run({"enter", "12", "--from", pasted.filePath("none.txt")}).status, 2);
+    EXPECT_EQ(pasted.seasonBytes(), before);
+}

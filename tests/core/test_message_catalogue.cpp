@@ -39,8 +39,8 @@ TEST(MessageCatalogue, EveryMessageHasTheButtonsOfItsKind)
 {
     const std::set<int> questions{1, 21, 25};
     const std::set<int> warnings{2, 4, 8, 23, 26};
-    for (int n = 1; n <= 37; ++n) {
-        if (n == 27 || n == 28)
+    for (int n = 1; n <= 64; ++n) {
+        if (n == 27 || n == 28 || (n > 38 && n < 60))
             continue;
         const MessageEntry entry = messageEntry(static_cast<MessageId>(n));
         EXPECT_FALSE(entry.title.isEmpty()) << n;

@@ -41,8 +41,9 @@ public:
     QByteArray seasonBytes() const { return readFile(seasonPath()); }
     void writeSeason(const QByteArray& bytes) const { EXPECT_TRUE(writeFile(seasonPath(), bytes)); }
 
-    // `childSetup` runs in the child before the program starts (to set a resource limit).
-    CliRun run(const QStringList& arguments, std::function<void()> childSetup = {}) const
+    // `childSetup` runs in the child before the program starts (to set a resource limit); `input`
+    // is what it reads on its standard input.
+    CliRun run(const QStringList& arguments, std::function<void()> childSetup = {}, const QByteArray& input = {}) const
     {
         QProcess process;
 #if defined(Q_OS_UNIX)
@@ -51,6 +52,8 @@ public:
 #endif
         process.start(QStringLiteral(KICKPOOL_BIN "/kickpool-cli"),
                       QStringList{"--home", path(), "--today", "2024-11-20"} + arguments);
+        process.write(input);
+        process.closeWriteChannel();
         const bool ended = process.waitForFinished(60000);
         return {ended && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
                 QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};

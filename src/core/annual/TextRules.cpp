@@ -1,15 +1,11 @@
 #include "annual/TextRules.h"
 
+#include "season/Windows1252.h"
+
 #include <QChar>
-#include <QTextCodec>
+#include <QList>
 
 namespace {
-
-QTextCodec* windows1252()
-{
-    static QTextCodec* const codec = QTextCodec::codecForName("Windows-1252");
-    return codec;
-}
 
 // The character in the other case, or the character itself when the file could not hold that.
 QChar withCase(QChar c, bool upper)
@@ -39,10 +35,7 @@ bool isStorable(char32_t character)
         return false;
     if (QChar::requiresSurrogates(character))
         return false;
-    const QString one(QChar(static_cast<char16_t>(character)));
-    QTextCodec::ConverterState state(QTextCodec::ConvertInvalidToNull);
-    const QByteArray encoded = windows1252()->fromUnicode(one.constData(), 1, &state);
-    return state.invalidChars == 0 && windows1252()->toUnicode(encoded) == one;
+    return Windows1252::canEncode(character);
 }
 
 QString storablePart(const QString& text)

@@ -265,6 +265,45 @@ MessageEntry entryOf(MessageId id, const QStringList& arguments)
                      line(QStringLiteral("since Kickpool read it."), "BR0"), empty,
                      line(QStringLiteral("Replace it with the season here?"), "B0")},
                     Kind::WarningQuestion);
+    case MessageId::TeamNotFound:
+        return make(QStringLiteral("TEAM NOT FOUND"),
+                    {line(QStringLiteral("Line ") + text(0) + QStringLiteral(" of the results:"), "CBR0"),
+                     line(QStringLiteral("No team of this season is called \"") + text(1) + QStringLiteral("\"."), "B0"),
+                     empty, line(QStringLiteral("Correct the line, then read the results again."), "B0"),
+                     line(QStringLiteral("Nothing was stored."), "0")},
+                    Kind::Notice);
+    case MessageId::TeamNameNotClear:
+        return make(QStringLiteral("TEAM NAME NOT CLEAR"),
+                    {line(QStringLiteral("Line ") + text(0) + QStringLiteral(" of the results:"), "CBR0"),
+                     line(QStringLiteral("\"") + text(1) + QStringLiteral("\" fits ") + text(2) + QLatin1Char('.'), "B0"),
+                     empty, line(QStringLiteral("Write more of the name, then read the results again."), "B0"),
+                     line(QStringLiteral("Nothing was stored."), "0")},
+                    Kind::Notice);
+    case MessageId::TeamNamedTwice:
+        return make(QStringLiteral("TEAM NAMED TWICE"),
+                    {line(QStringLiteral("Line ") + text(0) + QStringLiteral(" of the results:"), "CBR0"),
+                     line(text(1) + QStringLiteral(" already has a score from line ") + text(2) + QLatin1Char('.'), "B0"),
+                     empty, line(QStringLiteral("Keep one of the lines, then read the results again."), "B0"),
+                     line(QStringLiteral("Nothing was stored."), "0")},
+                    Kind::Notice);
+    case MessageId::PastedLineNotRead:
+        return make(QStringLiteral("LINE NOT READ"),
+                    {line(QStringLiteral("Line ") + text(0) + QStringLiteral(": ") + text(1), "CBR0"),
+                     line(text(2), "B0"), empty,
+                     line(QStringLiteral("Correct the line, then read the results again."), "B0"),
+                     line(QStringLiteral("Nothing was stored."), "0")},
+                    Kind::Notice);
+    case MessageId::NothingToRead:
+        return make(QStringLiteral("NOTHING TO READ"),
+                    {empty, line(text(0) + QStringLiteral(" holds no results."), "CBR0"), empty,
+                     line(QStringLiteral("Copy the week's results, then paste them again."), "B0")},
+                    Kind::Notice);
+    case MessageId::UpdateAvailable:
+        return make(QStringLiteral("UPDATE AVAILABLE"),
+                    {empty, line(QStringLiteral("Kickpool ") + text(0) + QStringLiteral(" is available."), "CB0"),
+                     line(QStringLiteral("This copy is ") + text(1) + QStringLiteral("."), "0"), empty,
+                     line(QStringLiteral("Open the download page in the web browser?"), "B0")},
+                    Kind::Question);
     }
     return {};
 }

@@ -43,6 +43,12 @@ enum class MessageId {
     AboutKickpool = 38,            // ABOUT KICKPOOL {version line, home folder, Qt version}
     HomeInUse = 39,                // HOME FOLDER IN USE {home folder, the program writing it}
     FileChangedOnDisk = 40,        // FILE CHANGED ON DISK, replace it? {file}
+    TeamNotFound = 60,             // TEAM NOT FOUND {pasted line number, the name}
+    TeamNameNotClear = 61,         // TEAM NAME NOT CLEAR {pasted line number, the name, the teams it fits}
+    TeamNamedTwice = 62,           // TEAM NAMED TWICE {pasted line number, the team, the line that named it first}
+    PastedLineNotRead = 63,        // LINE NOT READ {pasted line number, the line, why}
+    NothingToRead = 64,            // NOTHING TO READ {where the results were looked for}
+    UpdateAvailable = 70,          // UPDATE AVAILABLE {latest version, this copy's version}
 };
 
 // How a dialog was closed: the button of a message, or OK (also Enter) and Cancel of an input.

@@ -1,8 +1,9 @@
 #include "season/Bounds.h"
 
 #include "season/Season.h"
+#include "season/Windows1252.h"
 
-#include <QTextCodec>
+#include <QList>
 
 #include <algorithm>
 #include <iterator>
@@ -58,12 +59,6 @@ QString withArticle(const QString& noun)
     return (vowel ? QStringLiteral("an ") : QStringLiteral("a ")) + noun;
 }
 
-QTextCodec* fileCodec()
-{
-    static QTextCodec* const codec = QTextCodec::codecForName("Windows-1252");
-    return codec;
-}
-
 enum class TextFault { None, TooLong, Quote, LineBreak, Character };
 
 TextFault textFault(Bound bound, const QString& text)
@@ -74,7 +69,7 @@ TextFault textFault(Bound bound, const QString& text)
         return TextFault::Quote;
     if (text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')))
         return TextFault::LineBreak;
-    if (!fileCodec()->canEncode(text))
+    if (!Windows1252::canEncode(text))
         return TextFault::Character;
     return TextFault::None;
 }
@@ -82,9 +77,9 @@ TextFault textFault(Bound bound, const QString& text)
 // The first character of a text that the season file's code page has no place for.
 QString firstUnsaveable(const QString& text)
 {
-    for (const QChar c : text) {
-        if (!fileCodec()->canEncode(c))
-            return QString(c);
+    for (const char32_t c : QStringView(text).toUcs4()) {
+        if (!Windows1252::canEncode(c))
+            return QString::fromUcs4(&c, 1);
     }
     return {};
 }

@@ -6,12 +6,12 @@
 #include "season/Season.h"
 #include "season/Session.h"
 #include "season/UnsoldTickets.h"
+#include "season/Windows1252.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
-#include <QTextCodec>
 #include <QVector>
 
 #include <algorithm>
@@ -22,12 +22,6 @@ namespace {
 
 const QString WholeNumber = QStringLiteral("a whole number");
 const QString QuotedText = QStringLiteral("a quoted text");
-
-QTextCodec* seasonCodec()
-{
-    static QTextCodec* const codec = QTextCodec::codecForName("Windows-1252");
-    return codec;
-}
 
 QString nativePath(const QString& path)
 {
@@ -275,7 +269,7 @@ QString decodeSeasonText(const QByteArray& content)
     static const QByteArray utf8Mark("\xEF\xBB\xBF");
     if (content.startsWith(utf8Mark))
         return QString::fromUtf8(content.mid(utf8Mark.size()));
-    return seasonCodec()->toUnicode(content);
+    return Windows1252::decode(content);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -549,7 +543,7 @@ QByteArray seasonFileBytes(const Season& s)
     for (int w = 1; w <= scoredWeeks; ++w)
         out.wholes(s.Score[w], 0, scoreTeams);
 
-    return seasonCodec()->fromUnicode(out.content());
+    return Windows1252::encode(out.content());
 }
 
 LoadOutcome LoadSeason(Session& session)

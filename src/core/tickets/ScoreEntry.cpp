@@ -130,16 +130,16 @@ bool saveEnteredWeek(Session& session, int week)
     return SaveSeason(session);
 }
 
-EntryOutcome enterWeekScores(Session& session, int week, ScoreTexts& texts)
+WeekOpening openWeek(Session& session, int week, ScoreTexts& texts)
 {
     Season& season = session.season;
-    const auto show = [&session](const Refusal& refusal) { session.message(refusal.id, refusal.arguments); };
-    if (season.ScoreTeams != season.TeamCount) {
-        show(scoresFileNotFound(season));
-        return EntryOutcome::Refused;
-    }
+    const auto refuse = [&session](const Refusal& refusal) {
+        session.message(refusal.id, refusal.arguments);
+        return WeekOpening::Refused;
+    };
+    if (season.ScoreTeams != season.TeamCount)
+        return refuse(scoresFileNotFound(season));
 
-    bool correction = false;
     if (weekIsStored(season, week)) {
         Answer answer = session.message(MessageId::ScoresAlreadyExist, {QString::number(week)});
         bool newSeason = false;
@@ -148,7 +148,7 @@ EntryOutcome enterWeekScores(Session& session, int week, ScoreTexts& texts)
             if (answer == Answer::Yes) {
                 // The stored scores are dropped: a backup of the file comes first, or nothing.
                 if (!backupSeasonFile(session))
-                    return EntryOutcome::Refused;
+                    return WeekOpening::Refused;
                 startNewScores(season);
                 SaveSeason(session);
                 newSeason = true;
@@ -156,15 +156,38 @@ EntryOutcome enterWeekScores(Session& session, int week, ScoreTexts& texts)
         }
         texts = storedScoreTexts(season, week);
         if (answer == Answer::No)
-            return EntryOutcome::Stored;
-        correction = !newSeason;
+            return WeekOpening::StoredReport;
+        if (!newSeason)
+            return WeekOpening::Correction;
     }
 
-    if (week > 1 && !weekIsStored(season, week - 1)) {
-        show(previousWeekNotFound(season));
+    if (week > 1 && !weekIsStored(season, week - 1))
+        return refuse(previousWeekNotFound(season));
+    return WeekOpening::NewEntry;
+}
+
+WeekStoring storeWeekScores(Session& session, int week, const ScoreTexts& typed, ScoreTexts& texts)
+{
+    Season& season = session.season;
+    for (int team = 1; team <= season.TeamCount; ++team) {
+        if (!readTypedScore(typed[team]).accepted)
+            return {team, false};
+    }
+    for (int team = 1; team <= season.TeamCount; ++team)
+        storeTypedScore(season, week, team, typed[team], texts);
+    return {0, saveEnteredWeek(session, week)};
+}
+
+EntryOutcome enterWeekScores(Session& session, int week, ScoreTexts& texts)
+{
+    Season& season = session.season;
+    const WeekOpening opening = openWeek(session, week, texts);
+    if (opening == WeekOpening::Refused)
         return EntryOutcome::Refused;
-    }
+    if (opening == WeekOpening::StoredReport)
+        return EntryOutcome::Stored;
 
+    const bool correction = opening == WeekOpening::Correction;
     for (int team = 1; team <= season.TeamCount; ++team) {
         const QString offered = correction ? correctionDefault(season.Score[week][team]) : QString();
         for (;;) {

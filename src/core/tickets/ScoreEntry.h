@@ -69,7 +69,30 @@ void markWeekEntered(Season& season, int week);
 // message has told why).
 bool saveEnteredWeek(Session& session, int week);
 
-// What became of the entry of a week.
+// How a week was opened for its scores, by the score dialogs and by the score sheet alike.
+enum class WeekOpening {
+    Refused,       // a message said why (19, 9, or 34 when no backup could be kept); nothing changed
+    StoredReport,  // the operator keeps the stored scores, which are reported again
+    Correction,    // the stored scores are offered for correction
+    NewEntry,      // a week not stored yet, or week 1 of a new season: no scores are offered
+};
+
+// Opens a week already checked for its range (weekRefusal gives no EnterWeekAgain) for its
+// scores: the refusals and questions of the week through the session's dialogs (a stored week:
+// correct it? week 1 not corrected: a new season? which starts only after a backup of the season
+// file, and is saved at once). `texts` receives the stored scores as the report shows them.
+WeekOpening openWeek(Session& session, int week, ScoreTexts& texts);
+
+// What storing a whole week's typed texts came to.
+struct WeekStoring {
+    int rejectedTeam = 0;  // the first team whose text is not a score (0..999): nothing was stored
+    bool saved = false;    // stored and saved; false with no rejected team: the save failed (told)
+};
+// Stores the texts typed for teams 1..TeamCount (element 0 unused; empty for a bye) as the
+// week's scores, marks the week entered and saves the season file.
+WeekStoring storeWeekScores(Session& session, int week, const ScoreTexts& typed, ScoreTexts& texts);
+
+// What became of the entry of a week through the score dialogs.
 enum class EntryOutcome {
     Refused,    // a message (9, 19, or 34 when no backup could be kept) was shown; nothing changed
     Cancelled,  // the operator cancelled a score; nothing was stored or saved
@@ -77,7 +100,7 @@ enum class EntryOutcome {
     Stored,     // the operator chose to report the stored scores again
 };
 
-// The score entry of a week already checked for its range (weekRefusal gives no EnterWeekAgain):
-// the refusals and questions of the week through the session's dialogs, one TeamScore input per
-// team, storing and saving. A new season starts only after a backup of the season file. `texts` receives the score texts of the report when the outcome is Entered or Stored.
+// The score entry of a week through the dialogs: the week opened (openWeek), then one TeamScore
+// input per team, storing and saving. `texts` receives the score texts of the report when the
+// outcome is Entered or Stored.
 EntryOutcome enterWeekScores(Session& session, int week, ScoreTexts& texts);

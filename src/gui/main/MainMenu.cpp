@@ -69,11 +69,18 @@ void MainScreen::buildMenuBar(const ScreenRegistry& screens)
     menuBar_->setGeometry(0, 0, width(), height);
 }
 
-void MainScreen::openFromMenu(ScreenId which, const QString& caption)
+SecondaryScreen* MainScreen::openFromMenu(ScreenId which, const QString& caption)
 {
     Clear();
     setAllOptionsOff();
-    showScreen(which, caption, true);
+    return showScreen(which, caption, true);
+}
+
+void MainScreen::runOnList(const std::function<void(SelectionHost&)>& procedure)
+{
+    Clear();
+    procedure(*this);
+    finishPrintRun();
 }
 
 void MainScreen::openHomeFolder()

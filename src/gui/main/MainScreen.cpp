@@ -98,7 +98,8 @@ void MainScreen::buildControls()
     cmdExit_ = makeScreenButton(this, "cmdExit", QStringLiteral("EXIT PROGRAM"), QStringLiteral("Exit Software"),
                                 {664, 6, 128, 56});
     cmdReset_ = makeScreenButton(this, "cmdReset", QStringLiteral("RESET"),
-                                 QStringLiteral("Reset all selections on this screen"), {528, 68, 264, 56});
+                                 QStringLiteral("Reset all selections on this screen"), {528, 68, 128, 56});
+    cmdUpdate_ = makeScreenButton(this, "cmdUpdate", QString(), QString(), {664, 68, 128, 56});
     cmdHeader_ = makeScreenButton(this, "cmdHeader", QStringLiteral("CHANGE YOUR ADDRESS"),
                                   QStringLiteral("Change letter return address"), {528, 130, 264, 26});
     cmdSave_ = makeScreenButton(this, "cmdSave", QStringLiteral("SAVE ALL CHANGES"),
@@ -106,6 +107,7 @@ void MainScreen::buildControls()
     connect(cmdSaveRestore_, &QPushButton::clicked, this, [this] { cmdSaveRestore_Click(); });
     connect(cmdExit_, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
     connect(cmdReset_, &QPushButton::clicked, this, [this] { cmdReset_Click(); });
+    connect(cmdUpdate_, &QPushButton::clicked, this, [this] { cmdUpdate_Click(); });
     connect(cmdHeader_, &QPushButton::clicked, this, [this] { cmdHeader_Click(); });
     connect(cmdSave_, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
 
@@ -157,6 +159,8 @@ void MainScreen::startUp(QSize screenSize)
                                 + QStringLiteral("future use / Restore past file for present use "));
     cmdHeader_->hide();
     cmdSave_->hide();
+    cmdUpdate_->setCaption(QStringLiteral("CHECK FOR\nUPDATE"));
+    cmdUpdate_->setToolTip(QStringLiteral(" Check for update to software "));
 
     addLines({QStringLiteral("Updates of Kickpool are announced by e-mail."),
               QString(),

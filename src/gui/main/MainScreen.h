@@ -2,11 +2,14 @@
 
 #include "main/ScreenRegistry.h"
 #include "main/SelectionHost.h"
+#include "update/UpdateCheck.h"
 
 #include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+
+#include <functional>
 
 class Button;
 class QButtonGroup;
@@ -20,7 +23,9 @@ class QListWidget;
 class QMenuBar;
 class QPushButton;
 class QRadioButton;
+class QUrl;
 class ScreenOpener;
+class SecondaryScreen;
 class Session;
 
 // The start-up window and hub of the program: the six selections, the printer choice, the
@@ -69,6 +74,12 @@ public:
     void cmdSave_Click();
     void cmdReset_Click();
     void cmdExit_Click();
+    void cmdUpdate_Click();
+
+    // Where CHECK FOR UPDATE looks and how long it waits (the built-in address and 10 seconds
+    // unless changed), and how it opens the download page (the web browser unless changed).
+    void setUpdateSettings(const UpdateCheck::Settings& settings) { updateSettings_ = settings; }
+    void setPageOpener(std::function<bool(const QUrl&)> opener) { openPage_ = std::move(opener); }
 
     // Sets all six options off without running a selection.
     void setAllOptionsOff();
@@ -76,8 +87,12 @@ public:
     // Menu bar: Season → Open Home Folder, Help → About Kickpool.
     void openHomeFolder();
     void showAbout();
-    // Opens a screen of the menu bar in place of this one, as the selections do.
-    void openFromMenu(ScreenId which, const QString& caption);
+    // Opens a screen of the menu bar in place of this one, as the selections do; the screen, or
+    // null when this version has none.
+    SecondaryScreen* openFromMenu(ScreenId which, const QString& caption);
+    // Runs a report procedure on this screen's work area, as a selection runs: the area cleared
+    // first, and where a printout went (or why it failed) said afterwards.
+    void runOnList(const std::function<void(SelectionHost&)>& procedure);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -95,10 +110,12 @@ private:
     void finishPrintRun();
     // Opens another screen in place of this one; with `hideMain` false this one stays visible.
     // A screen that this version does not have leaves this one as it is and says so.
-    void showScreen(ScreenId which, const QString& caption, bool hideMain);
+    SecondaryScreen* showScreen(ScreenId which, const QString& caption, bool hideMain);
     // Shows a one-line note under the list (where a printout went, a screen that is missing, in
     // red a printout that failed).
     void showNote(const QString& text, const QString& tip = {}, bool failure = false);
+    // Lists what the update check found and offers the download page of a newer version.
+    void showUpdateAnswer(const UpdateAnswer& answer);
 
     Session& session_;
     ScreenOpener* opener_ = nullptr;
@@ -114,6 +131,9 @@ private:
     Button* cmdHeader_ = nullptr;
     Button* cmdReset_ = nullptr;
     Button* cmdExit_ = nullptr;
+    Button* cmdUpdate_ = nullptr;
+    UpdateCheck::Settings updateSettings_ = UpdateCheck::builtIn();
+    std::function<bool(const QUrl&)> openPage_;
     QLineEdit* text_[4] = {};
     QLabel* label_[4] = {};
     QListWidget* list_ = nullptr;

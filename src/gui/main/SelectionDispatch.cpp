@@ -86,11 +86,13 @@ void MainScreen::cmdSaveRestore_Click()
     showScreen(ScreenId::DataFiles, dataFilesCaption(), true);
 }
 
-void MainScreen::showScreen(ScreenId which, const QString& caption, bool hideMain)
+SecondaryScreen* MainScreen::showScreen(ScreenId which, const QString& caption, bool hideMain)
 {
     // Never hidden when there is nothing to show in its place.
-    if (!opener_->open(which, hideMain))
+    SecondaryScreen* screen = opener_->open(which, hideMain);
+    if (!screen)
         showNote(caption + QStringLiteral(" is not part of this version of Kickpool."));
+    return screen;
 }
 
 // A failure that the selection did not show itself is shown here.

@@ -7,8 +7,9 @@
 
 class QSoundEffect;
 
-// Plays WAV cues with QSoundEffect without waiting for them. Each effect lives until its sound
-// has ended. A file that does not exist plays nothing.
+// Plays WAV cues without waiting for them: with Qt Multimedia where it is built (each effect lives
+// until its sound has ended), through the system's sound call on Windows otherwise.
+// A file that does not exist plays nothing.
 class QtSoundPlayer final : public QObject, public SoundPlayer {
     Q_OBJECT
 public:

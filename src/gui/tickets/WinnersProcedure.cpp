@@ -6,6 +6,7 @@
 #include "season/SeasonFile.h"
 #include "season/Session.h"
 #include "tickets/ScoreEntry.h"
+#include "tickets/WeeklyDisplay.h"
 #include "tickets/WeeklyOutput.h"
 
 void Winners(SelectionHost& host)
@@ -48,6 +49,13 @@ void Winners(SelectionHost& host)
         break;
     }
 
+    showWeek(host, week, texts);
+    host.emptyPrompt(2);
+}
+
+void showWeek(SelectionHost& host, int week, const ScoreTexts& texts)
+{
+    Session& session = host.session();
     const WeeklyOutput output = weeklyOutput(session, week, texts);
     const bool printing = host.printerTicked();
     host.addLines(output.report);
@@ -59,5 +67,4 @@ void Winners(SelectionHost& host)
     }
     if (printing)
         printEvery(session.services.printer, output.jobs);
-    host.emptyPrompt(2);
 }

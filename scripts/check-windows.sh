@@ -1,0 +1,122 @@
+#!/bin/sh
+# Checks the Windows setup program made by `make windows` under Wine, with Xvfb for the screen:
+#   1. the setup program installs silently (for the current user) into a fresh Wine prefix;
+#   2. kickpool-cli.exe report, summary, estimate, front and check print exactly what the Linux
+#      build prints on the test seasons;
+#   3. kickpool-cli.exe --pdf writes a PDF that pdftotext reads;
+#   4. kickpool.exe starts and shows its main screen; a screenshot is kept.
+# Takes several minutes; not part of `make test`.
+#
+#   scripts/check-windows.sh [SETUP.exe]      (default: the kickpool-*-setup.exe of this folder)
+#   DISPLAY_NUMBER  the Xvfb display to use (99)   SHOT  where the screenshot goes
+set -e
+cd "$(dirname "$0")/.."
+ROOT=$(pwd)
+SETUP=${1:-$(ls kickpool-*-setup.exe 2>/dev/null | tail -n 1)}
+LINUX_CLI=${LINUX_CLI:-build/bin/kickpool-cli}
+WINE=${WINE:-/usr/lib/wine/wine64}
+DISPLAY_NUMBER=${DISPLAY_NUMBER:-99}
+SHOT=${SHOT:-$ROOT/build-windows/main-screen-under-wine.png}
+[ -f "$SETUP" ] || { echo "No setup program: run make windows first." >&2; exit 1; }
+[ -x "$LINUX_CLI" ] || { echo "No Linux build of kickpool-cli at $LINUX_CLI: run make first." >&2; exit 1; }
+
+if [ "$(id -u)" = 0 ]; then SUDO=""; else SUDO="sudo"; fi
+need=""
+for p in wine64 xvfb twm imagemagick x11-utils poppler-utils; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || need="$need $p"
+done
+if [ -n "$need" ]; then
+  $SUDO apt-get -o DPkg::Lock::Timeout=900 update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get -o DPkg::Lock::Timeout=900 install -y -qq --no-install-recommends $need
+fi
+
+WORK=$(mktemp -d /tmp/kickpool-wine.XXXXXX)
+export WINEPREFIX="$WORK/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export DISPLAY=":$DISPLAY_NUMBER"
+Xvfb "$DISPLAY" -screen 0 1280x1024x24 >/dev/null 2>&1 &
+XVFB=$!
+cleanup() {
+  /usr/lib/wine/wineserver -k 2>/dev/null || true
+  kill "$XVFB" 2>/dev/null || true
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+sleep 1
+twm >/dev/null 2>&1 &
+
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+pass() { echo "ok:   $*"; }
+
+"$WINE" wineboot --init >/dev/null 2>&1
+"$WINE" "$(realpath "$SETUP")" /S /CurrentUser >/dev/null 2>&1 || true
+/usr/lib/wine/wineserver -w
+INSTALLED=$(find "$WINEPREFIX/drive_c" -name kickpool-cli.exe -path '*Kickpool*' | head -n 1)
+if [ -n "$INSTALLED" ] && [ -f "$(dirname "$INSTALLED")/kickpool.exe" ]; then
+  pass "the setup program installed silently into ${INSTALLED#$WINEPREFIX/}"
+else
+  fail "the setup program installed nothing"
+  exit 1
+fi
+APPDIR=$(dirname "$INSTALLED")
+[ -n "$(find "$WINEPREFIX/drive_c" -iname 'Kickpool.lnk')" ] && pass "Start menu entry" || fail "no Start menu entry"
+
+# The same season and the same date for both programs, each in a home folder of its own.
+runboth() {  # name season args...
+  name=$1 season=$2
+  shift 2
+  for side in linux windows; do
+    mkdir -p "$WORK/$side/Files"
+    cp "tests/data/seasons/$season" "$WORK/$side/Files/Kickpool.txt"
+  done
+  "$LINUX_CLI" --home "$WORK/linux" --today 2024-11-20 "$@" >"$WORK/linux.out" 2>/dev/null || true
+  "$WINE" "$INSTALLED" --home "$(winepath_of "$WORK/windows")" --today 2024-11-20 "$@" \
+    >"$WORK/windows.out" 2>/dev/null || true
+  if [ -s "$WORK/linux.out" ] && cmp -s "$WORK/linux.out" "$WORK/windows.out"; then
+    pass "$name on $season: $(wc -l <"$WORK/linux.out") lines, byte-identical"
+  else
+    fail "$name on $season differs:"
+    diff "$WORK/linux.out" "$WORK/windows.out" | head -n 10
+  fi
+}
+winepath_of() { echo "Z:$1" | tr / '\\'; }
+
+runboth report riverside.txt report 9
+runboth report week_ties_small.txt report 1
+runboth summary summary_four_teams.txt summary
+runboth summary riverside.txt summary
+runboth estimate profit_29_teams.txt estimate
+runboth estimate riverside.txt estimate
+runboth front riverside.txt front
+runboth check check_small.txt check
+runboth check riverside.txt check
+
+"$WINE" "$INSTALLED" --home "$(winepath_of "$WORK/windows")" --today 2024-11-20 \
+  --pdf "$(winepath_of "$WORK/report.pdf")" report 9 >/dev/null 2>&1 || true
+if [ -s "$WORK/report.pdf" ] && pdftotext -layout "$WORK/report.pdf" - | grep -q "WEEK"; then
+  pass "--pdf wrote a PDF that pdftotext reads ($(pdftotext "$WORK/report.pdf" - | wc -l) lines)"
+else
+  fail "--pdf wrote no readable PDF"
+fi
+
+# The desktop program: the per-user home folder is set up and the main screen shown.
+"$WINE" "$APPDIR/kickpool.exe" >/dev/null 2>&1 &
+shown=""
+for _ in $(seq 1 60); do
+  if xwininfo -root -tree 2>/dev/null | grep -q '"KICKPOOL"'; then shown=yes; break; fi
+  sleep 1
+done
+if [ -n "$shown" ]; then
+  sleep 3
+  mkdir -p "$(dirname "$SHOT")"
+  import -window root "$SHOT"
+  pass "kickpool.exe shows the main screen (screenshot: $SHOT)"
+else
+  fail "kickpool.exe showed no main screen within a minute"
+fi
+HOMEDIR=$(find "$WINEPREFIX/drive_c/users" -type d -path '*Roaming/Kickpool' | head -n 1)
+[ -n "$HOMEDIR" ] && [ -f "$HOMEDIR/Files/Demo.txt" ] && pass "home folder ${HOMEDIR#$WINEPREFIX/} with the demo season" \
+  || fail "no home folder with the demo season in %APPDATA%\\Kickpool"
+
+[ "$failures" = 0 ] && echo "Kickpool for Windows passed every check." || echo "$failures checks failed."
+[ "$failures" = 0 ]
