@@ -21,22 +21,11 @@ TEST(CliHomeLock, TwoWritersAtOnceLoseNothing)
         QProcess writers[2];
         for (int n = 0; n < 2; ++n)
             writers[n].start(KICKPOOL_BIN "/kickpool-cli", {"--home", home.path(), "enter", "2", scores[n]});
-        int stored = -1;
-        for (int n = 0; n < 2; ++n) {
-            ASSERT_TRUE(writers[n].waitForFinished(20000));
-            const QString err = QString::fromUtf8(writers[n].readAllStandardError());
-            if (writers[n].exitCode() == 0) {
-                EXPECT_EQ(stored, -1) << "both stored week 2";
-                stored = n;
-            } else {
-                EXPECT_EQ(writers[n].exitCode(), 2);
-                EXPECT_TRUE(err.startsWith("PREVIOUS SCORES FOUND\nScores for week # 2 already exist!\n")) << err.toStdString();
-            }
-        }
-        ASSERT_NE(stored, -1);
-        const Session session = home.session();
-        ASSERT_EQ(session.season.ScoredWeeks, 2);
-        EXPECT_EQ(session.season.Score[2][1], stored == 0 ? 1 : 5);
+        ASSERT_TRUE(writers[0].waitForFinished(20000) && writers[1].waitForFinished(20000));
+        const int stored = writers[0].exitCode() == 0 ? 0 : 1;
+        ASSERT_EQ(writers[stored].exitCode() + writers[1 - stored].exitCode(), 2) << "both or neither stored week 2";
+        EXPECT_TRUE(writers[1 - stored].readAllStandardError().startsWith("PREVIOUS SCORES FOUND\nScores for week # 2 already exist!\n"));
+        EXPECT_EQ(home.session().season.Score[2][1], stored == 0 ? 1 : 5);
     }
 }
 
@@ -46,14 +35,12 @@ TEST(CliHomeLock, AWriterWaitsNamesTheHolderThenTidiesUp)
 {
     const CliHome home;
     const QByteArray before = home.seasonBytes();
-    QStringList scores;
-    for (int team = 1; team <= 32; ++team)
-        scores.append(QString::number(team));
+    const QStringList enter{"enter", "10", QString("1,").repeated(31) + "1"};
     {
         Session holder(home.path());
         const WriteAccess access(holder);
         ASSERT_TRUE(access);
-        CliRun run = home.run({"enter", "10", scores.join(',')});
+        const CliRun run = home.run(enter);
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.err, "HOME FOLDER IN USE\nAnother program is saving in\n" + home.path() + "\ncli_tests, process "
                                + QString::number(QCoreApplication::applicationPid()) + "\nNothing was changed. Try again\nonce it has finished.\n");
@@ -63,15 +50,14 @@ TEST(CliHomeLock, AWriterWaitsNamesTheHolderThenTidiesUp)
     const QStringList leftovers{"Files/Kickpool.txt.saving", "Files/Kickpool.txt.99999999-3.saving", "Files/Backups/A.txt.saving"};
     for (const QString& name : leftovers + QStringList{"Files/notes.saving"})
         ASSERT_TRUE(writeFile(home.filePath(name), "half"));
-    EXPECT_EQ(home.run({"enter", "10", scores.join(',')}).status, 0);
+    EXPECT_EQ(home.run(enter).status, 0);
     for (const QString& name : leftovers)
         EXPECT_FALSE(QFileInfo::exists(home.filePath(name))) << name.toStdString();
     EXPECT_TRUE(QFileInfo::exists(home.filePath("Files/notes.saving")));
 }
 
 // Empty values and dates that are not exactly YYYY-MM-DD are usage errors; a PDF is never written
-// into the Files folder nor over anything but a regular file; a damaged file is not restored.
-// Each time nothing is written.
+// into the Files folder nor over anything but a regular file. Each time nothing is written.
 TEST(CliArguments, BadValuesAndPdfTargetsChangeNothing)
 {
     const CliHome home;
@@ -88,16 +74,9 @@ TEST(CliArguments, BadValuesAndPdfTargetsChangeNothing)
         EXPECT_EQ(run.status, 1) << options.join(' ').toStdString() << run.err.toStdString();
         EXPECT_EQ(run.out, "");
     }
-    const CliRun files = home.run({"--pdf", home.seasonPath(), "report", "9"});
-    EXPECT_EQ(files.err, "kickpool-cli: --pdf: " + home.seasonPath() + " is in the Files folder, which holds the season files; nothing was done\n");
+    EXPECT_EQ(home.run({"--pdf", home.seasonPath(), "report", "9"}).err, "kickpool-cli: --pdf: " + home.seasonPath() + " is in the Files folder, which holds the season files; nothing was done\n");
     EXPECT_EQ(readFile(home.filePath("mine.txt")), "mine");
-
-    ASSERT_TRUE(writeFile(home.filePath("Files/Bad.txt"), "not a season"));
-    const CliRun restore = home.run({"files", "restore", "Bad", "--yes"});
-    EXPECT_EQ(restore.status, 2);
-    EXPECT_TRUE(restore.err.startsWith("FILE OPERATION FAILED\n")) << restore.err.toStdString();
     EXPECT_EQ(home.seasonBytes(), before);
-    EXPECT_EQ(QDir(home.filePath("Files")).entryList(QDir::Files), (QStringList{"Bad.txt", "Kickpool.txt"}));
 }
 
 // A season whose score rows are out of order loads, and the other weeks report; check lists it as a
@@ -106,10 +85,7 @@ TEST(CliCheck, WarnsOfWhatLoadingTolerates)
 {
     const CliHome home;
     QByteArray season = home.seasonBytes();
-    const int row = season.indexOf("\r\n3,");
-    ASSERT_GT(row, 0);
-    season.replace(row, 4, "\r\n13,");
-    home.writeSeason(season);
+    home.writeSeason(season.replace(season.indexOf("\r\n3,"), 4, "\r\n13,"));
     const CliRun check = home.run({"check"});
     EXPECT_EQ(check.status, 0);
     EXPECT_TRUE(check.out.endsWith("\nWarning:  the score row of week 3 says week 13\n")) << check.out.toStdString();
