@@ -5,6 +5,7 @@
 #include "main/MainScreen.h"
 #include "OutputPrinter.h"
 #include "season/HomeFolder.h"
+#include "season/HomeLock.h"
 #include "Screens.h"
 #include "main/ScreenRegistry.h"
 #include "season/QtSoundPlayer.h"
@@ -57,6 +58,7 @@ int main(int argc, char** argv)
     Session session(home, Services{&dialogs, &clock, &sounds, &printer});
     QtGuideOpener guide(guideFolder(QCoreApplication::applicationDirPath()), &session);
     session.services.guide = &guide;
+    tidyHome(session);
 
     ScreenRegistry screens;
     registerScreens(screens);

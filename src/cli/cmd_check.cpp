@@ -1,6 +1,7 @@
-// check: reads the season file and prints what it holds, then every problem in it: each value
-// beyond its bound (with its line), where the file cannot be read on, and values that do not fit
-// together. Exits with status 2 when there is any problem.
+// check: reads the season file as loading does and prints what it holds, then every problem in
+// it: each value beyond its bound (with its line) and where the file cannot be read on, which make
+// the file unusable (status 2); then warnings, values that do not fit together but that every
+// command and screen uses as they are (status 0).
 #include "Commands.h"
 
 #include "season/Bounds.h"
@@ -9,7 +10,6 @@
 #include "season/SeasonFile.h"
 #include "season/Season.h"
 #include "season/Session.h"
-#include "season/UnsoldTickets.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -114,35 +114,6 @@ QStringList summaryLines(const Session& session)
     return lines;
 }
 
-// Values within their bounds that still do not fit together; the screens never store them.
-QStringList problemLines(const Season& s)
-{
-    QStringList problems;
-    auto problem = [&](const QString& text) { problems.append(QStringLiteral("Problem:  ") + text); };
-
-    for (int n = 1; n <= s.UnsoldCount; ++n) {
-        if (s.UnsoldSeq[n].isEmpty())
-            continue;
-        const TicketRange range = parseTicketRange(s.UnsoldSeq[n]);
-        if (range.first < 1 || range.last > s.TicketCount || range.first > range.last)
-            problem(QStringLiteral("unsold sequence %1 is not within tickets 1 to %2 in order")
-                        .arg(s.UnsoldSeq[n])
-                        .arg(s.TicketCount));
-    }
-    // The file may hold these weeks, but the annual data screen would refuse them.
-    if (const QString weeks = weeksTogetherProblem(s); !weeks.isEmpty())
-        problem(weeks);
-    if (s.ScoredWeeks > 0 && s.ScoreTeams != s.TeamCount)
-        problem(QStringLiteral("scores are stored for %1 teams, the season has %2").arg(s.ScoreTeams).arg(s.TeamCount));
-    if (s.ScoredWeeks > s.TotalWeeks)
-        problem(QStringLiteral("%1 weeks are scored, the season has %2").arg(s.ScoredWeeks).arg(s.TotalWeeks));
-    for (int w = 1; w <= s.ScoredWeeks; ++w) {
-        if (s.Score[w][0] != w)
-            problem(QStringLiteral("the score row of week %1 says week %2").arg(w).arg(s.Score[w][0]));
-    }
-    return problems;
-}
-
 // Where the file breaks its rules: every value beyond its bound, and where reading stopped.
 QString fileProblemLine(const SeasonFileProblem& problem)
 {
@@ -158,33 +129,31 @@ int runCheck(CliContext& context)
 {
     Session& session = context.session;
     const QString path = session.seasonPath();
-    const QFileInfo info(path);
-    if (!info.exists()) {
+    // Checking reads the file as loading does and writes nothing, not even a copy of a damaged file.
+    Season season = session.season;
+    const SeasonFileRead read = readSeasonAt(path, season);
+    if (read.state == SeasonFileRead::State::Missing) {
         session.message(MessageId::FileNotFound, {QDir::toNativeSeparators(path)});
         return ExitStatus::Refused;
     }
-    QByteArray content;
-    QString reason = QStringLiteral("it is a folder, not a file");
-    if (!info.isFile() || !readWholeFile(path, content, reason)) {
-        session.message(MessageId::FileNotReadable, {QDir::toNativeSeparators(path), reason});
+    if (read.state == SeasonFileRead::State::Unreadable) {
+        session.message(MessageId::FileNotReadable, {QDir::toNativeSeparators(path), read.reason});
         return ExitStatus::Refused;
     }
-
-    // Checking reads the file and writes nothing, not even a copy of a damaged file.
-    Season season = session.season;
-    const QVector<SeasonFileProblem> fileProblems = readSeasonFile(content, season);
-    const bool readToTheEnd = fileProblems.isEmpty() || !fileProblems.last().found.isEmpty();
-    QStringList problems;
-    for (const SeasonFileProblem& problem : fileProblems)
-        problems.append(fileProblemLine(problem));
+    const bool readToTheEnd = read.problems.isEmpty() || !read.problems.last().found.isEmpty();
     if (readToTheEnd) {
         season.computeDerived();
         session.season = season;
         context.printLines(summaryLines(session));
-        problems.append(problemLines(season));
     } else {
         context.printLines({QStringLiteral("Season file: ") + QDir::toNativeSeparators(path)});
     }
-    context.printLines(problems.isEmpty() ? QStringList{QStringLiteral("No problems found.")} : problems);
-    return problems.isEmpty() ? ExitStatus::Ok : ExitStatus::Refused;
+    QStringList lines;
+    for (const SeasonFileProblem& problem : read.problems)
+        lines.append(fileProblemLine(problem));
+    // What every report tolerates is listed, but the file can be used.
+    for (const QString& warning : read.warnings)
+        lines.append(QStringLiteral("Warning:  ") + warning);
+    context.printLines(lines.isEmpty() ? QStringList{QStringLiteral("No problems found.")} : lines);
+    return read.problems.isEmpty() ? ExitStatus::Ok : ExitStatus::Refused;
 }

@@ -6,6 +6,7 @@
 #include "Commands.h"
 
 #include "scores/PastedScores.h"
+#include "season/HomeLock.h"
 #include "season/Season.h"
 #include "season/Session.h"
 #include "tickets/ScoreEntry.h"
@@ -40,6 +41,10 @@ int runEnter(CliContext& context)
     const bool fromFile = context.args.value(1) == QLatin1String("--from");
     if (fromFile != (context.args.size() == 3))
         return context.usageError(QStringLiteral("enter takes WEEK SCORES or WEEK --from FILE"));
+    // From reading the season to saving it no other program writes the home.
+    const WriteAccess access(context.session);
+    if (!access)
+        return ExitStatus::Refused;
     if (!context.loadSeason())
         return ExitStatus::Refused;
     Session& session = context.session;

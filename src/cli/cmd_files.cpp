@@ -7,6 +7,7 @@
 #include "dialogs/MessageCatalogue.h"
 #include "files/FileNames.h"
 #include "files/FileOperations.h"
+#include "season/HomeLock.h"
 #include "season/Session.h"
 
 namespace {
@@ -53,6 +54,9 @@ int runFiles(CliContext& context)
     auto storedName = [&stored](const QString& name) {
         return stored.contains(name) ? name : name + QStringLiteral(".txt");
     };
+    const WriteAccess access(session);
+    if (!access)
+        return ExitStatus::Refused;
     FilesDialogs dialogs(context.dialogs, yes);
     session.services.dialogs = &dialogs;
     FileOutcome outcome;

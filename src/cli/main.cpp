@@ -3,6 +3,7 @@
 #include "CliDialogs.h"
 #include "Commands.h"
 #include "JobRenderer.h"
+#include "print/PdfTarget.h"
 #include "print/RecordingPrinter.h"
 #include "season/HomeFolder.h"
 #include "season/Services.h"
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QRegularExpression>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -65,6 +67,11 @@ Options parseOptions(const QStringList& arguments)
             value = arguments[++n];
         } else {
             options.error = arg + QStringLiteral(" needs a value");
+            return options;
+        }
+        // An empty value would silently mean something else (another home, today, no PDF).
+        if (value.isEmpty() && (name == QLatin1String("--home") || name == QLatin1String("--today") || name == QLatin1String("--pdf"))) {
+            options.error = name + QStringLiteral(" needs a value that is not empty");
             return options;
         }
         if (name == QLatin1String("--home"))
@@ -174,8 +181,10 @@ int main(int argc, char** argv)
 
     std::unique_ptr<Clock> clock = std::make_unique<SystemClock>();
     if (!options.today.isEmpty()) {
-        const QDate today = QDate::fromString(options.today, Qt::ISODate);
-        if (!today.isValid()) {
+        // Exactly YYYY-MM-DD: no time, no blanks.
+        static const QRegularExpression dayPattern(QRegularExpression::anchoredPattern(QStringLiteral("\\d{4}-\\d{2}-\\d{2}")));
+        const QDate today = QDate::fromString(options.today, QStringLiteral("yyyy-MM-dd"));
+        if (!dayPattern.match(options.today).hasMatch() || !today.isValid()) {
             err << "kickpool-cli: --today needs a date such as 2026-09-07\n";
             return ExitStatus::Usage;
         }
@@ -186,6 +195,12 @@ int main(int argc, char** argv)
     if (!homeFolder.problem.isEmpty())
         err << "kickpool-cli: " << homeFolder.problem << '\n';
     const QString& home = homeFolder.path;
+    if (!options.pdf.isEmpty()) {
+        if (const QString problem = pdfTargetProblem(home, options.pdf); !problem.isEmpty()) {
+            err << "kickpool-cli: --pdf: " << problem << "; nothing was done\n";
+            return ExitStatus::Usage;
+        }
+    }
     CliDialogs dialogs(err);
     RecordingPrinter printer;
     Services services{&dialogs, clock.get(), nullptr, options.pdf.isEmpty() ? nullptr : &printer};

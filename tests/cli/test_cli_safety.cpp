@@ -8,13 +8,13 @@
 
 namespace {
 
-// A file size limit of 1024 bytes, as a full disk would leave: with SIGXFSZ ignored, a write
-// beyond it fails ("File too large") instead of ending the program.
+// A file size limit of 1024 bytes, as a full disk would leave. The program ignores the signal
+// that the limit sends, so that a write beyond it fails ("File too large") instead of ending it.
 void fullDisk()
 {
     const rlimit limit{1024, 1024};
     setrlimit(RLIMIT_FSIZE, &limit);
-    signal(SIGXFSZ, SIG_IGN);
+    signal(SIGXFSZ, SIG_DFL);
 }
 
 }  // namespace

@@ -37,12 +37,13 @@ TEST(DataFileNames, HostileNamesAreRefusedAndNoFileIsTouched)
     const auto before = snapshot(home.dir.path());
     for (const QString& name : QStringList{"../x", "a/b", "a\\b", "..", "x..y", "x:y", "a*b", "why?", "say \"hi\"", "<x>", "a|b",
                                 "tab\there", "line\nend", "right\u202eleft", ".hidden", " lead", "CON", "con.2005", "Lpt1",
-                                "NUL ", "aux", "COM9", QString(65, 'b'), QString(200, 'a')}) {
+                                "NUL ", "aux", "COM9", QString(65, 'b'), QString(200, 'a'), "x.", "Kickpool.", "Kickpool ",
+                                "COM\u00b9", "lpt\u00b3", "conin$", "CONOUT$"}) {
         EXPECT_EQ(saveFile(home.session, name).message, MessageId::FileNameNotAllowed) << name.toStdString();
         EXPECT_EQ(renameFile(home.session, "2005Hockey.txt", name).message, MessageId::FileNameNotAllowed);
         EXPECT_EQ(snapshot(home.dir.path()), before);
     }
-    for (const QString& fine : QStringList{"2005Hockey", "Big Ten 2005", "Caf\u00e9 Cup \u00bd", "COM10", "Console", "x.", QString(64, 'c')})
+    for (const QString& fine : QStringList{"2005Hockey", "Big Ten 2005", "Caf\u00e9 Cup \u00bd", "COM10", "Console", "x.y", QString(64, 'c')})
         EXPECT_EQ(fileNameProblem(fine), "") << fine.toStdString();
 }
 
@@ -51,8 +52,9 @@ TEST(DataFileNames, HostileNamesAreRefusedAndNoFileIsTouched)
 TEST(DataFiles, EveryFileAboutToBeLostIsKeptFirst)
 {
     SeasonHome home;
-    for (const char* name : {"Kickpool", "A", "B", "Kickpool.damaged-1234abcd"})
+    for (const char* name : {"Kickpool", "A", "B"})
         home.put(name + QStringLiteral(".txt"), QByteArray(name).toLower());
+    home.put("Kickpool.damaged-1234abcd.txt", fourTeamFile());
     for (int n = 0; n < 5; ++n)
         home.dialogs.answerMessage(Answer::Yes);
     auto keptCopy = [](const FileOutcome& outcome) { return readFile(outcome.backup); };
@@ -60,33 +62,32 @@ TEST(DataFiles, EveryFileAboutToBeLostIsKeptFirst)
     EXPECT_EQ(keptCopy(renameFile(home.session, "B.txt", "A")), "kickpool");
     EXPECT_EQ(keptCopy(restoreFile(home.session, "Kickpool.damaged-1234abcd.txt")), "kickpool");
     EXPECT_EQ(keptCopy(deleteFile(home.session, "A.txt")), "b");
-    EXPECT_EQ(keptCopy(deleteFile(home.session, "Kickpool.txt")), "kickpool.damaged-1234abcd");
+    EXPECT_EQ(keptCopy(deleteFile(home.session, "Kickpool.txt")), fourTeamFile());
     EXPECT_EQ(home.dialogs.messages, (QVector<MessageId>{MessageId::FileNameExists, MessageId::FileNameExists,
-                                                         MessageId::ReplaceCurrentFile, MessageId::DamagedFile,
-                                                         MessageId::DeleteFile, MessageId::DeleteFile}));
+                                                         MessageId::ReplaceCurrentFile, MessageId::DeleteFile,
+                                                         MessageId::DeleteFile}));
     const auto before = snapshot(home.dir.path());
     EXPECT_EQ(saveFile(home.session, "C").message, MessageId::NoCurrentFile);
     EXPECT_EQ(snapshot(home.dir.path()), before);
 }
 
-// Named by the time (a second copy within one second numbered); the 20 newest kept, the one just
-// made even when the clock was set back, and files of the user's own never removed.
-TEST(SafeCopy, BackupsAreNamedByTimeAndTheTwentyNewestKept)
+// A link renamed onto the file it leads to leaves that file, not a link to itself; a damaged
+// file never replaces the season in use.
+TEST(DataFiles, LinksAndDamagedFilesNeverCostASeason)
 {
     SeasonHome home;
-    home.put("2005Hockey.txt", "v");
-    home.put("Backups/notes.txt", "mine");
-    const QDateTime start(QDate(2026, 11, 20), QTime(10, 15, 0));
-    QStringList made;
-    for (int n = 0; n < 23; ++n) {
-        const QDateTime when = n == 22 ? start.addDays(-1) : start.addSecs(qMax(0, n - 1) * 60);
-        made.append(QFileInfo(backupFile(home.filesFolder(), home.file("2005Hockey.txt"), when)).fileName());
-    }
-    EXPECT_EQ(made.mid(0, 3), (QStringList{"2005Hockey_2026-11-20_101500.txt", "2005Hockey_2026-11-20_101500_2.txt",
-                                           "2005Hockey_2026-11-20_101600.txt"}));
-    const QStringList kept = QDir(home.file("Backups")).entryList(QDir::Files);
-    EXPECT_EQ(kept, (QStringList{made[22]} + made.mid(3, 19) + QStringList{"notes.txt"}));
-    EXPECT_EQ(readFile(home.file("Backups/" + made[3])), "v");
+    home.put("Kickpool.txt", fourTeamFile());
+    home.put("T.txt", "the T season");
+    home.put("Bad.txt", "not a season");
+    ASSERT_TRUE(QFile::link(home.file("T.txt"), home.file("L.txt")));
+    home.dialogs.answerMessage(Answer::Yes).answerMessage(Answer::Yes);
+    EXPECT_EQ(renameFile(home.session, "L.txt", "T").result, FileResult::Done);
+    EXPECT_EQ(readFile(home.file("T.txt")), "the T season");
+    const FileOutcome restored = restoreFile(home.session, "Bad.txt");
+    EXPECT_EQ(restored.result, FileResult::Failed);
+    EXPECT_TRUE(home.dialogs.messageTexts.last().join('\n').contains("Bad.txt is damaged: line 1: a quoted text expected"));
+    EXPECT_EQ(home.seasonFile(), fourTeamFile());
+    EXPECT_EQ(home.files(), (QStringList{"Bad.txt", "Kickpool.txt", "T.txt"}));
 }
 
 // The disk fills up in the middle of SAVE FILE over a stored season (a file size limit in a child

@@ -1,6 +1,7 @@
 #include "SeasonHome.h"
 #include "LargestSeason.h"
 
+#include "season/HomeLock.h"
 #include "season/SafeWrite.h"
 
 #if defined(Q_OS_UNIX)
@@ -74,11 +75,15 @@ TEST(SafeWrite, AFailingWriterLeavesTheOldFile)
     }
     EXPECT_EQ(home.dialogs.messages, QVector<MessageId>(content.size() + 5, MessageId::FileNotSaved));
 
-    // A temporary file that a killed run left behind is reused, and gone after the save.
+    // A temporary file that a killed run left behind, here a link to a file outside the home, is
+    // never written through: the file outside stays, the leftover is removed.
     steps.failing.clear();
-    ASSERT_TRUE(writeFile(temporaryPathFor(home.seasonPath()), "half a season"));
+    QTemporaryDir outside;
+    ASSERT_TRUE(writeFile(outside.filePath("mine.txt"), "not a season"));
+    ASSERT_TRUE(QFile::link(outside.filePath("mine.txt"), home.seasonPath() + ".saving"));
     EXPECT_TRUE(SaveSeason(home.session));
     EXPECT_EQ(home.seasonFile(), content);
+    EXPECT_EQ(readFile(outside.filePath("mine.txt")), "not a season");
     EXPECT_EQ(home.files(), QStringList{"Kickpool.txt"});
 }
 
@@ -92,13 +97,15 @@ TEST(SafeWrite, AKilledSaveLeavesTheOldOrTheNewFile)
     const QByteArray files[] = {seasonFileBytes(seasons[0]), seasonFileBytes(seasons[1])};
     home.writeSeasonFile(files[0]);
     std::mt19937 random(9);
-    std::uniform_int_distribution<int> micros(0, 4000);
+    std::uniform_int_distribution<int> micros(0, 20000);
     int killedMidWrite = 0;
     for (int kill = 1; kill <= 200; ++kill) {
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
+            // Holding the home as kickpool-cli does for a whole command.
             Session saver(home.dir.path());
+            const WriteAccess access(saver);
             for (int n = 0;; ++n) {
                 saver.season = seasons[n % 2];
                 SaveSeason(saver);
@@ -109,7 +116,7 @@ TEST(SafeWrite, AKilledSaveLeavesTheOldOrTheNewFile)
         waitpid(child, nullptr, 0);
         const QByteArray found = home.seasonFile();
         ASSERT_TRUE(found == files[0] || found == files[1]) << "kill " << kill << ": " << found.size() << " bytes";
-        killedMidWrite += QFile::exists(temporaryPathFor(home.seasonPath())) ? 1 : 0;
+        killedMidWrite += home.files().size() > 1 ? 1 : 0;
     }
     RecordProperty("killedMidWrite", killedMidWrite);
     EXPECT_GT(killedMidWrite, 0) << "no kill came in the middle of a save";

@@ -330,6 +330,19 @@ MessageEntry entryOf(MessageId id, const QStringList& arguments)
                      line(text(1) + QStringLiteral(" rows cannot (listed)."), "BR0"), empty,
                      line(QStringLiteral("Write the rows taken into the register?"), "B0")},
                     Kind::Question);
+    case MessageId::HomeInUse:
+        return make(QStringLiteral("HOME FOLDER IN USE"),
+                    {line(QStringLiteral("Another program is saving in"), "CBR0"), line(text(0), "B0"),
+                     line(text(1), "0"), empty,
+                     line(QStringLiteral("Nothing was changed. Try again"), "B0"),
+                     line(QStringLiteral("once it has finished."), "B0")},
+                    Kind::Notice);
+    case MessageId::FileChangedOnDisk:
+        return make(QStringLiteral("FILE CHANGED ON DISK"),
+                    {line(QStringLiteral("Another program changed the file"), "CBR0"), line(text(0), "B0"),
+                     line(QStringLiteral("since Kickpool read it."), "BR0"), empty,
+                     line(QStringLiteral("Replace it with the season here?"), "B0")},
+                    Kind::WarningQuestion);
     case MessageId::TeamNotFound:
         return make(QStringLiteral("TEAM NOT FOUND"),
                     {line(QStringLiteral("Line ") + text(0) + QStringLiteral(" of the results:"), "CBR0"),

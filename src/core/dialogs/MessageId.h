@@ -40,7 +40,9 @@ enum class MessageId {
     FileNameNotAllowed = 35,       // FILE NAME NOT ALLOWED {why}
     NoCurrentFile = 36,            // NO CURRENT USE FILE, nothing to save
     FileOperationFailed = 37,      // FILE OPERATION FAILED {what was not done, why}
-    AboutKickpool = 38,            // ABOUT KICKPOOL {version line, home folder, Qt version, guide folder}
+    AboutKickpool = 38,            // ABOUT KICKPOOL {version line, home folder, Qt version}
+    HomeInUse = 39,                // HOME FOLDER IN USE {home folder, the program writing it}
+    FileChangedOnDisk = 40,        // FILE CHANGED ON DISK, replace it? {file}
     ChangesNotSaved = 45,          // CHANGES NOT SAVED: Yes saves, No drops them, Cancel stays
     TicketNotForSale = 50,         // NOT FOR SALE {ticket}
     DamagedRegister = 51,          // DAMAGED SALES REGISTER {file, line, what is wrong, copy kept}

@@ -16,7 +16,7 @@
 
 QVector<BackupEntry> listBackups(const QString& filesFolder)
 {
-    static const QRegularExpression pattern(QStringLiteral("^.+_(\\d{4}-\\d{2}-\\d{2}_\\d{6})(?:_(\\d+))?\\.txt$"));
+    static const QRegularExpression pattern(QStringLiteral("^.+_(\\d{4}-\\d{2}-\\d{2}_\\d{6})(?:_(\\d+))?\\.kickpool-backup\\.txt$"));
     const QDir folder(backupsFolder(filesFolder));
     QVector<BackupEntry> entries;
     QVector<int> numbers;

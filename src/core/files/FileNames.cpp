@@ -8,12 +8,14 @@ bool isWindowsDeviceName(const QString& typedName)
 {
     // Windows takes the part before the first dot, trailing blanks dropped, as the device.
     const QString device = typedName.section(QLatin1Char('.'), 0, 0).trimmed().toUpper();
-    static const QStringList fixed{QStringLiteral("CON"), QStringLiteral("PRN"), QStringLiteral("AUX"),
-                                   QStringLiteral("NUL")};
+    static const QStringList fixed{QStringLiteral("CON"),   QStringLiteral("PRN"),     QStringLiteral("AUX"),
+                                   QStringLiteral("NUL"),   QStringLiteral("CONIN$"),  QStringLiteral("CONOUT$")};
     if (fixed.contains(device))
         return true;
+    // COM1..COM9 and LPT1..LPT9, also with the superscript digits 1, 2 and 3.
+    static const QString digits = QStringLiteral("123456789\u00b9\u00b2\u00b3");
     return device.size() == 4 && (device.startsWith(QLatin1String("COM")) || device.startsWith(QLatin1String("LPT")))
-           && device[3] >= QLatin1Char('1') && device[3] <= QLatin1Char('9');
+           && digits.contains(device[3]);
 }
 
 }  // namespace
@@ -41,6 +43,9 @@ QString fileNameProblem(const QString& typedName)
         return QStringLiteral("It must not start with a dot");
     if (!typedName.isEmpty() && typedName[0].isSpace())
         return QStringLiteral("It must not start with a blank");
+    // Windows drops a trailing dot or blank, so "Kickpool." would be the season in use.
+    if (!typedName.isEmpty() && (typedName.back() == QLatin1Char('.') || typedName.back().isSpace()))
+        return QStringLiteral("It must not end with a dot or a blank");
     if (typedName.size() > MaxFileNameLength)
         return QStringLiteral("It is longer than %1 characters").arg(MaxFileNameLength);
     if (isWindowsDeviceName(typedName))

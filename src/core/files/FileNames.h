@@ -11,8 +11,9 @@ constexpr int MaxFileNameLength = 64;
 
 // Why a typed file name (without extension) cannot name a file of the Files folder, or an empty
 // text when it can: names that leave the folder, hold characters some file system refuses
-// (/ \ : * ? " < > | and control characters), start with a dot or a blank, are longer than 64
-// characters, or are a device name on Windows (CON, PRN, AUX, NUL, COM1..COM9, LPT1..LPT9).
+// (/ \ : * ? " < > | and control characters), start or end with a dot or a blank, are longer
+// than 64 characters, or are a device name on Windows (CON, PRN, AUX, NUL, CONIN$, CONOUT$,
+// COM1..COM9, LPT1..LPT9, also with the superscript digits 1 to 3).
 // An empty name is not judged here: it is a name not entered.
 QString fileNameProblem(const QString& typedName);
 

@@ -4,6 +4,7 @@
 #include "files/FileNames.h"
 #include "sales/Companions.h"
 #include "season/Backups.h"
+#include "season/HomeLock.h"
 #include "season/SafeWrite.h"
 #include "season/SeasonFile.h"
 #include "season/Session.h"
@@ -14,6 +15,7 @@
 #include <QFileInfo>
 
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 namespace {
@@ -65,6 +67,22 @@ public:
         outcome_.seasonLoaded = true;
     }
 
+    // Holds the home's write lock for the rest of the operation; false (message 39 shown) when
+    // another program is writing the home.
+    bool lock()
+    {
+        access_.emplace(session_);
+        if (*access_)
+            return true;
+        outcome_.message = MessageId::HomeInUse;
+        return false;
+    }
+    FileOutcome inUse() { return end(FileResult::Refused); }
+
+    // The season in use was removed or moved away by this program: its next save creates the
+    // file again without asking.
+    void currentFileGone() { session_.loadedFile = QByteArray(); }
+
 private:
     FileOutcome show(FileResult result, MessageId id, const QStringList& arguments)
     {
@@ -76,7 +94,29 @@ private:
     Session& session_;
     QString folder_;
     FileOutcome outcome_;
+    std::optional<WriteAccess> access_;
 };
+
+// Why a stored file cannot become the season in use (it is damaged or cannot be read); empty
+// when it can.
+QString restoreRefusal(const QString& path)
+{
+    Season season;
+    const SeasonFileRead read = readSeasonAt(path, season);
+    if (read.state == SeasonFileRead::State::Unreadable)
+        return QDir::toNativeSeparators(path) + QStringLiteral(": ") + read.reason;
+    if (read.state == SeasonFileRead::State::Damaged)
+        return QStringLiteral("%1 is damaged: line %2: %3 expected")
+            .arg(QDir::toNativeSeparators(path))
+            .arg(read.problems.first().line)
+            .arg(read.problems.first().expected);
+    return {};
+}
+
+bool isLink(const QString& path)
+{
+    return QFileInfo(path).isSymLink();
+}
 
 QString notInFolder(const QString& name)
 {
@@ -102,6 +142,8 @@ FileOutcome saveFile(Session& session, const QString& typedName)
     if (!QFileInfo(op.path(CurrentUseFileName)).isFile())
         return op.refuse(MessageId::NoCurrentFile);
 
+    if (!op.lock())
+        return op.inUse();
     const QString target = typedName + QStringLiteral(".txt");
     const QString notDone = target + QStringLiteral(" was not saved:");
     QString reason;
@@ -129,6 +171,11 @@ FileOutcome restoreFile(Session& session, const QString& selectedName)
         return op.fail(notDone, notInFolder(selectedName));
     if (op.ask(MessageId::ReplaceCurrentFile) == Answer::No)
         return op.declined();
+    if (!op.lock())
+        return op.inUse();
+    // A damaged file never replaces the season in use.
+    if (const QString why = restoreRefusal(op.path(selectedName)); !why.isEmpty())
+        return op.fail(notDone, why);
 
     QString reason;
     if (QFileInfo::exists(op.path(CurrentUseFileName)) && !op.keepBackup(CurrentUseFileName, &reason))
@@ -150,9 +197,12 @@ FileOutcome deleteFile(Session& session, const QString& selectedName)
         return op.fail(notDone, notInFolder(selectedName));
     if (op.ask(MessageId::DeleteFile) == Answer::No)
         return op.declined();
+    if (!op.lock())
+        return op.inUse();
 
+    // Deleting a link loses nothing: the file it leads to stays.
     QString reason;
-    if (!op.keepBackup(selectedName, &reason))
+    if (!isLink(op.path(selectedName)) && !op.keepBackup(selectedName, &reason))
         return op.fail(notDone, reason);
     QFile file(op.path(selectedName));
     if (!file.remove())
@@ -162,6 +212,7 @@ FileOutcome deleteFile(Session& session, const QString& selectedName)
     if (selectedName == CurrentUseFileName) {
         session.season.ScoredWeeks = 0;
         session.season.ScoreTeams = 0;
+        op.currentFileGone();
     }
     return op.done({selectedName});
 }
@@ -188,7 +239,18 @@ FileOutcome renameFile(Session& session, const QString& selectedName, const QStr
     const bool targetExists = QFileInfo::exists(op.path(target));
     if (targetExists && op.ask(MessageId::FileNameExists) == Answer::No)
         return op.declined();
+    if (!op.lock())
+        return op.inUse();
     std::error_code error;
+    // A link renamed onto the very file it leads to would become a link to itself: the link goes,
+    // the file stays.
+    if (selectedName != target && isLink(op.path(selectedName)) && std::filesystem::equivalent(from, to, error)) {
+        if (!QFile::remove(op.path(selectedName)))
+            return op.fail(notDone, QDir::toNativeSeparators(op.path(selectedName)) + QStringLiteral(": the link cannot be removed"));
+        if (becomesCurrent)
+            op.reload();
+        return op.done({selectedName});
+    }
     if (targetExists && !std::filesystem::equivalent(from, to, error)) {
         QString reason;
         if (!op.keepBackup(target, &reason))
@@ -205,6 +267,8 @@ FileOutcome renameFile(Session& session, const QString& selectedName, const QStr
         changed = {selectedName, target};
         if (!renameCompanions(op.path(selectedName), op.path(target), &reason))
             return op.fail(notDone, reason);
+        if (selectedName == CurrentUseFileName)
+            op.currentFileGone();
     }
     if (becomesCurrent)
         op.reload();

@@ -1,6 +1,7 @@
 #include "season/Backups.h"
 
 #include "sales/Companions.h"
+#include "season/HomeLock.h"
 #include "season/SafeWrite.h"
 #include "season/Session.h"
 
@@ -12,29 +13,41 @@
 
 namespace {
 
-// Sorts backups by the time in their names ("Kickpool_2026-11-20_101500_2.txt"), then by their
-// number within that second; empty for any other file, which is never removed.
-QString backupSortKey(const QString& name)
+// The mark that only Kickpool's backups carry: "2005Hockey_2026-11-20_101500.kickpool-backup.txt",
+// "..._101500_2.kickpool-backup.txt" for a second one within that second.
+const QString BackupMark = QStringLiteral(".kickpool-backup.txt");
+
+QString backupName(const QString& stem, int number)
 {
-    static const QRegularExpression pattern(QStringLiteral("^.+_(\\d{4}-\\d{2}-\\d{2}_\\d{6})(?:_(\\d+))?\\.txt$"));
-    const QRegularExpressionMatch match = pattern.match(name);
-    if (!match.hasMatch())
-        return {};
-    const int number = match.captured(2).isEmpty() ? 1 : match.captured(2).toInt();
-    return match.captured(1) + QStringLiteral("_%1").arg(number, 9, 10, QLatin1Char('0'));
+    return stem + (number > 1 ? QStringLiteral("_%1").arg(number) : QString()) + BackupMark;
 }
 
+bool isBackupName(const QString& name)
+{
+    static const QRegularExpression pattern(
+        QRegularExpression::anchoredPattern(QStringLiteral(".+_\\d{4}-\\d{2}-\\d{2}_\\d{6}(?:_\\d+)?\\.kickpool-backup\\.txt")));
+    return pattern.match(name).hasMatch();
+}
+
+// Removes all but the newest backups, by when they were written: only Kickpool's own (by their
+// names), only regular files lying directly in a real folder, never through a link.
 void removeOldBackups(const QString& folder, const QString& keptName)
 {
-    QStringList names;
-    for (const QString& name : QDir(folder).entryList({QStringLiteral("*.txt")}, QDir::Files)) {
-        if (name != keptName && !backupSortKey(name).isEmpty())
-            names.append(name);
+    if (QFileInfo(folder).isSymLink())
+        return;
+    QFileInfoList backups;
+    for (const QFileInfo& info : QDir(folder).entryInfoList(QDir::Files | QDir::System | QDir::Hidden)) {
+        if (info.fileName() != keptName && !info.isSymLink() && info.isFile() && isBackupName(info.fileName()))
+            backups.append(info);
     }
-    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) { return backupSortKey(a) > backupSortKey(b); });
-    for (qsizetype n = BackupsKept - 1; n < names.size(); ++n) {
-        QFile::remove(QDir(folder).filePath(names[n]));
-        removeCompanions(QDir(folder).filePath(names[n]));
+    std::sort(backups.begin(), backups.end(), [](const QFileInfo& a, const QFileInfo& b) {
+        const QDateTime whenA = a.lastModified();
+        const QDateTime whenB = b.lastModified();
+        return whenA != whenB ? whenA > whenB : a.fileName() > b.fileName();
+    });
+    for (qsizetype n = BackupsKept - 1; n < backups.size(); ++n) {
+        QFile::remove(backups[n].absoluteFilePath());
+        removeCompanions(backups[n].absoluteFilePath());
     }
 }
 
@@ -48,9 +61,9 @@ QString backupInto(const QString& filesFolder, const QString& path, const QDateT
         return {};
     }
     const QString stem = QFileInfo(path).completeBaseName() + QLatin1Char('_') + now.toString(QStringLiteral("yyyy-MM-dd_HHmmss"));
-    QString name = stem + QStringLiteral(".txt");
-    for (int number = 2; QFileInfo::exists(QDir(folder).filePath(name)); ++number)
-        name = stem + QStringLiteral("_%1.txt").arg(number);
+    QString name = backupName(stem, 1);
+    for (int number = 2; QFileInfo::exists(QDir(folder).filePath(name)) || QFileInfo(QDir(folder).filePath(name)).isSymLink(); ++number)
+        name = backupName(stem, number);
     const QString copy = QDir(folder).filePath(name);
     if (!copyFileSafely(path, copy, failed, why))
         return {};
@@ -89,6 +102,9 @@ bool backupSeasonFile(Session& session)
     const QString season = session.seasonPath();
     if (!QFileInfo::exists(season))
         return true;
+    const WriteAccess access(session);
+    if (!access)
+        return false;
     QString failed;
     QString why;
     if (!backupInto(session.filesFolder(), season, QDateTime(session.today(), QTime::currentTime()), failed, why).isEmpty())

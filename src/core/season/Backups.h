@@ -17,9 +17,10 @@ constexpr int BackupsKept = 20;
 QString backupsFolder(const QString& filesFolder);
 
 // Keeps a copy of `path` in filesFolder/Backups/ (made when missing) through the safe writing of
-// SafeWrite.h, named after the file with the date and time: "Kickpool_2026-11-20_101500.txt" (a
-// later backup within the same second gets "_2", and so on). Then removes all but the 20 newest
-// backups; the one just made is never removed. Returns the backup's path, or an empty text with
+// SafeWrite.h, named after the file with the date and time and a mark of Kickpool's own:
+// "Kickpool_2026-11-20_101500.kickpool-backup.txt" (a later backup within the same second gets
+// "_2" before the mark, and so on). Then removes all but the 20 most recently written backups;
+// the one just made is never removed, nor any file without the mark, nor anything through a link. Returns the backup's path, or an empty text with
 // `reason` ("<path>: <why>") when no backup could be kept.
 QString backupFile(const QString& filesFolder, const QString& path, const QDateTime& now,
                    QString* reason = nullptr);

@@ -1,16 +1,22 @@
 #include "season/SafeWrite.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
+
+#include <atomic>
 
 #if defined(Q_OS_WIN)
 #include <io.h>
 #include <windows.h>
 #else
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -44,6 +50,41 @@ bool fail(QFile& file, const QString& temporary, QString& error, const QString& 
         file.close();
     QFile::remove(temporary);
     return false;
+}
+
+// A write beyond a file size limit then fails ("File too large") instead of ending the program.
+void ignoreFileSizeSignal()
+{
+#if defined(SIGXFSZ)
+    static const bool ignored = (std::signal(SIGXFSZ, SIG_IGN), true);
+    Q_UNUSED(ignored);
+#endif
+}
+
+bool processIsRunning(qint64 pid)
+{
+#if defined(Q_OS_WIN)
+    const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, DWORD(pid));
+    if (!process)
+        return false;
+    DWORD code = 0;
+    const bool running = GetExitCodeProcess(process, &code) && code == STILL_ACTIVE;
+    CloseHandle(process);
+    return running;
+#else
+    return pid > 0 && (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
+#endif
+}
+
+// A link is followed only to a file within the folder above the link's own (for a season file,
+// the home folder).
+bool linkStaysHome(const QFileInfo& link)
+{
+    const QString target = link.canonicalFilePath();
+    QDir home = link.absoluteDir();
+    home.cdUp();
+    const QString within = QFileInfo(home.absolutePath()).canonicalFilePath();
+    return !target.isEmpty() && !within.isEmpty() && target.startsWith(within + QLatin1Char('/'));
 }
 
 }  // namespace
@@ -128,18 +169,42 @@ FileSteps& systemFileSteps()
 
 QString temporaryPathFor(const QString& path)
 {
-    return path + QStringLiteral(".saving");
+    static std::atomic<int> written{0};
+    return QStringLiteral("%1.%2-%3.saving").arg(path).arg(QCoreApplication::applicationPid()).arg(++written);
+}
+
+bool isStaleTemporary(const QString& name)
+{
+    static const QRegularExpression ours(QStringLiteral("^.+\\.(\\d+)-\\d+\\.saving$"));
+    static const QRegularExpression older(QStringLiteral("^.+\\.txt\\.saving$"));
+    const QRegularExpressionMatch match = ours.match(name);
+    if (!match.hasMatch())
+        return older.match(name).hasMatch();
+    const qint64 pid = match.captured(1).toLongLong();
+    return pid == QCoreApplication::applicationPid() || !processIsRunning(pid);
 }
 
 bool writeFileSafely(const QString& path, const QByteArray& content, QString& error, FileSteps& steps)
 {
+    ignoreFileSizeSignal();
+    const QFileInfo target(path);
+    if (target.exists() && !target.isSymLink() && !target.isFile()) {
+        error = QStringLiteral("It is not a regular file.");
+        return false;
+    }
+    if (target.isFile() && !target.isSymLink() && !(target.permissions() & QFile::WriteOwner)) {
+        error = QStringLiteral("The file is read-only.");
+        return false;
+    }
     const QString temporary = temporaryPathFor(path);
     QFile file(temporary);
-    // Truncating reuses a temporary file that a killed run left behind.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
+    // New and exclusive: never a file of another program, never through a link.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
         error = file.errorString();
         return false;
     }
+    if (target.isFile() && !target.isSymLink())
+        file.setPermissions(target.permissions());
     QString reason;
     if (!steps.write(file, content, reason) || !steps.flush(file, reason) || !steps.sync(file, reason)
         || !steps.close(file, reason))
@@ -152,16 +217,56 @@ bool writeFileSafely(const QString& path, const QByteArray& content, QString& er
     return true;
 }
 
-bool readWholeFile(const QString& path, QByteArray& content, QString& error)
+bool readWholeFile(const QString& path, QByteArray& content, QString& error, qint64 maxBytes)
 {
+    const QFileInfo info(path);
     QFile file(path);
+#if defined(Q_OS_WIN)
+    if (!info.isFile()) {
+        error = QStringLiteral("It is not a regular file.");
+        return false;
+    }
     if (!file.open(QIODevice::ReadOnly)) {
         error = file.errorString();
         return false;
     }
-    content = file.readAll();
+    const qint64 size = file.size();
+#else
+    // Opened without waiting (a named pipe would wait for a writer), then judged by what was
+    // opened, so that nothing can be swapped in between.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        error = qt_error_string(errno);
+        return false;
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        error = QStringLiteral("It is not a regular file.");
+        return false;
+    }
+    const qint64 size = status.st_size;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        error = file.errorString();
+        return false;
+    }
+#endif
+    if (info.isSymLink() && !linkStaysHome(info)) {
+        error = QStringLiteral("It is a link to a file outside its home folder; such links are not followed.");
+        return false;
+    }
+    if (size > maxBytes) {
+        error = QStringLiteral("It is larger than %1 bytes (%2 bytes); no season file is that large.").arg(maxBytes).arg(size);
+        return false;
+    }
+    content = file.read(maxBytes + 1);
     if (file.error() != QFileDevice::NoError) {
         error = file.errorString();
+        return false;
+    }
+    if (content.size() > maxBytes) {
+        error = QStringLiteral("It is larger than %1 bytes; no season file is that large.").arg(maxBytes);
         return false;
     }
     return true;
@@ -192,5 +297,5 @@ bool fileHolds(const QString& path, const QByteArray& content)
 {
     QByteArray found;
     QString ignored;
-    return QFileInfo(path).isFile() && readWholeFile(path, found, ignored) && found == content;
+    return QFileInfo(path).isFile() && readWholeFile(path, found, ignored, content.size()) && found == content;
 }

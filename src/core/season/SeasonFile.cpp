@@ -1,9 +1,11 @@
 #include "season/SeasonFile.h"
 
 #include "season/Bounds.h"
+#include "season/HomeLock.h"
 #include "season/SafeWrite.h"
 #include "season/Season.h"
 #include "season/Session.h"
+#include "season/UnsoldTickets.h"
 #include "season/Windows1252.h"
 
 #include <QCryptographicHash>
@@ -362,7 +364,79 @@ QString replaceRefusal(const QString& path)
     return QStringLiteral("the file in place is damaged and no copy could be kept: %1").arg(reason);
 }
 
+// Whether the file on disk is still the one the session loaded; when another program changed it
+// since, the user is asked first.
+bool mayReplace(Session& session, const QString& path)
+{
+    if (!session.loadedFile)
+        return true;
+    QByteArray content;
+    QString ignored;
+    const QFileInfo info(path);
+    const QByteArray now = info.exists() || info.isSymLink()
+        ? (readWholeFile(path, content, ignored) ? seasonFingerprint(content) : QByteArray("unreadable"))
+        : QByteArray();
+    return now == *session.loadedFile
+           || session.message(MessageId::FileChangedOnDisk, {nativePath(path)}) == Answer::Yes;
+}
+
+// Values within their bounds that still do not fit together.
+QStringList seasonWarnings(const Season& s)
+{
+    QStringList warnings;
+    for (int n = 1; n <= s.UnsoldCount; ++n) {
+        if (s.UnsoldSeq[n].isEmpty())
+            continue;
+        const TicketRange range = parseTicketRange(s.UnsoldSeq[n]);
+        if (range.first < 1 || range.last > s.TicketCount || range.first > range.last)
+            warnings.append(QStringLiteral("unsold sequence %1 is not within tickets 1 to %2 in order")
+                                .arg(s.UnsoldSeq[n])
+                                .arg(s.TicketCount));
+    }
+    // The file may hold these weeks, but the annual data screen would refuse them.
+    if (const QString weeks = weeksTogetherProblem(s); !weeks.isEmpty())
+        warnings.append(weeks);
+    if (s.ScoredWeeks > 0 && s.ScoreTeams != s.TeamCount)
+        warnings.append(QStringLiteral("scores are stored for %1 teams, the season has %2").arg(s.ScoreTeams).arg(s.TeamCount));
+    if (s.ScoredWeeks > s.TotalWeeks)
+        warnings.append(QStringLiteral("%1 weeks are scored, the season has %2").arg(s.ScoredWeeks).arg(s.TotalWeeks));
+    for (int w = 1; w <= s.ScoredWeeks; ++w) {
+        if (s.Score[w][0] != w)
+            warnings.append(QStringLiteral("the score row of week %1 says week %2").arg(w).arg(s.Score[w][0]));
+    }
+    return warnings;
+}
+
 }  // namespace
+
+QByteArray seasonFingerprint(const QByteArray& content)
+{
+    return QCryptographicHash::hash(content, QCryptographicHash::Sha1);
+}
+
+SeasonFileRead readSeasonAt(const QString& path, Season& season)
+{
+    SeasonFileRead read;
+    read.season = &season;
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return read;
+    read.state = SeasonFileRead::State::Unreadable;
+    if (info.isDir()) {
+        read.reason = QStringLiteral("it is a folder, not a file");
+        return read;
+    }
+    if (!readWholeFile(path, read.content, read.reason))
+        return read;
+    read.problems = readSeasonFile(read.content, season);
+    read.state = read.problems.isEmpty() ? SeasonFileRead::State::Read : SeasonFileRead::State::Damaged;
+    // Where reading went on to the end, what was read can be judged as a whole.
+    if (read.problems.isEmpty() || !read.problems.last().found.isEmpty()) {
+        season.computeDerived();
+        read.warnings = seasonWarnings(season);
+    }
+    return read;
+}
 
 QString todayText(QDate date)
 {
@@ -479,25 +553,24 @@ LoadOutcome LoadSeason(Session& session)
 {
     session.TodayText = todayText(session.today());
     const QString path = session.seasonPath();
-    const QFileInfo info(path);
-    if (!info.exists()) {
+    Season season = session.season;
+    const SeasonFileRead read = readSeasonAt(path, season);
+    session.loadedFile = seasonFingerprint(read.content);
+    switch (read.state) {
+    case SeasonFileRead::State::Missing:
+        session.loadedFile = QByteArray();
         session.message(MessageId::FileNotFound, {nativePath(path)});
         setNoFileDefaults(session.season);
         return LoadOutcome::Missing;
+    case SeasonFileRead::State::Unreadable:
+        session.loadedFile.reset();
+        return reportUnreadable(session, path, read.reason);
+    case SeasonFileRead::State::Damaged:
+        return reportDamage(session, path, read.content, read.problems.first());
+    case SeasonFileRead::State::Read:
+        break;
     }
-    if (!info.isFile())
-        return reportUnreadable(session, path, QStringLiteral("it is a folder, not a file"));
-    QByteArray content;
-    QString reason;
-    if (!readWholeFile(path, content, reason))
-        return reportUnreadable(session, path, reason);
-
-    Season read = session.season;
-    SeasonFileProblem problem;
-    if (!readSeasonFile(content, read, problem))
-        return reportDamage(session, path, content, problem);
-    read.computeDerived();
-    session.season = read;
+    session.season = season;
     return LoadOutcome::Loaded;
 }
 
@@ -511,6 +584,11 @@ bool SaveSeason(Session& session)
             reason += QStringLiteral(" (and %1 more)").arg(beyond.size() - 1);
         return reportNotSaved(session, path, reason);
     }
+    WriteAccess access(session);
+    if (!access)
+        return false;
+    if (!mayReplace(session, path))
+        return false;
     const QString folder = session.filesFolder();
     if (!QDir().mkpath(folder))
         return reportNotSaved(session, path, QStringLiteral("the folder %1 cannot be created").arg(nativePath(folder)));

@@ -22,7 +22,8 @@ enum class LoadOutcome {
 LoadOutcome LoadSeason(Session& session);
 
 // Writes the stored values of session.season to the season file through the safe writing of
-// SafeWrite.h, then loads it again. Refuses (message 31, naming the file and the reason) when a
+// SafeWrite.h, holding the home's write lock (HomeLock.h), then loads it again. When the file
+// changed on disk since it was loaded, message 40 asks first; anything but Yes keeps it. Refuses (message 31, naming the file and the reason) when a
 // value is beyond its bound or cannot be written, when the file in place cannot be read, or when
 // it is damaged and no copy of it could be kept; then, and when the writing fails, the old file
 // and the data in memory stay as they were, and the result is false.
@@ -52,6 +53,31 @@ struct SeasonFileProblem {
 QVector<SeasonFileProblem> readSeasonFile(const QByteArray& content, Season& season);
 // The same, giving only the first problem; true when there is none.
 bool readSeasonFile(const QByteArray& content, Season& season, SeasonFileProblem& problem);
+
+// What a season file holds, as every reader of it (loading, `check`) sees it.
+struct SeasonFileRead {
+    enum class State {
+        Read,        // `season` holds it, with its derived values
+        Missing,     // there is no file
+        Unreadable,  // it cannot be read (`reason`): not a regular file, too large, a link out
+        Damaged,     // it is not a season (`problems`, in file order)
+    };
+    State state = State::Missing;
+    QByteArray content;
+    QString reason;
+    QVector<SeasonFileProblem> problems;
+    Season* season = nullptr;  // filled when given; partly changed when the file is damaged
+    // Values that do not fit together and that every report tolerates: score rows out of order,
+    // scores for another number of teams, unsold runs beyond the tickets (the screens never store
+    // them). Judged whenever reading went on to the end of the file.
+    QStringList warnings;
+};
+
+// Reads the season file at `path` into `season` (elements beyond a count keep their values).
+SeasonFileRead readSeasonAt(const QString& path, Season& season);
+
+// The fingerprint of a season file's content, kept by the session (Session::loadedFile).
+QByteArray seasonFingerprint(const QByteArray& content);
 
 // The date as reports show it: "October 4, 2010" (English month names whatever the locale).
 QString todayText(QDate date);

@@ -5,8 +5,14 @@
 #include "season/Season.h"
 #include "season/Services.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+
+#include <memory>
+#include <optional>
+
+class HomeLock;
 
 // One running program: the season data, the home folder (which holds Files/ and Sounds/), the
 // working values that are never stored, and the services it uses.
@@ -25,6 +31,12 @@ public:
     float FontScale = 0.9f;
     QString ErrorSound;
     QString QuestionSound;
+
+    // The home folder's write lock while this program holds it (see WriteAccess in HomeLock.h).
+    std::shared_ptr<HomeLock> homeLock;
+    // A fingerprint of the season file as last loaded or saved (empty when there was none); unset
+    // until then. A save asks before replacing a file that changed on disk since.
+    std::optional<QByteArray> loadedFile;
 
     // Home folder joined with a relative name, with exactly one separator between them.
     QString pathInHome(const QString& relative) const;
