@@ -7,6 +7,8 @@
 #include "prizes/PrizeEntry.h"
 #include "season/Bounds.h"
 
+#include <set>
+
 namespace {
 
 // What check says of a season: a value beyond its bound, or weeks that do not fit together.
@@ -74,4 +76,27 @@ TEST(EntryRules, TheEstimateWarnsOfMorePrizesThanTickets)
     EXPECT_EQ(payoutEstimate(s, rules).warnings, QStringList{"There are more prizes (17) than tickets sold (16)"});
     s.SoldCount = 28;
     EXPECT_TRUE(payoutEstimate(s, rules).warnings.isEmpty());
+}
+
+// Enter goes on to the first ticked category still without its amount, in the screen's order: the
+// random winners wait while their amount is 0, an unticked category is never asked for.
+TEST(EntryRules, EnterOpensTheNextTickedCategoryWithoutAnAmount)
+{
+    Season s;
+    s.setPrizeAmount(Prize::RegularRandom, 0);
+    s.setRandomWinnersPerWeek(0);
+    const std::set<Prize> ticked{Prize::RegularLow, Prize::RegularRandom, Prize::GrandHigh};
+    std::set<Prize> emptyBoxes{Prize::RegularHigh, Prize::GrandHigh};
+    const auto next = [&] {
+        return PrizeEntry::nextPending([&](Prize p) { return ticked.count(p) > 0; },
+                                       [&](Prize p) { return emptyBoxes.count(p) > 0; }, s);
+    };
+    EXPECT_EQ(next(), Prize::RegularRandom);
+    s.setPrizeAmount(Prize::RegularRandom, 25);
+    EXPECT_EQ(next(), Prize::GrandHigh);
+    emptyBoxes.erase(Prize::GrandHigh);
+    EXPECT_EQ(next(), std::nullopt);
+    EXPECT_TRUE(PrizeEntry::winnersMissing(true, s));  // $25 a winner, but how many a week?
+    s.setRandomWinnersPerWeek(2);
+    EXPECT_FALSE(PrizeEntry::winnersMissing(true, s) || PrizeEntry::winnersMissing(false, s));
 }
