@@ -6,6 +6,7 @@
 
 #include "main/MainScreen.h"
 #include "main/ScreenRegistry.h"
+#include "season/SeasonFile.h"
 #include "season/Session.h"
 
 #include <QAction>
@@ -46,6 +47,7 @@ void PastedWeekToReport(benchmark::State& state)
         state.PauseTiming();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         writeFile(seasonPath, bytes);
+        LoadSeason(session);  // each round starts from the season as the file holds it
         QApplication::clipboard()->setText(games.join(QLatin1Char('\n')));
         state.ResumeTiming();
 
