@@ -4,39 +4,10 @@
 #include "CliDialogs.h"
 #include "Commands.h"
 
-#include "dialogs/MessageCatalogue.h"
 #include "files/FileNames.h"
 #include "files/FileOperations.h"
 #include "season/HomeLock.h"
 #include "season/Session.h"
-
-namespace {
-
-// Answers the questions of the file operations: Yes with --yes, without a word; otherwise No,
-// shown on stderr like every other message.
-class FilesDialogs final : public Dialogs {
-public:
-    FilesDialogs(CliDialogs& shown, bool yes) : shown_(shown), yes_(yes) {}
-
-    Answer showMessage(Session& session, const MessageEntry& entry) override
-    {
-        if (entry.paired && yes_)
-            return Answer::Yes;
-        if (entry.paired)
-            shown_.answers.answerMessage(Answer::No);
-        return shown_.showMessage(session, entry);
-    }
-    InputReply showInput(Session& session, const InputEntry& entry) override
-    {
-        return shown_.showInput(session, entry);
-    }
-
-private:
-    CliDialogs& shown_;
-    bool yes_;
-};
-
-}  // namespace
 
 int runFiles(CliContext& context)
 {
@@ -57,7 +28,7 @@ int runFiles(CliContext& context)
     const WriteAccess access(session);
     if (!access)
         return ExitStatus::Refused;
-    FilesDialogs dialogs(context.dialogs, yes);
+    ConfirmingDialogs dialogs(context.dialogs, yes);
     session.services.dialogs = &dialogs;
     FileOutcome outcome;
     if (action == QLatin1String("save") && args.size() == 1)
