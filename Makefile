@@ -46,8 +46,8 @@ package:
 	@cd $(BUILD) && rm -f kickpool_*.deb && cpack -G DEB >/dev/null
 	@rm -f kickpool_*.deb && cp $(BUILD)/kickpool_*.deb . && ls kickpool_*.deb
 
-windows:
-	@./scripts/build-windows.sh
+windows: build
+	@NATIVE_BUILD=$(BUILD) ./scripts/build-windows.sh
 
 # New inputs are found in a scratch folder, then merged into the corpus: only those that reach
 # code the corpus does not already reach are kept, so the corpus stays small.

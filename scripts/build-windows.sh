@@ -3,10 +3,12 @@
 # the setup program kickpool-VERSION-setup.exe in the repository's folder.
 #
 #   BUILD_WINDOWS   the build folder (build-windows)
+#   NATIVE_BUILD    the Linux build whose user guide the setup program carries (build)
 #   UPDATE_ADDRESS  the version file the update check fetches (empty: no update check)
 set -e
 cd "$(dirname "$0")/.."
 BUILD=${BUILD_WINDOWS:-build-windows}
+NATIVE_BUILD=${NATIVE_BUILD:-build}
 JOBS=${JOBS:-$(nproc 2>/dev/null || echo 2)}
 CACHE=${KICKPOOL_WINDOWS_CACHE:-$HOME/.cache/kickpool-windows}
 
@@ -22,7 +24,30 @@ if [ -n "$need" ]; then
 fi
 
 QT=$(./scripts/build-windows-qt.sh)
-TOOLCHAIN=$CACHE/mingw64-toolchain.cmake
+
+# The sales register reads and writes CSV with libcsv; Debian has no Windows build of it, so its
+# source package's one C file is compiled here, once, into the cache.
+CSV=$CACHE/libcsv-mingw64
+if [ ! -f "$CSV/lib/libcsv.a" ]; then
+  CSV_SRC=$(ls -d "$CACHE"/src/libcsv-*/ 2>/dev/null | head -n 1)
+  if [ -z "$CSV_SRC" ]; then
+    mkdir -p "$CACHE/src"
+    (cd "$CACHE/src" && apt-get source -qq libcsv >&2)
+    CSV_SRC=$(ls -d "$CACHE"/src/libcsv-*/ | head -n 1)
+  fi
+  mkdir -p "$CSV/include" "$CSV/lib"
+  x86_64-w64-mingw32-gcc-posix -O2 -c "$CSV_SRC/libcsv.c" -o "$CSV/libcsv.o"
+  x86_64-w64-mingw32-ar rcs "$CSV/lib/libcsv.a" "$CSV/libcsv.o"
+  cp "$CSV_SRC/csv.h" "$CSV/include/"
+fi
+
+# The toolchain of the Qt build, with the Windows Qt and libcsv among the places searched.
+mkdir -p "$BUILD"
+TOOLCHAIN=$(realpath "$BUILD")/toolchain.cmake
+cat > "$TOOLCHAIN" <<TC
+include($CACHE/mingw64-toolchain.cmake)
+list(APPEND CMAKE_FIND_ROOT_PATH $QT $CSV)
+TC
 
 # The programs and the folder's layout as the setup program installs it: the programs, the Qt
 # libraries and plugins beside them, share/kickpool with the demo season and the cues.
@@ -30,6 +55,7 @@ cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" -DCMAKE_PREFIX_PATH="$QT" -DQT_HOST_PATH=/usr \
   -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
   -DBUILD_TESTING=OFF -DCMAKE_INSTALL_BINDIR=. -DCMAKE_INSTALL_DATADIR=share \
+  -DKICKPOOL_NATIVE_GUIDE="$(realpath "$NATIVE_BUILD")/bin/guide" \
   -DKICKPOOL_UPDATE_ADDRESS="${UPDATE_ADDRESS:-}" >/dev/null
 cmake --build "$BUILD" --parallel "$JOBS"
 STAGE=$BUILD/stage

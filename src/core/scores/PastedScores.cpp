@@ -271,7 +271,7 @@ PastedScores readPastedScores(const Season& season, const QString& text)
     while (!rows.isEmpty() && rows.last().trimmed().isEmpty())
         rows.removeLast();
     for (int n = 0; n < rows.size(); ++n)
-        pasted.lines.append(PastedLine{n + 1, rows[n]});
+        pasted.lines.append(PastedLine{.number = n + 1, .text = rows[n]});
     if (rows.isEmpty())
         return pasted;
 
