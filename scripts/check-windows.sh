@@ -32,7 +32,7 @@ fi
 
 WORK=$(mktemp -d /tmp/kickpool-wine.XXXXXX)
 export WINEPREFIX="$WORK/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export DISPLAY=":$DISPLAY_NUMBER"
+export DISPLAY=":$DISPLAY_NUMBER" LANG=C.UTF-8
 Xvfb "$DISPLAY" -screen 0 1280x1024x24 >/dev/null 2>&1 &
 XVFB=$!
 cleanup() {
@@ -66,17 +66,27 @@ runboth() {  # name season args...
   name=$1 season=$2
   shift 2
   for side in linux windows; do
-    mkdir -p "$WORK/$side/Files"
+    rm -rf "${WORK:?}/$side" && mkdir -p "$WORK/$side/Files"
     cp "tests/data/seasons/$season" "$WORK/$side/Files/Kickpool.txt"
   done
-  "$LINUX_CLI" --home "$WORK/linux" --today 2024-11-20 "$@" >"$WORK/linux.out" 2>/dev/null || true
+  linux_status=0 windows_status=0
+  "$LINUX_CLI" --home "$WORK/linux" --today 2024-11-20 "$@" >"$WORK/linux.out" 2>/dev/null || linux_status=$?
   "$WINE" "$INSTALLED" --home "$(winepath_of "$WORK/windows")" --today 2024-11-20 "$@" \
-    >"$WORK/windows.out" 2>/dev/null || true
-  if [ -s "$WORK/linux.out" ] && cmp -s "$WORK/linux.out" "$WORK/windows.out"; then
-    pass "$name on $season: $(wc -l <"$WORK/linux.out") lines, byte-identical"
+    >"$WORK/windows.out" 2>/dev/null || windows_status=$?
+  if [ -s "$WORK/linux.out" ] && cmp -s "$WORK/linux.out" "$WORK/windows.out" \
+     && [ "$linux_status" = "$windows_status" ]; then
+    pass "$name on $season: $(wc -l <"$WORK/linux.out") lines, byte-identical, exit $linux_status"
   else
-    fail "$name on $season differs:"
+    fail "$name on $season differs (exit $linux_status on Linux, $windows_status on Windows):"
     diff "$WORK/linux.out" "$WORK/windows.out" | head -n 10
+  fi
+}
+samefile() {  # what file
+  if [ -s "$WORK/linux/$2" ] && cmp -s "$WORK/linux/$2" "$WORK/windows/$2"; then
+    pass "$1: $(wc -c <"$WORK/linux/$2") bytes, byte-identical"
+  else
+    fail "$1 differs"
+    cmp "$WORK/linux/$2" "$WORK/windows/$2" | head -n 3
   fi
 }
 winepath_of() { echo "Z:$1" | tr / '\\'; }
@@ -90,6 +100,14 @@ runboth estimate riverside.txt estimate
 runboth front riverside.txt front
 runboth check check_small.txt check
 runboth check riverside.txt check
+
+# What each side writes: a week's scores into the season file (CR LF, Windows-1252) and a buyer
+# into the sales register (UTF-8) must come out byte for byte the same.
+SCORES=$(seq 10 41 | sed '3s/.*//' | paste -sd, -)
+runboth enter riverside.txt enter 10 "$SCORES"
+samefile "the season file after enter" Files/Kickpool.txt
+runboth "sales set" riverside.txt sales set 7 --name "Zoë Ærø" --phone "555 0107" --paid 10
+samefile "the sales register after sales set" Files/Kickpool.sales.csv
 
 "$WINE" "$INSTALLED" --home "$(winepath_of "$WORK/windows")" --today 2024-11-20 \
   --pdf "$(winepath_of "$WORK/report.pdf")" report 9 >/dev/null 2>&1 || true
