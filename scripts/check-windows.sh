@@ -4,7 +4,8 @@
 #   2. kickpool-cli.exe report, summary, estimate, front and check print exactly what the Linux
 #      build prints on the test seasons;
 #   3. kickpool-cli.exe --pdf writes a PDF that pdftotext reads;
-#   4. kickpool.exe starts and shows its main screen; a screenshot is kept.
+#   4. kickpool.exe starts and shows its main screen; a screenshot is kept;
+#   5. the uninstaller removes the program and keeps the seasons.
 # Takes several minutes; not part of `make test`.
 #
 #   scripts/check-windows.sh [SETUP.exe]      (default: the kickpool-*-setup.exe of this folder)
@@ -135,6 +136,19 @@ fi
 HOMEDIR=$(find "$WINEPREFIX/drive_c/users" -type d -path '*Roaming/Kickpool' | head -n 1)
 [ -n "$HOMEDIR" ] && [ -f "$HOMEDIR/Files/Demo.txt" ] && pass "home folder ${HOMEDIR#$WINEPREFIX/} with the demo season" \
   || fail "no home folder with the demo season in %APPDATA%\\Kickpool"
+
+# Uninstalling removes the program and its Start menu entry and keeps the user's seasons.
+/usr/lib/wine/wineserver -k 2>/dev/null || true
+"$WINE" "$APPDIR/uninstall.exe" /S /CurrentUser >/dev/null 2>&1 || true
+/usr/lib/wine/wineserver -w
+sleep 2
+if [ ! -e "$APPDIR/kickpool.exe" ] && [ -z "$(find "$WINEPREFIX/drive_c" -iname 'Kickpool.lnk')" ]; then
+  pass "the uninstaller removed the program and its Start menu entry"
+else
+  fail "the uninstaller left the program or its Start menu entry"
+fi
+[ -n "$HOMEDIR" ] && [ -f "$HOMEDIR/Files/Demo.txt" ] && pass "the seasons in ${HOMEDIR#$WINEPREFIX/} outlive the uninstaller" \
+  || fail "the uninstaller took the seasons"
 
 [ "$failures" = 0 ] && echo "Kickpool for Windows passed every check." || echo "$failures checks failed."
 [ "$failures" = 0 ]

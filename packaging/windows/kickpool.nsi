@@ -7,7 +7,9 @@
 ; (or /AllUsers). Seasons are never kept in the program's folder: an installed Kickpool keeps
 ; them in %APPDATA%\Kickpool, which the uninstaller leaves alone.
 
-Unicode true
+; A 64-bit setup program for a 64-bit program: it runs where Kickpool runs, and under a Wine
+; that has no 32-bit half.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 
 !define APP "Kickpool"
@@ -20,7 +22,6 @@ SetCompressor /SOLID lzma
 !define MULTIUSER_USE_PROGRAMFILES64
 !include MultiUser.nsh
 !include MUI2.nsh
-!include x64.nsh
 
 Name "${APP} ${VERSION}"
 OutFile "${OUTFILE}"
@@ -46,10 +47,6 @@ VIAddVersionKey "FileVersion" "${VERSION}"
 VIAddVersionKey "LegalCopyright" "Kickpool developers"
 
 Function .onInit
-  ${IfNot} ${RunningX64}
-    MessageBox MB_ICONSTOP "Kickpool needs a 64-bit Windows."
-    Abort
-  ${EndIf}
   SetRegView 64
   !insertmacro MULTIUSER_INIT
 FunctionEnd
