@@ -15,6 +15,10 @@ foreach(size 16 24 32 48 64 256)
 endforeach()
 add_custom_command(OUTPUT ${ico} COMMAND ${ICOTOOL} -c -o ${ico} ${icon_pngs} DEPENDS ${icon_pngs} VERBATIM)
 file(WRITE ${CMAKE_BINARY_DIR}/kickpool.rc "1 ICON \"${ico}\"\n")
+# The program is defined in src/, where this folder's custom commands are not seen: a target
+# of their own makes the icon before the resource is compiled.
+add_custom_target(kickpool_icon DEPENDS ${ico})
+add_dependencies(kickpool kickpool_icon)
 set_source_files_properties(${CMAKE_BINARY_DIR}/kickpool.rc PROPERTIES OBJECT_DEPENDS ${ico})
 target_sources(kickpool PRIVATE ${CMAKE_BINARY_DIR}/kickpool.rc)
 set_target_properties(kickpool PROPERTIES WIN32_EXECUTABLE ON)

@@ -138,11 +138,14 @@ void providePrivateRuntimeFolder()
 int main(int argc, char** argv)
 {
     setProgramIdentity();
-    // Drawing a PDF needs the GUI application; with no display it draws offscreen.
+    // Drawing a PDF needs the GUI application; with no display it draws offscreen. Windows
+    // always has its own platform, and there the offscreen one would find no fonts.
     std::unique_ptr<QCoreApplication> app;
     if (wantsPdf(argc, argv)) {
+#ifndef Q_OS_WIN
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
         providePrivateRuntimeFolder();
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
