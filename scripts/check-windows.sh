@@ -1,5 +1,7 @@
 #!/bin/sh
-# Checks the Windows setup program made by `make windows` under Wine, with Xvfb for the screen:
+# Checks the Windows setup program made by `make windows` under Wine, with Xvfb for the screen
+# (and no window manager: Wine places its own windows, and one that asks where to place them holds
+# the screen until someone clicks):
 #   1. the setup program installs silently (for the current user) into a fresh Wine prefix;
 #   2. kickpool-cli.exe report, summary, estimate, front and check print exactly what the Linux
 #      build prints on the test seasons;
@@ -23,7 +25,7 @@ SHOT=${SHOT:-$ROOT/build-windows/main-screen-under-wine.png}
 
 if [ "$(id -u)" = 0 ]; then SUDO=""; else SUDO="sudo"; fi
 need=""
-for p in wine64 xvfb twm imagemagick x11-utils poppler-utils; do
+for p in wine64 xvfb imagemagick x11-utils poppler-utils; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || need="$need $p"
 done
 if [ -n "$need" ]; then
@@ -33,11 +35,11 @@ fi
 
 WORK=$(mktemp -d /tmp/kickpool-wine.XXXXXX)
 export WINEPREFIX="$WORK/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-# The prefix is made before the display is there: with a display, wineboot waits on dialogs.
+# The prefix is made before the display is there, so nothing of it waits on the screen.
 env -u DISPLAY "$WINE" wineboot --init >/dev/null 2>&1
 /usr/lib/wine/wineserver -w
 export DISPLAY=":$DISPLAY_NUMBER" LANG=C.UTF-8
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 >/dev/null 2>&1 &
+setsid Xvfb "$DISPLAY" -screen 0 1280x1024x24 </dev/null >/dev/null 2>&1 &
 XVFB=$!
 cleanup() {
   /usr/lib/wine/wineserver -k 2>/dev/null || true
@@ -46,7 +48,6 @@ cleanup() {
 }
 trap cleanup EXIT
 sleep 1
-twm >/dev/null 2>&1 &
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
@@ -123,24 +124,40 @@ else
   fail "--pdf wrote no readable PDF"
 fi
 
-# The desktop program: the per-user home folder is set up and the main screen shown.
-"$WINE" "$APPDIR/kickpool.exe" >/dev/null 2>&1 &
-shown=""
-for _ in $(seq 1 60); do
-  if xwininfo -root -tree 2>/dev/null | grep -q '"KICKPOOL"'; then shown=yes; break; fi
-  sleep 1
-done
-if [ -n "$shown" ]; then
-  sleep 3
-  mkdir -p "$(dirname "$SHOT")"
-  import -window root "$SHOT"
-  pass "kickpool.exe shows the main screen (screenshot: $SHOT)"
-else
-  fail "kickpool.exe showed no main screen within a minute"
-fi
+# The desktop program. Its first start makes the home folder in %APPDATA%\Kickpool with the demo
+# season and, as a new installation, says FILE NOT FOUND; with a season in use it opens on the
+# main screen.
+start_program() {
+  setsid "$WINE" "$APPDIR/kickpool.exe" </dev/null >/dev/null 2>&1 &
+}
+window_shown() {  # title: waits up to a minute for a window of that exact title
+  for _ in $(seq 1 60); do
+    if timeout 10 xwininfo -root -tree 2>/dev/null | grep -q "\"$1\""; then return 0; fi
+    sleep 1
+  done
+  return 1
+}
+start_program
+window_shown "KICKPOOL - FILE NOT FOUND" && pass "the first start says FILE NOT FOUND, as a new installation" \
+  || fail "the first start showed no FILE NOT FOUND"
 HOMEDIR=$(find "$WINEPREFIX/drive_c/users" -type d -path '*Roaming/Kickpool' | head -n 1)
-[ -n "$HOMEDIR" ] && [ -f "$HOMEDIR/Files/Demo.txt" ] && pass "home folder ${HOMEDIR#$WINEPREFIX/} with the demo season" \
-  || fail "no home folder with the demo season in %APPDATA%\\Kickpool"
+[ -n "$HOMEDIR" ] && [ -f "$HOMEDIR/Files/Demo.txt" ] && [ -f "$HOMEDIR/Sounds/error.wav" ] \
+  && pass "home folder ${HOMEDIR#$WINEPREFIX/} with the demo season and the sound cues" \
+  || fail "no home folder with the demo season and the sound cues in %APPDATA%\\Kickpool"
+/usr/lib/wine/wineserver -k 2>/dev/null || true
+/usr/lib/wine/wineserver -w
+if [ -n "$HOMEDIR" ]; then
+  cp tests/data/seasons/riverside.txt "$HOMEDIR/Files/Kickpool.txt"
+  start_program
+  if window_shown "KICKPOOL"; then
+    sleep 5
+    mkdir -p "$(dirname "$SHOT")"
+    timeout 30 import -window root "$SHOT"
+    pass "kickpool.exe shows the main screen (screenshot: $SHOT)"
+  else
+    fail "kickpool.exe showed no main screen within a minute"
+  fi
+fi
 
 # Uninstalling removes the program and its Start menu entry and keeps the user's seasons.
 /usr/lib/wine/wineserver -k 2>/dev/null || true
