@@ -2,7 +2,8 @@
 # Checks the Windows setup program made by `make windows` under Wine, with Xvfb for the screen
 # (and no window manager: Wine places its own windows, and one that asks where to place them holds
 # the screen until someone clicks):
-#   1. the setup program installs silently (for the current user) into a fresh Wine prefix;
+#   1. the setup program installs silently (for the current user) into a fresh Wine prefix, and
+#      for all users into another;
 #   2. kickpool-cli.exe report, summary, estimate, front and check print exactly what the Linux
 #      build prints on the test seasons;
 #   3. kickpool-cli.exe --pdf writes a PDF that pdftotext reads;
@@ -171,6 +172,20 @@ else
 fi
 [ -n "$HOMEDIR" ] && [ -f "$HOMEDIR/Files/Demo.txt" ] && pass "the seasons in ${HOMEDIR#$WINEPREFIX/} outlive the uninstaller" \
   || fail "the uninstaller took the seasons"
+
+# Installing for all users puts the program into Program Files and the entry into every user's
+# Start menu (a prefix of its own, where the user is an administrator).
+export WINEPREFIX="$WORK/prefix-all-users"
+env -u DISPLAY "$WINE" wineboot --init >/dev/null 2>&1
+/usr/lib/wine/wineserver -w
+"$WINE" "$(realpath "$SETUP")" /S /AllUsers >/dev/null 2>&1 || true
+/usr/lib/wine/wineserver -w
+if [ -f "$WINEPREFIX/drive_c/Program Files/Kickpool/kickpool.exe" ] \
+   && [ -f "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Kickpool.lnk" ]; then
+  pass "installed for all users into Program Files, with a Start menu entry for everyone"
+else
+  fail "the installation for all users is incomplete"
+fi
 
 [ "$failures" = 0 ] && echo "Kickpool for Windows passed every check." || echo "$failures checks failed."
 [ "$failures" = 0 ]
