@@ -50,4 +50,8 @@ TEST(VersionFile, ReadAndOrdered)
     EXPECT_EQ(compareVersions(u"1.0", u"1.0.0"), 0);
     EXPECT_EQ(compareVersions(u"2", u"2.0"), 0);
     EXPECT_LT(compareVersions(u"0.9.9", u"1.0"), 0);
+
+    // A Windows copy without an address does not send the treasurer to a package manager.
+    EXPECT_FALSE(noUpdateAddressLines(InstalledFrom::SetupProgram).join(u' ').contains(u"package manager"));
+    EXPECT_TRUE(noUpdateAddressLines(InstalledFrom::SystemPackages).join(u' ').contains(u"package manager"));
 }

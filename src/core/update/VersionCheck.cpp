@@ -144,8 +144,13 @@ QStringList updateFailureLines(const UpdateAnswer& answer, const QString& addres
             QStringLiteral("     and run it. Your seasons are kept.")};
 }
 
-QStringList updatedBySystemLines()
+QStringList noUpdateAddressLines(InstalledFrom from)
 {
+    if (from == InstalledFrom::SetupProgram)
+        return {QStringLiteral("This copy of Kickpool has no update address built in."),
+                QString(),
+                QStringLiteral("Ask whoever gave you its setup program for the latest one;"),
+                QStringLiteral("running a newer setup program keeps your seasons.")};
     return {QStringLiteral("This copy of Kickpool is updated by the system's package manager."),
             QString(),
             QStringLiteral("New versions arrive with the system's other software updates.")};

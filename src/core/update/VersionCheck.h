@@ -53,5 +53,7 @@ QStringList updateFoundLines(const VersionFile& latest, const QString& ownVersio
 // Why the check failed, the likely causes and how to check by hand.
 QStringList updateFailureLines(const UpdateAnswer& answer, const QString& address, int timeoutMs,
                                const QString& ownVersion);
-// A copy built without an update address is updated with the system.
-QStringList updatedBySystemLines();
+// A copy built without an update address: one from the system's packages is updated with the
+// system, one from a setup program by running a newer setup program.
+enum class InstalledFrom { SystemPackages, SetupProgram };
+QStringList noUpdateAddressLines(InstalledFrom from);

@@ -14,7 +14,11 @@ void MainScreen::cmdUpdate_Click()
     cmdSave_->hide();
     setAllOptionsOff();
     if (updateSettings_.address.isEmpty()) {
-        addLines(updatedBySystemLines());
+#ifdef Q_OS_WIN
+        addLines(noUpdateAddressLines(InstalledFrom::SetupProgram));
+#else
+        addLines(noUpdateAddressLines(InstalledFrom::SystemPackages));
+#endif
         return;
     }
     cmdUpdate_->setEnabled(false);  // one check at a time
