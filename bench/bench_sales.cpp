@@ -1,5 +1,6 @@
 // The sales register of the largest season (1,128 tickets, every sold ticket with a buyer):
 // loading and saving its file, and filtering the register screen on one keystroke.
+#include "OffscreenBenchmarkMain.h"
 #include "LargestSeason.h"
 
 #include "sales/SalesRegister.h"
@@ -89,11 +90,5 @@ BENCHMARK(ScreenFilterKeystroke)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarksOffscreen<QApplication>(argc, argv);
 }

@@ -1,5 +1,6 @@
 // A week of the largest season (48 teams) from a pasted list of results to its report on the main
 // screen: the score sheet opened from the menu, the results pasted and read, OK, the report listed.
+#include "OffscreenBenchmarkMain.h"
 #include "LargestSeason.h"
 #include "Screens.h"
 #include "TestFiles.h"
@@ -74,11 +75,5 @@ BENCHMARK(PastedWeekToReport)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarksOffscreen<QApplication>(argc, argv);
 }

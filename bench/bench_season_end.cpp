@@ -10,17 +10,9 @@
 
 namespace {
 
-Session largestSession()
-{
-    Session session;
-    session.TodayText = QStringLiteral("January 5, 2025");
-    session.season = largestSeason(20);
-    return session;
-}
-
 void BM_AnnualSummary48Teams29Weeks(benchmark::State& state)
 {
-    const Session session = largestSession();
+    const Session session = largestSeasonEndSession();
     for (auto _ : state)
         benchmark::DoNotOptimize(summaryLines(session));
 }
@@ -28,7 +20,7 @@ BENCHMARK(BM_AnnualSummary48Teams29Weeks)->Unit(benchmark::kMillisecond);
 
 void BM_Standings1128Tickets(benchmark::State& state)
 {
-    const Session session = largestSession();
+    const Session session = largestSeasonEndSession();
     for (auto _ : state)
         benchmark::DoNotOptimize(grandPrizePreviewLines(session));
 }
@@ -36,7 +28,7 @@ BENCHMARK(BM_Standings1128Tickets)->Unit(benchmark::kMillisecond);
 
 void BM_StandingsPrintJob1128Tickets(benchmark::State& state)
 {
-    const Session session = largestSession();
+    const Session session = largestSeasonEndSession();
     for (auto _ : state)
         benchmark::DoNotOptimize(grandPrizePreviewJob(session));
 }

@@ -13,17 +13,9 @@
 
 namespace {
 
-Session largestSession()
-{
-    Session session;
-    session.TodayText = QStringLiteral("January 5, 2025");
-    session.season = largestSeason(20);
-    return session;
-}
-
 void BM_WebSiteMade48Teams29Weeks(benchmark::State& state)
 {
-    const Session session = largestSession();
+    const Session session = largestSeasonEndSession();
     for (auto _ : state)
         benchmark::DoNotOptimize(resultsSite(publishedSeason(session)));
 }
@@ -31,7 +23,7 @@ BENCHMARK(BM_WebSiteMade48Teams29Weeks)->Unit(benchmark::kMillisecond);
 
 void BM_WebSiteWritten48Teams29Weeks(benchmark::State& state)
 {
-    const Session session = largestSession();
+    const Session session = largestSeasonEndSession();
     QTemporaryDir dir;
     qint64 bytes = 0;
     for (auto _ : state) {

@@ -2,6 +2,8 @@
 
 #include "TestSeason.h"
 
+#include "season/Session.h"
+
 #include <random>
 
 // The largest season the program holds: 48 teams (1128 tickets), 25 regular and 4 playoff weeks,
@@ -23,4 +25,14 @@ inline Season largestSeason(int randomWinners)
         setScores(s, w, week);
     }
     return s;
+}
+
+// The largest season as the reports of its end see it: 20 random winners a week, printed on
+// January 5, 2025.
+inline Session largestSeasonEndSession()
+{
+    Session session;
+    session.TodayText = QStringLiteral("January 5, 2025");
+    session.season = largestSeason(20);
+    return session;
 }
